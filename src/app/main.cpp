@@ -1,0 +1,35 @@
+#include "app/Form1.h"
+#include "app/QtRueckfrage.h"
+#include "files/DateiSchreiber.h"
+#include "files/EinstellungsSpeicher.h"
+#include "model/Arbeitsbereich.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tabulo"));
+
+    // The standard buttons and dialogs speak German whatever the system locale says.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtDeutsch);
+
+    tabulo::QtEinstellungsSpeicher speicher;
+    tabulo::DateiSchreiber schreiber;
+    tabulo::Arbeitsbereich ab(speicher, schreiber);
+    ab.setzeHeute(QDate::currentDate());
+    ab.startverzeichnis = QDir::currentPath();
+
+    tabulo::QtRueckfrage rueckfrage;
+    tabulo::Form1 form1(ab, rueckfrage);
+    rueckfrage.setzeEltern(&form1);
+    form1.show();
+    return app.exec();
+}

@@ -1,0 +1,43 @@
+#include "files/Ansi.h"
+
+#include <array>
+
+namespace tabulo {
+
+namespace {
+
+constexpr std::array<char16_t, 32> obereSteuerzeichen = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char zeichenNachByte(char16_t u) {
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return static_cast<char>(u);
+    for (std::size_t i = 0; i < obereSteuerzeichen.size(); ++i)
+        if (obereSteuerzeichen[i] == u)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+} // namespace
+
+QString ansiNachText(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* ziel = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        ziel[i] = (b >= 0x80 && b < 0xA0) ? QChar(obereSteuerzeichen[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+QByteArray textNachAnsi(QStringView text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* ziel = bytes.data();
+    for (qsizetype i = 0; i < text.size(); ++i)
+        ziel[i] = zeichenNachByte(text[i].unicode());
+    return bytes;
+}
+
+} // namespace tabulo

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace tabulo {
+
+// Windows-1252, the single-byte text of every data file. Every byte maps to one character and
+// back (the five bytes Windows-1252 leaves undefined map to the C1 control of the same value),
+// so any file reads and writes back byte for byte. Characters outside the code page become '?'.
+QString ansiNachText(QByteArrayView bytes);
+QByteArray textNachAnsi(QStringView text);
+
+} // namespace tabulo

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QPair>
+#include <QString>
+
+#include <memory>
+
+namespace tabulo {
+
+// The host's per-user settings: application, section and key to string.
+class EinstellungsSpeicher {
+public:
+    using Paare = QList<QPair<QString, QString>>;
+
+    virtual ~EinstellungsSpeicher() = default;
+    virtual QString lesen(const QString& anwendung, const QString& sektion, const QString& schluessel,
+                          const QString& standard) const = 0;
+    virtual void speichern(const QString& anwendung, const QString& sektion, const QString& schluessel,
+                           const QString& wert) = 0;
+    virtual void loeschen(const QString& anwendung, const QString& sektion, const QString& schluessel) = 0;
+    virtual Paare alleLesen(const QString& anwendung, const QString& sektion) const = 0;
+};
+
+namespace anwendung {
+inline const QString Velastat = QStringLiteral("VELASTAT");
+inline const QString VelastatPlus = QStringLiteral("VELASTATPLUS");
+} // namespace anwendung
+
+namespace sektion {
+inline const QString Fahrzeuguebersicht = QStringLiteral("Fahrzeug\u00fcbersicht");
+inline const QString Statusfarben = QStringLiteral("Statusfarben");
+inline const QString BosKennung = QStringLiteral("BOS-Kennung");
+inline const QString Landeskennung = QStringLiteral("Landeskennung");
+inline const QString Richtungskennung = QStringLiteral("Richtungskennung");
+inline const QString Einstellungen = QStringLiteral("Einstellungen");
+inline const QString Ton5 = QStringLiteral("Ton5");
+} // namespace sektion
+
+// In memory; for tests and benchmarks. Keys of a section are listed in insertion order.
+class SpeicherImSpeicher : public EinstellungsSpeicher {
+public:
+    QString lesen(const QString& anwendung, const QString& sektion, const QString& schluessel,
+                  const QString& standard) const override;
+    void speichern(const QString& anwendung, const QString& sektion, const QString& schluessel,
+                   const QString& wert) override;
+    void loeschen(const QString& anwendung, const QString& sektion, const QString& schluessel) override;
+    Paare alleLesen(const QString& anwendung, const QString& sektion) const override;
+
+private:
+    QMap<QString, Paare> m_sektionen; // "anwendung\nsektion" -> pairs
+};
+
+// The real store through QSettings: the registry area of the host program on Windows, an INI
+// file per application under the user's configuration folder elsewhere.
+class QtEinstellungsSpeicher : public EinstellungsSpeicher {
+public:
+    QtEinstellungsSpeicher();
+    ~QtEinstellungsSpeicher() override;
+
+    QString lesen(const QString& anwendung, const QString& sektion, const QString& schluessel,
+                  const QString& standard) const override;
+    void speichern(const QString& anwendung, const QString& sektion, const QString& schluessel,
+                   const QString& wert) override;
+    void loeschen(const QString& anwendung, const QString& sektion, const QString& schluessel) override;
+    Paare alleLesen(const QString& anwendung, const QString& sektion) const override;
+
+    // Where the values of an application are kept (a file path, or the registry key).
+    static QString ort(const QString& anwendung);
+
+private:
+    struct Daten;
+    std::unique_ptr<Daten> d;
+};
+
+} // namespace tabulo

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/Fahrzeug.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <vector>
+
+namespace tabulo {
+
+constexpr int FahrzeugSatzLaenge = 408;
+
+// Decodes one 408-byte record into the eight columns; texts keep their trailing blanks.
+Fahrzeug fahrzeugSatzLesen(QByteArrayView satz);
+
+// Pads the text columns of an entry to their record widths, in place, as the save does.
+void fahrzeugAuffuellen(Fahrzeug& f);
+
+// The 408 bytes of an entry that has been padded; texts longer than their width are cut.
+QByteArray fahrzeugSatzSchreiben(const Fahrzeug& f, bool aufgenommen);
+
+// All whole records of a buffer, in order.
+std::vector<Fahrzeug> fahrzeugSaetzeLesen(QByteArrayView daten);
+
+// A number column written as one byte: its leading number, clamped to 0..255.
+quint8 zahlAlsByte(const QString& text);
+
+} // namespace tabulo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace tabulo {
+
+// The five text columns of an action entry.
+struct Aktion {
+    QString rufname;  // looked up in the vehicle list, not stored
+    QString status;   // one character
+    QString richtung; // a direction name
+    QString aktion;   // command line, up to 127 when saved
+    QString kennung;  // 8 characters
+
+    static constexpr int AnzahlSpalten = 5;
+    const QString& spalte(int nr) const;
+
+    bool operator==(const Aktion&) const = default;
+};
+
+QString aktionSpaltenTitel(int nr);
+
+inline const QString NichtVorhanden = QStringLiteral("Nicht Vorhanden!");
+
+} // namespace tabulo

@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include "support/Umgebung.h"
+
+int main(int argc, char** argv) {
+    tabulo::test::testUmgebungEinrichten();
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,33 @@
+#include "support/Umgebung.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tabulo::test {
+
+void testUmgebungEinrichten() {
+    static QTemporaryDir konfiguration;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(konfiguration.path()));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void dateiAnlegen(const QString& pfad, const QByteArray& daten) {
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly)) << pfad.toStdString();
+    ASSERT_EQ(datei.write(daten), daten.size());
+}
+
+QByteArray dateiInhalt(const QString& pfad) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return {};
+    return datei.readAll();
+}
+
+} // namespace tabulo::test
