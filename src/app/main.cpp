@@ -1,3 +1,4 @@
+#include "app/Anwendung.h"
 #include "app/Form1.h"
 #include "app/QtRueckfrage.h"
 #include "files/DateiSchreiber.h"
@@ -28,8 +29,8 @@ int main(int argc, char* argv[]) {
     ab.startverzeichnis = QDir::currentPath();
 
     tabulo::QtRueckfrage rueckfrage;
-    tabulo::Form1 form1(ab, rueckfrage);
-    rueckfrage.setzeEltern(&form1);
-    form1.show();
+    tabulo::Anwendung anwendung(ab, rueckfrage);
+    rueckfrage.setzeEltern(&anwendung.form1());
+    anwendung.starten();
     return app.exec();
 }

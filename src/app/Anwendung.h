@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+namespace tabulo {
+
+class Arbeitsbereich;
+class Rueckfrage;
+class ZiehSteuerung;
+class Form1;
+
+// Owns the program's windows and connects the main window's menu to them. Windows are
+// created here, hidden or shown as the program needs them, and live until the program ends.
+class Anwendung : public QObject {
+    Q_OBJECT
+
+public:
+    Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage);
+    ~Anwendung() override;
+
+    // Runs the start-up and shows the main window.
+    void starten();
+
+    Form1& form1() const { return *m_form1; }
+    ZiehSteuerung& ziehen() const { return *m_ziehen; }
+    Arbeitsbereich& arbeitsbereich() const { return m_ab; }
+    Rueckfrage& rueckfrage() const { return m_rueckfrage; }
+
+private:
+    Arbeitsbereich& m_ab;
+    Rueckfrage& m_rueckfrage;
+    std::unique_ptr<ZiehSteuerung> m_ziehen;
+    std::unique_ptr<Form1> m_form1;
+};
+
+} // namespace tabulo
