@@ -19,3 +19,9 @@ LeseErgebnis dateiLesen(const QString& pfad) {
 }
 
 } // namespace tabulo
+
+namespace tabulo {
+QString leseFehlerText(const QString& pfad, const QString& grund) {
+    return QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden:\n%2").arg(pfad, grund);
+}
+} // namespace tabulo

@@ -20,3 +20,8 @@ LeseErgebnis dateiLesen(const QString& pfad);
 constexpr bool ganzeSaetze(qint64 laenge, qint64 satzLaenge) { return laenge % satzLaenge == 0; }
 
 } // namespace tabulo
+
+namespace tabulo {
+// Text of the message that tells the user which file could not be read and why.
+QString leseFehlerText(const QString& pfad, const QString& grund);
+} // namespace tabulo

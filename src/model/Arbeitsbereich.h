@@ -59,6 +59,8 @@ public:
     // Vehicle list in list order.
     std::vector<Fahrzeug> fahrzeuge;
     Sortierung sortierung;
+    // Rows of the vehicle list whose identifier no field shows, as of the last refresh.
+    std::vector<int> nichtAufgenommen;
 
     Ortstabelle orte;
 
