@@ -5,6 +5,7 @@
 namespace tabulo {
 
 class Arbeitsbereich;
+class Fortschritt;
 
 // The identifiers of the 416 fields, each preceded by one blank.
 QString kennungsListeBilden(const Arbeitsbereich& ab);
@@ -12,5 +13,12 @@ QString kennungsListeBilden(const Arbeitsbereich& ab);
 // Rebuilds KennungsListe from the fields and the list of vehicles not placed in the overview,
 // and tells the windows. Every change of vehicles or fields ends with this.
 void FahrzeuglisteAktualisieren(Arbeitsbereich& ab);
+
+// Deletes vehicle `zeile` of the list and frees every vehicle field that shows it.
+void FahrzeugLoeschen(Arbeitsbereich& ab, int zeile, Fortschritt& fortschritt);
+
+// Deletes vehicle `zeile` of the list as chosen in the list of vehicles not placed: no field
+// shows it, so no field changes.
+void NichtAufgenommenLoeschen(Arbeitsbereich& ab, int zeile);
 
 } // namespace tabulo

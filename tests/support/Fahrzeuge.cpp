@@ -1,0 +1,59 @@
+#include "support/Fahrzeuge.h"
+
+#include "files/FahrzeugDatei.h"
+
+namespace tabulo::test {
+
+Fahrzeug fahrzeug(const QString& kennung, const QString& rufname, const QString& stat) {
+    Fahrzeug f;
+    f.kennung = kennung;
+    f.rufname = rufname;
+    f.stat = stat;
+    f.zeit = QStringLiteral("12:00:00");
+    f.info = QStringLiteral("Info");
+    f.folgetelegramm = QStringLiteral("00");
+    return f;
+}
+
+QByteArray fahrzeugDatei(const std::vector<Fahrzeug>& liste) {
+    QByteArray bytes;
+    for (const Fahrzeug& f : liste)
+        bytes += fahrzeugSatzSchreiben(f, false);
+    return bytes;
+}
+
+void fahrzeugInFeld(Arbeitsbereich& ab, int i, const Fahrzeug& f) {
+    Feld& feld = ab.felder[i];
+    feld.fahrzeug = f.rufname;
+    feld.zeit = f.zeit;
+    feld.info = f.info;
+    feld.kennung = f.kennung;
+    feld.status = f.stat;
+    feld.statusFarbe = ab.statusFarbeFuer(f.stat);
+    feld.statusSichtbar = true;
+    feld.text.clear();
+    feld.feldtyp = FeldFahrzeug;
+}
+
+TestArbeitsbereich::TestArbeitsbereich() {
+    ab.setzeHeute(QDate(2026, 3, 7));
+    for (Feld& f : ab.felder) {
+        f = Feld{};
+        f.fahrzeug.clear();
+        f.zeit.clear();
+        f.info.clear();
+        f.kennung.clear();
+        f.status.clear();
+        f.text = QStringLiteral("Frei");
+        f.statusSichtbar = false;
+    }
+}
+
+QStringList TestArbeitsbereich::kennungen() const {
+    QStringList k;
+    for (const Fahrzeug& f : ab.fahrzeuge)
+        k << f.kennung;
+    return k;
+}
+
+} // namespace tabulo::test

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "files/DateiSchreiber.h"
+#include "files/EinstellungsSpeicher.h"
+#include "model/Arbeitsbereich.h"
+#include "model/Fahrzeug.h"
+#include "model/Fortschritt.h"
+
+#include <QByteArray>
+#include <QList>
+#include <optional>
+#include <vector>
+
+namespace tabulo::test {
+
+// A vehicle with the columns a test cares about; the rest as a new vehicle has them.
+Fahrzeug fahrzeug(const QString& kennung, const QString& rufname = QStringLiteral("RTW"),
+                  const QString& stat = QStringLiteral("2"));
+
+// The bytes of a vehicle file holding these entries (nothing placed).
+QByteArray fahrzeugDatei(const std::vector<Fahrzeug>& liste);
+
+// Field i shows the vehicle as a drop from the list would.
+void fahrzeugInFeld(Arbeitsbereich& ab, int i, const Fahrzeug& f);
+
+// A workspace with in-memory settings and free fields.
+struct TestArbeitsbereich {
+    SpeicherImSpeicher speicher;
+    DateiSchreiber schreiber;
+    Arbeitsbereich ab{speicher, schreiber};
+    TestArbeitsbereich();
+    QStringList kennungen() const;
+};
+
+// Records the slices a pass reports.
+struct ProtokollFortschritt : Fortschritt {
+    struct Bereich {
+        double von, bis;
+        std::optional<Farbe> farbe;
+    };
+    int gezeigt = 0;
+    int verborgen = 0;
+    QList<Bereich> bereiche;
+    void zeigen() override { ++gezeigt; }
+    void bereich(double von, double bis, std::optional<Farbe> farbe) override {
+        bereiche.append({von, bis, farbe});
+    }
+    void verbergen() override { ++verborgen; }
+};
+
+} // namespace tabulo::test
