@@ -60,6 +60,7 @@ void Arbeitsbereich::einstellungenLesen() {
         landName[k] = m_speicher.lesen(app, sektion::Landeskennung, zahlText(k), QStringLiteral("Undefiniert"));
     }
     emit titelVeraendert();
+    emit namenVeraendert();
 }
 
 void Arbeitsbereich::setzeHeute(const QDate& datum) { heute = datum.toString(QStringLiteral("dd.MM.yy")); }

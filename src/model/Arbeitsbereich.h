@@ -114,6 +114,8 @@ signals:
     void aktionenVeraendert();
     void titelVeraendert();
     void flagsVeraendert();
+    // The BOS and Landeskennung names were read; pick lists built from them follow.
+    void namenVeraendert();
 
 private:
     EinstellungsSpeicher& m_speicher;

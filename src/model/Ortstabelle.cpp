@@ -9,6 +9,7 @@ void Ortstabelle::leeren() {
         t.clear();
     maske.fill(0);
     liste.clear();
+    anzahl = 0;
 }
 
 bool Ortstabelle::satzEinfuegen(const QString& satz) {
@@ -35,6 +36,16 @@ QString Ortstabelle::anzeigeZeile(int slot, const std::array<QString, 16>& bosNa
         if (maske[slot] & (1u << d))
             zeile += QLatin1Char(' ') + bosName[d];
     return zeile;
+}
+
+void Ortstabelle::zeileSetzen(int slot, const std::array<QString, 16>& bosName) {
+    while (liste.size() < slot)
+        liste.append(anzeigeZeile(static_cast<int>(liste.size()), bosName));
+    const QString zeile = anzeigeZeile(slot, bosName);
+    if (slot < liste.size())
+        liste[slot] = zeile;
+    else
+        liste.append(zeile);
 }
 
 void Ortstabelle::listeBilden(const std::array<QString, 16>& bosName) {

@@ -1,0 +1,72 @@
+#include "model/OrteBefehle.h"
+
+#include "files/DateiLesen.h"
+#include "files/StandardDatei.h"
+#include "model/Arbeitsbereich.h"
+#include "model/OrteLadenSpeichern.h"
+#include "model/Rueckfrage.h"
+
+namespace tabulo {
+
+namespace {
+
+DateiDialog orteDialog(const QString& titel, bool speichern) {
+    DateiDialog d;
+    d.titel = titel;
+    d.filter = filter::Bin;
+    d.filterIndex = 2;
+    d.dateiname = orteText::Vorgabename;
+    d.speichern = speichern;
+    return d;
+}
+
+void melden(Rueckfrage& rueckfrage, const QString& pfad, const OrteLeseErgebnis& ergebnis) {
+    switch (ergebnis.art) {
+    case OrteLesen::Gelesen:
+    case OrteLesen::KeineDatei:
+        return;
+    case OrteLesen::UngueltigeLaenge:
+        rueckfrage.meldung(orteText::TitelLaden, orteText::UngueltigeDatei);
+        return;
+    case OrteLesen::NichtLesbar:
+        rueckfrage.meldung(orteText::TitelLaden, leseFehlerText(pfad, ergebnis.grund), Symbol::Fehler);
+        return;
+    }
+}
+
+} // namespace
+
+void OrteLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
+    const auto pfad = dateiDialogZeigen(rueckfrage, orteDialog(orteText::TitelLaden, false));
+    if (!pfad)
+        return;
+    OrteLadenAusDatei(ab, rueckfrage, *pfad);
+}
+
+void OrteLadenAusDatei(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const QString& pfad) {
+    melden(rueckfrage, pfad, OrteLaden(ab, pfad));
+}
+
+void OrteSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
+    const auto pfad = dateiDialogZeigen(rueckfrage, orteDialog(orteText::TitelSpeichern, true));
+    if (!pfad)
+        return;
+    const SchreibErgebnis ergebnis = OrteSpeichern(ab, *pfad);
+    if (!ergebnis)
+        rueckfrage.meldung(orteText::TitelSpeichern, schreibFehlerText(*pfad, ergebnis.fehler),
+                           Symbol::Fehler);
+}
+
+void OrteUndoBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
+    const OrteLeseErgebnis ergebnis = OrteNeuLaden(ab);
+    melden(rueckfrage, standardDateiImArbeitsordner(orteText::Standarddatei), ergebnis);
+}
+
+void OrteImportierenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
+    const auto pfad = dateiDialogZeigen(rueckfrage, orteDialog(orteText::TitelLaden, false));
+    if (!pfad)
+        return;
+    melden(rueckfrage, *pfad, OrteImportieren(ab, *pfad));
+}
+
+} // namespace tabulo

@@ -1,0 +1,211 @@
+#include "model/OrteLadenSpeichern.h"
+
+#include "files/EinstellungsSpeicher.h"
+#include "model/Arbeitsbereich.h"
+#include "support/FehlerSchreiber.h"
+#include "support/OrteDaten.h"
+#include "support/Umgebung.h"
+
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+
+// n records: two BOS-Kennungen per place, so no table limit interferes.
+QByteArray saetze(int n) {
+    QByteArray daten;
+    for (int i = 0; i < n; ++i)
+        daten +=
+            orteSatz(i % 2 ? '7' : '6', QByteArray::number(0x100 + i / 2, 16).toUpper().constData(), "Ort");
+    return daten;
+}
+
+class OrteLadenSpeichern : public ::testing::Test {
+protected:
+    SpeicherImSpeicher speicher;
+    DateiSchreiber schreiber;
+    Arbeitsbereich ab{speicher, schreiber};
+    TemporaererArbeitsordner ordner;
+
+    void SetUp() override { ab.bosName = nummerierteBosNamen(); }
+
+    // A table that a rejected file must leave alone.
+    void vorbelegen() {
+        dateiAnlegen(ordner.pfad("vorher.bin"), orteSatz('1', "A11", "Altdorf"));
+        ASSERT_TRUE(OrteLaden(ab, ordner.pfad("vorher.bin")));
+        ab.markieren(DokOrtskennungen);
+    }
+};
+
+} // namespace
+
+TEST_F(OrteLadenSpeichern, LadenPrueftDieLaengeUndZaehltDieSaetzeDerDatei) {
+    struct Fall {
+        const char* name;
+        QByteArray daten;
+        OrteLesen art;
+        int anzahl;
+        bool rot;
+    };
+    const Fall faelle[] = {
+        {"leere Datei ist eine leere Tabelle", {}, OrteLesen::Gelesen, 0, false},
+        {"ein Byte zu viel", orteSatz('1', "A12", "X") + "x", OrteLesen::UngueltigeLaenge, 0, false},
+        {"ein Byte zu wenig", orteSatz('1', "A12", "X").chopped(1), OrteLesen::UngueltigeLaenge, 0, false},
+        {"250 Saetze noch normal", saetze(250), OrteLesen::Gelesen, 250, false},
+        {"251 Saetze rot", saetze(251), OrteLesen::Gelesen, 251, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        vorbelegen();
+        const Ortstabelle vorher = ab.orte;
+        dateiAnlegen(ordner.pfad("orte.bin"), f.daten);
+        QSignalSpy geaendert(&ab, &Arbeitsbereich::orteVeraendert);
+
+        const OrteLeseErgebnis e = OrteLaden(ab, ordner.pfad("orte.bin"));
+
+        EXPECT_EQ(e.art, f.art);
+        if (f.art != OrteLesen::Gelesen) {
+            EXPECT_EQ(ab.orte, vorher);
+            EXPECT_TRUE(ab.istUngespeichert(DokOrtskennungen));
+            EXPECT_EQ(geaendert.count(), 0);
+            continue;
+        }
+        EXPECT_EQ(ab.orte.anzahl, f.anzahl);
+        EXPECT_EQ(anzahlFarbe(ab.orte.anzahl) == farbe::Rot, f.rot);
+        EXPECT_EQ(ab.orte.liste.size(), (f.anzahl + 1) / 2);
+        EXPECT_FALSE(ab.istUngespeichert(DokOrtskennungen));
+        EXPECT_EQ(geaendert.count(), 1);
+    }
+}
+
+TEST_F(OrteLadenSpeichern, ZweiBosKennungenEinEintragUndZurueckInBosFolge) {
+    const QByteArray neun = orteSatz('9', "A23", "Musterstadt");
+    const QByteArray sieben = orteSatz('7', "A23", "Musterstadt");
+    dateiAnlegen(ordner.pfad("orte.bin"), neun + sieben);
+    ASSERT_TRUE(OrteLaden(ab, ordner.pfad("orte.bin")));
+    ASSERT_EQ(ab.orte.liste.size(), 1);
+    EXPECT_TRUE(ab.orte.liste[0].endsWith("Musterstadt" + QString(39, ' ') + " N7 N9"));
+
+    ASSERT_TRUE(OrteSpeichern(ab, ordner.pfad("neu.bin")));
+    EXPECT_EQ(dateiInhalt(ordner.pfad("neu.bin")), sieben + neun);
+}
+
+TEST_F(OrteLadenSpeichern, RundreiseIstByteGenau) {
+    // Places in slot order, each with ascending BOS digits: exactly what the save writes.
+    const QByteArray daten = orteSatz('6', "A12", "Musterstadt") + orteSatz('D', "A12", "Musterstadt") +
+                             orteSatz('F', "A12", "Musterstadt") +
+                             orteSatz('0', "012", QString::fromUtf8("Güstrow")) +
+                             orteSatz('6', "A13", "Ein Ortsname mit genau f\u00fcnfzig Zeichen bis zu Ende");
+    dateiAnlegen(ordner.pfad("orte.bin"), daten);
+    ASSERT_TRUE(OrteLaden(ab, ordner.pfad("orte.bin")));
+    ASSERT_TRUE(OrteSpeichern(ab, ordner.pfad("zurueck.bin")));
+    EXPECT_EQ(dateiInhalt(ordner.pfad("zurueck.bin")), daten);
+}
+
+TEST_F(OrteLadenSpeichern, VolleTabelleZeigtTrotzdemAlleSaetzeDerDatei) {
+    QByteArray daten;
+    for (int i = 0; i < 201; ++i)
+        daten += orteSatz('1', QByteArray::number(0x100 + i, 16).toUpper().constData(), "Ort");
+    dateiAnlegen(ordner.pfad("orte.bin"), daten);
+    ASSERT_TRUE(OrteLaden(ab, ordner.pfad("orte.bin")));
+    EXPECT_EQ(ab.orte.liste.size(), 200);
+    EXPECT_TRUE(ab.orte.text[200].isEmpty());
+    EXPECT_EQ(ab.orte.anzahl, 201); // the dropped place stays visible in the count
+}
+
+TEST_F(OrteLadenSpeichern, FehlgeschlagenesSpeichernBehaeltFlagUndAlteDatei) {
+    vorbelegen();
+    const QByteArray alt = "alter Inhalt";
+    dateiAnlegen(ordner.pfad("Orte.BIN"), alt);
+    for (auto art : {FehlerSchreiber::Art::NachBytes, FehlerSchreiber::Art::BeimAbschluss}) {
+        FehlerSchreiber fehler(art, 10);
+        ab.setzeSchreiber(fehler);
+        const SchreibErgebnis e = OrteSpeichern(ab, ordner.pfad("Orte.BIN"));
+        EXPECT_FALSE(e);
+        EXPECT_FALSE(e.fehler.isEmpty());
+        EXPECT_TRUE(ab.istUngespeichert(DokOrtskennungen));
+        EXPECT_EQ(dateiInhalt(ordner.pfad("Orte.BIN")), alt);
+    }
+    ab.setzeSchreiber(schreiber);
+    EXPECT_TRUE(OrteSpeichern(ab, ordner.pfad("Orte.BIN")));
+    EXPECT_FALSE(ab.istUngespeichert(DokOrtskennungen));
+    EXPECT_EQ(dateiInhalt(ordner.pfad("Orte.BIN")), orteSatz('1', "A11", "Altdorf"));
+}
+
+TEST_F(OrteLadenSpeichern, ImportErgaenztZeilenZaehltNeuUndMarkiert) {
+    vorbelegen();
+    ab.freigeben(DokOrtskennungen);
+    dateiAnlegen(ordner.pfad("import.bin"), orteSatz('1', "A11", "Altdorf") +
+                                                orteSatz('7', "A11", "Altdorf") +
+                                                orteSatz('2', "B01", "Neustadt"));
+    ASSERT_TRUE(OrteImportieren(ab, ordner.pfad("import.bin")));
+    ASSERT_EQ(ab.orte.liste.size(), 2);
+    EXPECT_TRUE(ab.orte.liste[0].endsWith(" N1 N7")); // rewritten in place; the repeated bit 1 counts once
+    EXPECT_TRUE(ab.orte.liste[1].startsWith("B01 Neustadt"));
+    EXPECT_EQ(ab.orte.anzahl, 3);
+    EXPECT_TRUE(ab.istUngespeichert(DokOrtskennungen));
+
+    const Ortstabelle vorher = ab.orte;
+    ab.freigeben(DokOrtskennungen);
+    dateiAnlegen(ordner.pfad("kaputt.bin"), "zu kurz");
+    EXPECT_EQ(OrteImportieren(ab, ordner.pfad("kaputt.bin")).art, OrteLesen::UngueltigeLaenge);
+    EXPECT_EQ(ab.orte, vorher);
+    EXPECT_FALSE(ab.istUngespeichert(DokOrtskennungen));
+    EXPECT_EQ(OrteImportieren(ab, ordner.pfad("fehlt.bin")).art, OrteLesen::NichtLesbar);
+    EXPECT_EQ(ab.orte, vorher);
+}
+
+TEST_F(OrteLadenSpeichern, NeuLadenPrueftWieDasLadenUndLaesstDasFlag) {
+    struct Fall {
+        const char* name;
+        const char* datei; // nothing: no file in the working directory
+        QByteArray daten;
+        OrteLesen art;
+    };
+    const Fall faelle[] = {
+        {"ohne Datei bleibt alles", nullptr, {}, OrteLesen::KeineDatei},
+        {"kurzer letzter Satz wird nicht gelesen", "orte.bin", orteSatz('2', "B01", "Neu") + "kurz",
+         OrteLesen::UngueltigeLaenge},
+        {"Gross- und Kleinschreibung egal", "ORTE.Bin", orteSatz('2', "B01", "Neu"), OrteLesen::Gelesen},
+    };
+    for (const Fall& f : faelle) {
+        for (const bool ungespeichert : {false, true}) {
+            SCOPED_TRACE(f.name);
+            TemporaererArbeitsordner eigener;
+            vorbelegen();
+            if (!ungespeichert)
+                ab.freigeben(DokOrtskennungen);
+            if (f.datei)
+                dateiAnlegen(eigener.pfad(f.datei), f.daten);
+            const Ortstabelle vorher = ab.orte;
+
+            EXPECT_EQ(OrteNeuLaden(ab).art, f.art);
+
+            EXPECT_EQ(ab.istUngespeichert(DokOrtskennungen), ungespeichert);
+            if (f.art == OrteLesen::Gelesen) {
+                ASSERT_EQ(ab.orte.liste.size(), 1);
+                EXPECT_TRUE(ab.orte.liste[0].startsWith("B01 Neu"));
+                EXPECT_EQ(ab.orte.anzahl, 1);
+            } else {
+                EXPECT_EQ(ab.orte, vorher);
+            }
+            if (!f.datei) {
+                EXPECT_FALSE(QFileInfo::exists(eigener.pfad("orte.bin")));
+            }
+        }
+    }
+}
+
+TEST_F(OrteLadenSpeichern, StartLiestNurGanzeSaetze) {
+    EXPECT_EQ(OrteStartLesen(ab).art, OrteLesen::KeineDatei);
+    EXPECT_EQ(ab.orte.anzahl, 0);
+    dateiAnlegen(ordner.pfad("Orte.BIN"), orteSatz('2', "B01", "Neu") + orteSatz('3', "B01", "Neu") + "Rest");
+    EXPECT_TRUE(OrteStartLesen(ab));
+    ASSERT_EQ(ab.orte.liste.size(), 1);
+    EXPECT_TRUE(ab.orte.liste[0].endsWith(" N2 N3"));
+    EXPECT_EQ(ab.orte.anzahl, 2);
+}

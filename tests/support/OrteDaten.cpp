@@ -1,0 +1,27 @@
+#include "support/OrteDaten.h"
+
+#include "files/Ansi.h"
+
+namespace tabulo::test {
+
+QByteArray orteSatz(char bos, const char* loo, const QString& name) {
+    return QByteArray(1, bos) + QByteArray(loo) +
+           textNachAnsi(name.leftJustified(50, QLatin1Char(' '), true));
+}
+
+std::array<QString, 16> nummerierteBosNamen() {
+    std::array<QString, 16> namen;
+    for (int i = 0; i < 16; ++i)
+        namen[i] = QStringLiteral("N%1").arg(i);
+    return namen;
+}
+
+TemporaererArbeitsordner::TemporaererArbeitsordner() : m_vorher(QDir::currentPath()) {
+    QDir::setCurrent(m_ordner.path());
+}
+
+TemporaererArbeitsordner::~TemporaererArbeitsordner() {
+    QDir::setCurrent(m_vorher);
+}
+
+} // namespace tabulo::test
