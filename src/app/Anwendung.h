@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-
 #include <memory>
 
 namespace tabulo {
@@ -10,6 +9,7 @@ class Arbeitsbereich;
 class Rueckfrage;
 class ZiehSteuerung;
 class Form1;
+class Ortskennungen;
 
 // Owns the program's windows and connects the main window's menu to them. Windows are
 // created here, hidden or shown as the program needs them, and live until the program ends.
@@ -25,6 +25,7 @@ public:
 
     Form1& form1() const { return *m_form1; }
     ZiehSteuerung& ziehen() const { return *m_ziehen; }
+    Ortskennungen& ortskennungen() const { return *m_ortskennungen; }
     Arbeitsbereich& arbeitsbereich() const { return m_ab; }
     Rueckfrage& rueckfrage() const { return m_rueckfrage; }
 
@@ -33,6 +34,9 @@ private:
     Rueckfrage& m_rueckfrage;
     std::unique_ptr<ZiehSteuerung> m_ziehen;
     std::unique_ptr<Form1> m_form1;
+    std::unique_ptr<Ortskennungen> m_ortskennungen;
+
+    void orteVerbinden();
 };
 
 } // namespace tabulo
