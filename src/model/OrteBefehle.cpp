@@ -36,15 +36,13 @@ void melden(Rueckfrage& rueckfrage, const QString& pfad, const OrteLeseErgebnis&
 
 } // namespace
 
-void OrteLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
+void OrteLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const VorDemLaden& vorDemLaden) {
     const auto pfad = dateiDialogZeigen(rueckfrage, orteDialog(orteText::TitelLaden, false));
     if (!pfad)
         return;
-    OrteLadenAusDatei(ab, rueckfrage, *pfad);
-}
-
-void OrteLadenAusDatei(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const QString& pfad) {
-    melden(rueckfrage, pfad, OrteLaden(ab, pfad));
+    if (vorDemLaden && !vorDemLaden())
+        return;
+    melden(rueckfrage, *pfad, OrteLaden(ab, *pfad));
 }
 
 void OrteSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {

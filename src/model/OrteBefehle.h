@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace tabulo {
 
@@ -11,10 +12,12 @@ class Rueckfrage;
 // asks for its file, runs the operation and tells the user what went wrong; a cancelled
 // dialog ends the command silently.
 
+// Asked after the file has been chosen and before it replaces the table (the question about
+// unsaved changes); false ends the command.
+using VorDemLaden = std::function<bool()>;
+
 // "Laden... / Ortskennungen"
-void OrteLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage);
-// Loads the chosen file and reports a fault; the step after the file dialog.
-void OrteLadenAusDatei(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const QString& pfad);
+void OrteLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const VorDemLaden& vorDemLaden = {});
 
 // "Speichern... / Ortskennungen"
 void OrteSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage);

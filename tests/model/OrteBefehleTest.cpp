@@ -44,7 +44,9 @@ void erwarteDialog(const DateiDialog& d, const QString& titel, bool speichern) {
 
 TEST_F(OrteBefehle, LadenUndImportierenFragenNachDerDatei) {
     using Befehl = void (*)(Arbeitsbereich&, Rueckfrage&);
-    const std::pair<Befehl, bool> befehle[] = {{OrteLadenBefehl, false}, {OrteImportierenBefehl, true}};
+    const std::pair<Befehl, bool> befehle[] = {
+        {[](Arbeitsbereich& a, Rueckfrage& r) { OrteLadenBefehl(a, r); }, false},
+        {OrteImportierenBefehl, true}};
     for (const auto& [befehl, markiert] : befehle) {
         SkriptRueckfrage r;
         ab.orte.leeren();
@@ -76,11 +78,12 @@ TEST_F(OrteBefehle, FehlerhafteDateienWerdenGemeldet) {
         QString textBeginn;
     };
     const Fall faelle[] = {
-        {"Laden zu kurz", OrteLadenBefehl, ordner.pfad("kurz.bin"),
-         QStringLiteral("Keine g\u00fcltige Ortskennungen-Datei!")},
+        {"Laden zu kurz", [](Arbeitsbereich& a, Rueckfrage& r) { OrteLadenBefehl(a, r); },
+         ordner.pfad("kurz.bin"), QStringLiteral("Keine g\u00fcltige Ortskennungen-Datei!")},
         {"Import zu kurz", OrteImportierenBefehl, ordner.pfad("kurz.bin"),
          QStringLiteral("Keine g\u00fcltige Ortskennungen-Datei!")},
-        {"Laden eines Ordners", OrteLadenBefehl, ordner.pfad("unter"), QStringLiteral("Die Datei \"")},
+        {"Laden eines Ordners", [](Arbeitsbereich& a, Rueckfrage& r) { OrteLadenBefehl(a, r); },
+         ordner.pfad("unter"), QStringLiteral("Die Datei \"")},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -95,6 +98,14 @@ TEST_F(OrteBefehle, FehlerhafteDateienWerdenGemeldet) {
         EXPECT_TRUE(ab.orte.liste.isEmpty());
         EXPECT_TRUE(ab.istUngespeichert(DokOrtskennungen));
     }
+}
+
+TEST_F(OrteBefehle, NeinVorDemLadenLaesstDieTabelle) {
+    rueckfrage.dateien.push_back(ordner.pfad("unter/Orte.BIN"));
+    int gefragt = 0;
+    OrteLadenBefehl(ab, rueckfrage, [&] { return ++gefragt, false; });
+    EXPECT_EQ(gefragt, 1);
+    EXPECT_TRUE(ab.orte.liste.isEmpty());
 }
 
 TEST_F(OrteBefehle, SpeichernNenntDateiUndGrund) {
