@@ -74,6 +74,8 @@ Ortskennungen::Ortskennungen(Arbeitsbereich& ab, Rueckfrage& rueckfrage, QWidget
     : QWidget(parent), m_ab(ab), m_rueckfrage(rueckfrage) {
     setObjectName(QStringLiteral("Ortskennungen"));
     setWindowTitle(QStringLiteral("Ortskennungen bearbeiten"));
+    // Closing the main window ends the program even while this one is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFont(arial(8.25));
     aufbauen();
     setMinimumSize(pixel(ortFenster::MindestBreiteAussen - ortFenster::RahmenBreite),
