@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace tabulo {
+
+class Arbeitsbereich;
+class Fortschritt;
+
+// The readers of the default files at program start. None of them says anything: a missing or
+// unreadable file is skipped, and only whole records are read, so a cut-off file never makes a
+// reader run past its end.
+
+// "Fahrzeug.bin": every whole 408-byte record becomes a vehicle list entry; a trailing part
+// record is ignored. Each record draws a green line at the share of the file read so far.
+// Returns the number of entries read.
+int fahrzeugeBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt);
+
+// "status.bin": the whole records fill their fields with the vehicle lookup; a longer file gives
+// its first 416 records, a shorter one leaves the fields without a record free.
+void statusBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt);
+
+// "orte.bin": every whole record is merged into the place table (not emptied first), then the
+// place list is built. Returns the record count the place window shows (whole records).
+int orteBeimStartLesen(Arbeitsbereich& ab, const QString& pfad);
+
+} // namespace tabulo

@@ -1,0 +1,141 @@
+#include "model/StartLesen.h"
+
+#include "files/DateiSchreiber.h"
+#include "files/EinstellungsSpeicher.h"
+#include "model/Arbeitsbereich.h"
+#include "support/Uebersicht.h"
+#include "support/Umgebung.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+struct Umfeld {
+    SpeicherImSpeicher speicher;
+    DateiSchreiber schreiber;
+    Arbeitsbereich ab{speicher, schreiber};
+    QTemporaryDir ordner;
+    ProtokollFortschritt fortschritt;
+    QString datei(const QString& name, const QByteArray& daten) const {
+        dateiAnlegen(ordner.filePath(name), daten);
+        return ordner.filePath(name);
+    }
+};
+} // namespace
+
+TEST(StartLesen, OhneDateienBleibenDieEntwurfsbeschriftungen) {
+    Umfeld u;
+    const QString fehlt = u.ordner.filePath("fehlt.bin");
+    EXPECT_EQ(fahrzeugeBeimStartLesen(u.ab, fehlt, u.fortschritt), 0);
+    statusBeimStartLesen(u.ab, fehlt, u.fortschritt);
+    EXPECT_EQ(orteBeimStartLesen(u.ab, fehlt), 0);
+    for (const Feld& f : u.ab.felder)
+        ASSERT_EQ(f, Feld());
+    EXPECT_EQ(u.ab.felder[7].fahrzeug, "Name");
+    EXPECT_EQ(u.ab.felder[7].zeit, "00:00:00");
+    EXPECT_EQ(u.ab.felder[7].kennung, "12345678");
+    EXPECT_EQ(u.ab.felder[7].info, "Infofeld");
+    EXPECT_EQ(u.ab.felder[7].status, "2");
+    EXPECT_EQ(u.ab.felder[7].statusFarbe, 0x008000u);
+    EXPECT_TRUE(u.ab.felder[7].statusSichtbar);
+    EXPECT_TRUE(u.fortschritt.bereiche.isEmpty());
+}
+
+TEST(StartLesen, StatusDateiNurGanzeSaetzeRestWirdFrei) {
+    struct Fall {
+        const char* name;
+        int bytes;
+        int gelesen; // fields filled from records
+    };
+    const Fall faelle[] = {
+        {"leer", 0, 0},
+        {"ein halber Satz", 20, 0},
+        {"drei Saetze und ein Stueck", 3 * 40 + 17, 3},
+        {"ein Byte zu kurz", 16639, 415},
+        {"genau", 16640, 416},
+        {"laenger: nur die ersten 416", 16640 + 80, 416},
+    };
+    QByteArray voll;
+    for (int i = 0; i < 418; ++i)
+        voll.append(statusSatz(2, "T" + QByteArray::number(i)));
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        Umfeld u;
+        statusBeimStartLesen(u.ab, u.datei("status.bin", voll.left(fall.bytes)), u.fortschritt);
+        for (int i = 0; i < 416; ++i) {
+            const Feld& f = u.ab.felder[i];
+            if (i < fall.gelesen) {
+                ASSERT_EQ(f.text, "T" + QString::number(i));
+                ASSERT_EQ(f.feldtyp, FeldText);
+            } else {
+                ASSERT_EQ(f.text, "Frei") << i;
+                ASSERT_EQ(f.feldtyp, FeldFrei);
+                ASSERT_FALSE(f.statusSichtbar);
+                ASSERT_TRUE(f.kennung.isEmpty());
+            }
+        }
+        EXPECT_EQ(u.fortschritt.bereiche.size(), fall.gelesen);
+        EXPECT_EQ(u.fortschritt.gezeigt, 0) << "the start-up shows and hides the strip itself";
+    }
+}
+
+TEST(StartLesen, FahrzeugDateiNurGanzeSaetze) {
+    const QByteArray drei = fahrzeugSatz("6A000001", "RTW 1", 2, "10:00:00", "eins") +
+                            fahrzeugSatz("6A000002", "RTW 2", 3, "11:00:00", "zwei") +
+                            fahrzeugSatz("6A000003", "RTW 3", 4, "12:00:00", "drei");
+    struct Fall {
+        int bytes;
+        int anzahl;
+    };
+    for (const Fall fall :
+         {Fall{0, 0}, Fall{407, 0}, Fall{408, 1}, Fall{2 * 408 + 100, 2}, Fall{3 * 408, 3}}) {
+        SCOPED_TRACE(fall.bytes);
+        Umfeld u;
+        EXPECT_EQ(
+            fahrzeugeBeimStartLesen(u.ab, u.datei("Fahrzeug.bin", drei.left(fall.bytes)), u.fortschritt),
+            fall.anzahl);
+        ASSERT_EQ(u.ab.fahrzeuge.size(), size_t(fall.anzahl));
+        ASSERT_EQ(u.fortschritt.bereiche.size(), fall.anzahl);
+        if (fall.anzahl > 0) {
+            EXPECT_EQ(u.ab.fahrzeuge.back().kennung, QStringLiteral("6A00000%1").arg(fall.anzahl));
+            EXPECT_EQ(u.ab.fahrzeuge.back().rufname, QStringLiteral("RTW %1     ").arg(fall.anzahl));
+            EXPECT_EQ(u.fortschritt.bereiche.back().farbe, std::optional<Farbe>(farbe::ReinGruen));
+            EXPECT_DOUBLE_EQ(u.fortschritt.bereiche.back().bis, double(fall.anzahl * 408) / fall.bytes);
+        }
+    }
+}
+
+TEST(StartLesen, StatusDateiSuchtInDerVorherGelesenenFahrzeugliste) {
+    Umfeld u;
+    fahrzeugeBeimStartLesen(u.ab,
+                            u.datei("Fahrzeug.bin", fahrzeugSatz("6A000001", "RTW 1", 4, "10:00:00", "eins")),
+                            u.fortschritt);
+    statusBeimStartLesen(u.ab,
+                         u.datei("status.bin", statusDatei({statusSatz(1, "RTW 1", "6A000001"),
+                                                            statusSatz(1, "RTW 9", "6A000009")})),
+                         u.fortschritt);
+    EXPECT_EQ(u.ab.felder[0].status, "4");
+    EXPECT_EQ(u.ab.felder[0].statusFarbe, u.ab.statusfarbe[4]);
+    EXPECT_EQ(u.ab.felder[0].info, QStringLiteral("eins").leftJustified(20));
+    EXPECT_EQ(u.ab.felder[1].text, "Frei");
+    EXPECT_EQ(u.ab.felder[1].feldtyp, FeldFrei);
+}
+
+TEST(StartLesen, OrteWerdenZusammengefuehrtUndGezaehlt) {
+    Umfeld u;
+    const QByteArray zwei = ortSatz('7', "A12", "Musterstadt") + ortSatz('9', "A12", "Musterstadt");
+    EXPECT_EQ(orteBeimStartLesen(u.ab, u.datei("orte.bin", zwei + QByteArray(30, 'x'))), 2);
+    EXPECT_EQ(u.ab.orte.maske[0], (1u << 7) | (1u << 9));
+    EXPECT_TRUE(u.ab.orte.text[1].isEmpty());
+    ASSERT_EQ(u.ab.orte.liste.size(), 1);
+    EXPECT_TRUE(u.ab.orte.liste[0].startsWith("A12 Musterstadt"));
+
+    QByteArray viele;
+    for (int i = 0; i < 251; ++i)
+        viele.append(ortSatz('1', QByteArray::number(100 + i % 150), "Ort " + QByteArray::number(i)));
+    Umfeld v;
+    EXPECT_EQ(orteBeimStartLesen(v.ab, v.datei("orte.bin", viele)), 251);
+}

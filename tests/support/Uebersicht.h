@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/Fortschritt.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace tabulo::test {
+
+// One 40-byte overview record as a file holds it; text and identifier are given as bytes and
+// padded with blanks (the identifier is not touched when it already has 8 bytes).
+QByteArray statusSatz(quint8 art, QByteArray text, QByteArray kennung = "00000000", char byte1 = '\0');
+
+// 416 records: the given ones first, free records after them.
+QByteArray statusDatei(const QList<QByteArray>& saetze);
+
+// One 408-byte vehicle record.
+QByteArray fahrzeugSatz(const QByteArray& kennung, const QByteArray& rufname, quint8 status,
+                        const QByteArray& zeit, const QByteArray& info);
+
+// One 54-byte place record: BOS digit, Landeskennung, two Ortskennung digits, name.
+QByteArray ortSatz(char bos, const QByteArray& loo, const QByteArray& name);
+
+// Records what a pass draws into its progress strip.
+class ProtokollFortschritt : public Fortschritt {
+public:
+    struct Bereich {
+        double von, bis;
+        std::optional<Farbe> farbe;
+    };
+    int gezeigt = 0, verborgen = 0;
+    QList<Bereich> bereiche;
+    void zeigen() override { ++gezeigt; }
+    void bereich(double von, double bis, std::optional<Farbe> farbe) override {
+        bereiche.append({von, bis, farbe});
+    }
+    void verbergen() override { ++verborgen; }
+};
+
+// Changes the working directory for the lifetime of the object.
+class Arbeitsordner {
+public:
+    explicit Arbeitsordner(const QString& ordner);
+    ~Arbeitsordner();
+    Arbeitsordner(const Arbeitsordner&) = delete;
+    Arbeitsordner& operator=(const Arbeitsordner&) = delete;
+
+private:
+    QString m_vorher;
+};
+
+} // namespace tabulo::test
