@@ -1,20 +1,30 @@
 #include "app/Anwendung.h"
 
 #include "app/Form1.h"
+#include "app/Fortschrittsstreifen.h"
+#include "app/Twips.h"
 #include "app/ZiehSteuerung.h"
+#include "files/StandardDatei.h"
 #include "model/Arbeitsbereich.h"
+#include "model/Fahrzeugliste.h"
 #include "model/OrteBefehle.h"
 #include "model/OrteLadenSpeichern.h"
 #include "model/Rueckfrage.h"
+#include "model/StartLesen.h"
 #include "places/Ortskennungen.h"
 
 #include <QAction>
+#include <QDir>
 
 namespace tabulo {
 
+namespace {
+constexpr qint16 StartFertigWert = 10;
+} // namespace
+
 Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     : m_ab(ab), m_rueckfrage(rueckfrage), m_ziehen(std::make_unique<ZiehSteuerung>()),
-      m_form1(std::make_unique<Form1>(ab, rueckfrage)),
+      m_form1(std::make_unique<Form1>(ab, rueckfrage, *m_ziehen)),
       m_ortskennungen(std::make_unique<Ortskennungen>(ab, rueckfrage)) {
     orteVerbinden();
 }
@@ -22,9 +32,52 @@ Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
 Anwendung::~Anwendung() = default;
 
 void Anwendung::starten() {
+    Form1& form1 = *m_form1;
+    // A repeated start does nothing more.
+    if (m_ab.startFertig == StartFertigWert) {
+        form1.show();
+        return;
+    }
+    form1.startBeginnen();
+
+    // Heute and Startverzeichnis.
+    m_ab.setzeHeute(uhr());
+    m_ab.startverzeichnis = QDir::currentPath();
+
+    // The main window comes up early, with the progress strip, while the files are read.
+    form1.show();
+    Fortschrittsstreifen& streifen = form1.statusBar();
+    streifen.zeigen();
+    m_ab.listenZiehen = 0;
+
+    // Vehicle list: "Fahrzeug.bin" from the working directory; "status.bin" below needs it.
+    fahrzeugeBeimStartLesen(m_ab, standardDateiImArbeitsordner(QStringLiteral("Fahrzeug.bin")), streifen);
+    // The main window's top edge not above 500 twips, so the vehicle list window fits above it.
+    if (form1.frameGeometry().top() < qRound(px(500)))
+        form1.move(form1.frameGeometry().left(), qRound(px(500)));
+
+    // Insert modes.
+    m_ab.einfuegemodus = NachUnten;
+    m_ab.listenmodus = AktuellesFenster;
+
+    // Settings: directions, status colours, window titles, BOS and Landeskennung names.
     m_ab.einstellungenLesen();
+
+    // The tabs and fields become visible.
+    form1.felderZeigen();
+
+    // Overview: "status.bin" with the vehicle lookup, then the list of vehicles not placed.
+    statusBeimStartLesen(m_ab, standardDateiImArbeitsordner(QStringLiteral("status.bin")), streifen);
+    FahrzeuglisteAktualisieren(m_ab);
+
+    // Place identifiers: "orte.bin".
     OrteStartLesen(m_ab);
-    m_form1->show();
+
+    // Everything read counts as saved.
+    m_ab.alleFreigeben();
+    streifen.verbergen();
+    m_ab.startFertig = StartFertigWert;
+    form1.startBeenden();
 }
 
 void Anwendung::orteVerbinden() {

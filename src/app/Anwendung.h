@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDate>
 #include <QObject>
+
+#include <functional>
 #include <memory>
 
 namespace tabulo {
@@ -28,6 +31,9 @@ public:
     Ortskennungen& ortskennungen() const { return *m_ortskennungen; }
     Arbeitsbereich& arbeitsbereich() const { return m_ab; }
     Rueckfrage& rueckfrage() const { return m_rueckfrage; }
+
+    // Today's date for `Heute`; tests set a fixed one.
+    std::function<QDate()> uhr = [] { return QDate::currentDate(); };
 
 private:
     Arbeitsbereich& m_ab;

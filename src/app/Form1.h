@@ -1,13 +1,23 @@
 #pragma once
 
 #include "app/Menue.h"
+#include "model/Fensterwahl.h"
+#include "model/Rasterlayout.h"
 
 #include <QMainWindow>
+
+#include <array>
+#include <memory>
 
 namespace tabulo {
 
 class Arbeitsbereich;
 class Rueckfrage;
+class ZiehSteuerung;
+class Fortschrittsstreifen;
+class FensterAnsicht;
+class FensterTab;
+class Modusleiste;
 
 // The main window: the status overview editor. It routes menu commands and events; the
 // overview view, the tabs and the drag handling live in their own files.
@@ -16,14 +26,55 @@ class Form1 : public QMainWindow {
 
 public:
     Form1(Arbeitsbereich& ab, Rueckfrage& rueckfrage, QWidget* parent = nullptr);
+    Form1(Arbeitsbereich& ab, Rueckfrage& rueckfrage, ZiehSteuerung& ziehen, QWidget* parent = nullptr);
+    ~Form1() override;
 
     Menue menue;
 
     static QString fensterTitel();
 
+    Fortschrittsstreifen& statusBar() const { return *m_statusBar; }
+    FensterTab& fensterTab() const { return *m_fensterTab; }
+    Modusleiste& frame2() const { return *m_modusleiste; }
+    FensterAnsicht& tabFrame(int fenster) const { return *m_ansichten[fenster - 1]; }
+    const Fensterwahl& fensterwahl() const { return m_wahl; }
+    int aktuellesFenster() const { return m_wahl.aktuellesFenster(); }
+    const Rasterlayout& raster() const { return m_raster; }
+
+    // Start-up: hide the overview and show the hourglass, then show the tabs once the settings are
+    // read, and lay the grid out for the window's size when start-up has finished.
+    void startBeginnen();
+    void felderZeigen();
+    void startBeenden();
+
+    // Outer size of the window in twips, as the grid formulas take it.
+    double formBreite() const;
+    double formHoehe() const;
+
+    // Lays out the tab strip, the window frames and the fields for the current size.
+    void rasterAnwenden();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
 private:
+    void aufbauen();
+    void befehleVerbinden();
+    void fensterZeigen(int fenster);
+    void geometrieSetzen(const Rasterlayout& raster);
+
     Arbeitsbereich& m_ab;
     Rueckfrage& m_rueckfrage;
+    std::unique_ptr<ZiehSteuerung> m_eigeneZiehSteuerung;
+    ZiehSteuerung& m_ziehen;
+    Fensterwahl m_wahl;
+    Rasterlayout m_raster = entwurfsRaster();
+
+    Fortschrittsstreifen* m_statusBar = nullptr;
+    Modusleiste* m_modusleiste = nullptr;
+    FensterTab* m_fensterTab = nullptr;
+    std::array<FensterAnsicht*, AnzahlFenster> m_ansichten{};
 };
 
 } // namespace tabulo

@@ -6,8 +6,6 @@
 #include "model/Arbeitsbereich.h"
 
 #include <QApplication>
-#include <QDate>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -25,8 +23,6 @@ int main(int argc, char* argv[]) {
     tabulo::QtEinstellungsSpeicher speicher;
     tabulo::DateiSchreiber schreiber;
     tabulo::Arbeitsbereich ab(speicher, schreiber);
-    ab.setzeHeute(QDate::currentDate());
-    ab.startverzeichnis = QDir::currentPath();
 
     tabulo::QtRueckfrage rueckfrage;
     tabulo::Anwendung anwendung(ab, rueckfrage);

@@ -2,7 +2,6 @@
 
 #include "files/DateiLesen.h"
 #include "files/FahrzeugDatei.h"
-#include "files/OrteDatei.h"
 #include "files/StatusDatei.h"
 #include "model/Arbeitsbereich.h"
 #include "model/FeldInhalt.h"
@@ -45,17 +44,6 @@ void statusBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& 
     for (int i = static_cast<int>(daten->size() / StatusSatzLaenge); i < AnzahlFelder; ++i)
         feldFreimachen(ab.felder[i]);
     ab.felderGeaendert();
-}
-
-int orteBeimStartLesen(Arbeitsbereich& ab, const QString& pfad) {
-    const auto daten = stillLesen(pfad);
-    if (!daten)
-        return 0;
-    for (const QString& satz : ortSaetzeLesen(*daten))
-        ab.orte.satzEinfuegen(satz);
-    ab.orte.listeBilden(ab.bosName);
-    ab.orteGeaendert();
-    return static_cast<int>(daten->size() / OrtSatzLaenge);
 }
 
 } // namespace tabulo

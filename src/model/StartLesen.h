@@ -20,8 +20,4 @@ int fahrzeugeBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt
 // its first 416 records, a shorter one leaves the fields without a record free.
 void statusBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt);
 
-// "orte.bin": every whole record is merged into the place table (not emptied first), then the
-// place list is built. Returns the record count the place window shows (whole records).
-int orteBeimStartLesen(Arbeitsbereich& ab, const QString& pfad);
-
 } // namespace tabulo

@@ -31,7 +31,6 @@ TEST(StartLesen, OhneDateienBleibenDieEntwurfsbeschriftungen) {
     const QString fehlt = u.ordner.filePath("fehlt.bin");
     EXPECT_EQ(fahrzeugeBeimStartLesen(u.ab, fehlt, u.fortschritt), 0);
     statusBeimStartLesen(u.ab, fehlt, u.fortschritt);
-    EXPECT_EQ(orteBeimStartLesen(u.ab, fehlt), 0);
     for (const Feld& f : u.ab.felder)
         ASSERT_EQ(f, Feld());
     EXPECT_EQ(u.ab.felder[7].fahrzeug, "Name");
@@ -122,20 +121,4 @@ TEST(StartLesen, StatusDateiSuchtInDerVorherGelesenenFahrzeugliste) {
     EXPECT_EQ(u.ab.felder[0].info, QStringLiteral("eins").leftJustified(20));
     EXPECT_EQ(u.ab.felder[1].text, "Frei");
     EXPECT_EQ(u.ab.felder[1].feldtyp, FeldFrei);
-}
-
-TEST(StartLesen, OrteWerdenZusammengefuehrtUndGezaehlt) {
-    Umfeld u;
-    const QByteArray zwei = ortSatz('7', "A12", "Musterstadt") + ortSatz('9', "A12", "Musterstadt");
-    EXPECT_EQ(orteBeimStartLesen(u.ab, u.datei("orte.bin", zwei + QByteArray(30, 'x'))), 2);
-    EXPECT_EQ(u.ab.orte.maske[0], (1u << 7) | (1u << 9));
-    EXPECT_TRUE(u.ab.orte.text[1].isEmpty());
-    ASSERT_EQ(u.ab.orte.liste.size(), 1);
-    EXPECT_TRUE(u.ab.orte.liste[0].startsWith("A12 Musterstadt"));
-
-    QByteArray viele;
-    for (int i = 0; i < 251; ++i)
-        viele.append(ortSatz('1', QByteArray::number(100 + i % 150), "Ort " + QByteArray::number(i)));
-    Umfeld v;
-    EXPECT_EQ(orteBeimStartLesen(v.ab, v.datei("orte.bin", viele)), 251);
 }

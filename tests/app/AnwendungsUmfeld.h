@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/Anwendung.h"
+#include "app/Form1.h"
+#include "files/DateiSchreiber.h"
+#include "files/EinstellungsSpeicher.h"
+#include "model/Arbeitsbereich.h"
+#include "support/SkriptRueckfrage.h"
+#include "support/Uebersicht.h"
+#include "support/Umgebung.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tabulo::test {
+
+// The whole program on a scratch working directory, an in-memory settings store and scripted
+// dialogs. Files and settings are put in place before `starten()`.
+struct AnwendungsUmfeld {
+    QTemporaryDir ordner;
+    Arbeitsordner arbeitsordner{ordner.path()};
+    SpeicherImSpeicher speicher;
+    DateiSchreiber schreiber;
+    Arbeitsbereich ab{speicher, schreiber};
+    SkriptRueckfrage rueckfrage;
+    std::unique_ptr<Anwendung> anwendung;
+
+    QString datei(const QString& name, const QByteArray& daten) const {
+        dateiAnlegen(ordner.filePath(name), daten);
+        return ordner.filePath(name);
+    }
+    void einstellung(const QString& sektion, const QString& schluessel, const QString& wert) {
+        speicher.speichern(anwendung::Velastat, sektion, schluessel, wert);
+    }
+    Form1& starten() {
+        anwendung = std::make_unique<Anwendung>(ab, rueckfrage);
+        anwendung->uhr = [] { return QDate(2024, 3, 7); };
+        anwendung->starten();
+        Form1& f = anwendung->form1();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&f));
+        return f;
+    }
+};
+
+} // namespace tabulo::test

@@ -1,0 +1,140 @@
+#include "app/FensterAnsicht.h"
+#include "app/FensterTab.h"
+#include "app/Fortschrittsstreifen.h"
+#include "app/Farben.h"
+#include "app/Modusleiste.h"
+#include "app/AnwendungsUmfeld.h"
+
+#include <QAction>
+#include <QDir>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+QStringList tabTitel(Form1& f) {
+    QStringList t;
+    for (int i = 0; i < f.fensterTab().leiste().count(); ++i)
+        t << f.fensterTab().leiste().tabText(i);
+    return t;
+}
+
+// The colour drawn in the status label of a field, taken beside its centred caption.
+QColor statusPixel(Form1& f, int feld) {
+    FensterAnsicht& a = f.tabFrame(fensterVon(feld));
+    const QImage bild = a.grab().toImage();
+    const QRectF r = a.statusRechteck(feld);
+    return bild.pixelColor(QPointF(r.left() + 2, r.top() + 2).toPoint());
+}
+} // namespace
+
+TEST(Form1Start, GefertigteDateienUndEinstellungen) {
+    AnwendungsUmfeld u;
+    u.einstellung(sektion::Fahrzeuguebersicht, "2", "Wache Nord");
+    u.einstellung(sektion::Fahrzeuguebersicht, "8", QStringLiteral("S\u00fcd"));
+    u.einstellung(sektion::Statusfarben, "3", "16711680"); // blue instead of yellow
+    u.einstellung(sektion::BosKennung, "6", "BF/FF");
+    u.einstellung(sektion::Richtungskennung, "0", "FZ->LST");
+    u.datei("FAHRZEUG.BIN", fahrzeugSatz("6A000001", "RTW 1", 3, "10:00:00", "Wache") +
+                                fahrzeugSatz("6A000002", "NEF 2", 4, "11:00:00", "Klinik"));
+    QList<QByteArray> saetze(60, statusSatz(0, {}));
+    saetze[0] = statusSatz(1, "RTW 1", "6A000001");
+    saetze[1] = statusSatz(1, "Weg 1", "6A0000FF");
+    saetze[2] = statusSatz(2, "Bereitschaft   ");
+    saetze[57] = statusSatz(1, "NEF 2", "6A000002");
+    u.datei("Status.bin", statusDatei(saetze));
+    u.datei("Orte.BIN", ortSatz('6', "A12", "Musterstadt") + ortSatz('7', "A12", "Musterstadt") +
+                            ortSatz('6', "A13", "Nachbarort"));
+
+    Form1& f = u.starten();
+    Arbeitsbereich& ab = u.ab;
+    EXPECT_EQ(ab.startFertig, 10);
+    EXPECT_EQ(ab.ungespeichert, 0);
+    EXPECT_EQ(ab.heute, "07.03.24");
+    EXPECT_EQ(QDir(ab.startverzeichnis).canonicalPath(), QDir(u.ordner.path()).canonicalPath());
+    EXPECT_EQ(tabTitel(f), (QStringList{"Fester1", "Wache Nord", "Fenster3", "Fenster4", "Fenster5", "Fenster6",
+                                        "Fenster7", QStringLiteral("S\u00fcd")}));
+    EXPECT_EQ(ab.bosName[6], "BF/FF");
+    EXPECT_EQ(ab.richtungsname[0], "FZ->LST");
+    EXPECT_EQ(ab.richtungsname[1], "FZ<->LST");
+
+    EXPECT_EQ(ab.felder[0].feldtyp, FeldFahrzeug);
+    EXPECT_EQ(ab.felder[0].status, "3");
+    EXPECT_EQ(ab.felder[0].statusFarbe, 16711680u);
+    EXPECT_EQ(ab.felder[1].text, "Frei");
+    EXPECT_EQ(ab.felder[1].feldtyp, FeldFrei);
+    EXPECT_EQ(ab.felder[2].text, "Bereitschaft");
+    EXPECT_EQ(ab.felder[57].status, "4");
+    EXPECT_EQ(ab.nichtAufgenommen.size(), 0u);
+    EXPECT_EQ(ab.orte.anzahl, 3);
+    EXPECT_EQ(ab.orte.liste.size(), 2);
+    EXPECT_TRUE(ab.orte.liste[0].endsWith("BF/FF Undefiniert"));
+
+    EXPECT_EQ(statusPixel(f, 0), QColor(0, 0, 255));
+    EXPECT_NE(statusPixel(f, 1), qtFarbe(ab.felder[1].statusFarbe)) << "a free field shows no status";
+    EXPECT_FALSE(f.statusBar().isVisible());
+    EXPECT_EQ(f.statusBar().anzahlBereiche(), 3); // two green vehicle records merged, 416 records, none for places
+    EXPECT_TRUE(f.fensterTab().isVisible());
+    EXPECT_TRUE(f.tabFrame(1).isVisible());
+    for (int w = 2; w <= 8; ++w)
+        EXPECT_FALSE(f.tabFrame(w).isVisible()) << w;
+    EXPECT_EQ(f.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(Form1Start, OhneDateienDieEntwurfsbeschriftungen) {
+    AnwendungsUmfeld u;
+    Form1& f = u.starten();
+    EXPECT_EQ(tabTitel(f), (QStringList{"Fester1", "Fenster2", "Fenster3", "Fenster4", "Fenster5", "Fenster6",
+                                        "Fenster7", "Fenster8"}));
+    for (const Feld& feld : u.ab.felder)
+        ASSERT_EQ(feld, Feld());
+    EXPECT_EQ(statusPixel(f, 0), QColor(0, 0x80, 0));
+    EXPECT_EQ(statusPixel(f, 51), QColor(0, 0x80, 0));
+    EXPECT_EQ(u.ab.statusfarbe, StandardStatusfarben);
+    EXPECT_EQ(u.ab.startFertig, 10);
+    EXPECT_TRUE(u.ab.fahrzeuge.empty());
+}
+
+TEST(Form1Start, EinfuegemodusKnoepfe) {
+    AnwendungsUmfeld u;
+    Form1& f = u.starten();
+    Modusleiste& leiste = f.frame2();
+    EXPECT_TRUE(leiste.modusButton(2).isChecked());
+    EXPECT_EQ(leiste.modusButton(1).text(), "Nach Rechts");
+    EXPECT_EQ(leiste.modusButton(4).text(), QStringLiteral("\u00dcberschreiben"));
+    for (const int k : {3, 1, 4, 2}) {
+        QTest::mouseClick(&leiste.modusButton(k), Qt::LeftButton);
+        EXPECT_EQ(u.ab.einfuegemodus, k);
+        EXPECT_TRUE(leiste.modusButton(k).isChecked());
+    }
+}
+
+TEST(Form1Start, GroesseFolgtDemRasterUndMinimierenBehaeltEs) {
+    AnwendungsUmfeld u;
+    Form1& f = u.starten();
+    f.resize(900, 700);
+    QTest::qWait(20);
+    const Rasterlayout erwartet = rasterBerechnen(f.formBreite(), f.formHoehe());
+    EXPECT_EQ(f.raster().fw, erwartet.fw);
+    EXPECT_EQ(f.raster().fh, erwartet.fh);
+    EXPECT_EQ(f.tabFrame(1).width(), qRound(erwartet.fensterBreite / 15));
+    EXPECT_EQ(f.tabFrame(5).width(), f.tabFrame(1).width());
+    EXPECT_EQ(f.tabFrame(1).feldRechteck(5).left(), (erwartet.fw + 30) / 15.0);
+
+    const QRect vorher = f.tabFrame(1).geometry();
+    const int fw = f.raster().fw;
+    f.showMinimized();
+    QTest::qWait(20);
+    f.showNormal();
+    QTest::qWait(20);
+    EXPECT_EQ(f.tabFrame(1).geometry(), vorher);
+    EXPECT_EQ(f.raster().fw, fw);
+
+    f.resize(100, 100);
+    QTest::qWait(20);
+    EXPECT_GE(f.formBreite(), 6000 - 15);
+    EXPECT_GE(f.formHoehe(), 5000 - 15);
+}
