@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QObject>
-
 #include <functional>
 #include <memory>
 

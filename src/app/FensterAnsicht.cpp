@@ -27,7 +27,9 @@ void FensterAnsicht::setzeRaster(const Rasterlayout& raster) {
     update();
 }
 
-QRectF FensterAnsicht::feldRechteck(int feld) const { return pxRechteck(m_raster.feldBox(feld)); }
+QRectF FensterAnsicht::feldRechteck(int feld) const {
+    return pxRechteck(m_raster.feldBox(feld));
+}
 
 QRectF FensterAnsicht::statusRechteck(int feld) const {
     return pxRechteck(m_raster.status.ort).translated(feldRechteck(feld).topLeft());

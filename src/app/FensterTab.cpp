@@ -53,9 +53,13 @@ FensterTab::FensterTab(Arbeitsbereich& ab, Fensterwahl& wahl, ZiehSteuerung& zie
     connect(&ab, &Arbeitsbereich::titelVeraendert, this, &FensterTab::titelSetzen);
 }
 
-QTabBar& FensterTab::leiste() const { return *m_leiste; }
+QTabBar& FensterTab::leiste() const {
+    return *m_leiste;
+}
 
-int FensterTab::gewaehlterTab() const { return m_leiste->currentIndex() + 1; }
+int FensterTab::gewaehlterTab() const {
+    return m_leiste->currentIndex() + 1;
+}
 
 void FensterTab::tabWaehlen(int tab) {
     if (tab >= 1 && tab <= m_leiste->count())
@@ -79,7 +83,9 @@ void FensterTab::gedrueckt(QPoint pos) {
     m_wahl.tabGedrueckt(m_ab, TabAnPosition(tabRechtecke(), pos.x(), pos.y()));
 }
 
-void FensterTab::gezogen(QPoint global) { m_ziehen.bewegen(global); }
+void FensterTab::gezogen(QPoint global) {
+    m_ziehen.bewegen(global);
+}
 
 void FensterTab::losgelassen(QPoint global) {
     m_ziehen.loslassen(global);

@@ -4,7 +4,6 @@
 
 #include <QTabBar>
 #include <QWidget>
-
 #include <vector>
 
 namespace tabulo {

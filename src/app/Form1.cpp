@@ -103,8 +103,12 @@ void Form1::startBeenden() {
     rasterAnwenden();
 }
 
-double Form1::formBreite() const { return twips(centralWidget()->width()) + RahmenBreite; }
-double Form1::formHoehe() const { return twips(centralWidget()->height()) + RahmenHoehe; }
+double Form1::formBreite() const {
+    return twips(centralWidget()->width()) + RahmenBreite;
+}
+double Form1::formHoehe() const {
+    return twips(centralWidget()->height()) + RahmenHoehe;
+}
 
 void Form1::rasterAnwenden() {
     if (isMinimized() || m_ab.startFertig != 10)

@@ -5,7 +5,6 @@
 #include "model/Rasterlayout.h"
 
 #include <QMainWindow>
-
 #include <array>
 #include <memory>
 

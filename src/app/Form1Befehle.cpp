@@ -1,5 +1,4 @@
 #include "app/Form1.h"
-
 #include "app/Fortschrittsstreifen.h"
 #include "model/StatusBefehle.h"
 

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
-
 #include <algorithm>
 
 namespace tabulo {

@@ -13,10 +13,16 @@ namespace tabulo {
 // Geometry is given in twips; on screen 15 twips are one pixel.
 constexpr double TwipsProPixel = 15.0;
 
-constexpr double px(double twips) { return twips / TwipsProPixel; }
-constexpr double twips(double pixel) { return pixel * TwipsProPixel; }
+constexpr double px(double twips) {
+    return twips / TwipsProPixel;
+}
+constexpr double twips(double pixel) {
+    return pixel * TwipsProPixel;
+}
 
-inline QRectF pxRechteck(const Twips& t) { return {px(t.links), px(t.oben), px(t.breite), px(t.hoehe)}; }
+inline QRectF pxRechteck(const Twips& t) {
+    return {px(t.links), px(t.oben), px(t.breite), px(t.hoehe)};
+}
 inline QRect pxGanz(double links, double oben, double breite, double hoehe) {
     return QRectF(px(links), px(oben), px(breite), px(hoehe)).toRect();
 }

@@ -11,9 +11,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace tabulo::test {

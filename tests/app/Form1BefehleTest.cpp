@@ -1,7 +1,6 @@
 #include "app/AnwendungsUmfeld.h"
 
 #include <QAction>
-
 #include <gtest/gtest.h>
 
 using namespace tabulo;

@@ -1,14 +1,13 @@
+#include "app/AnwendungsUmfeld.h"
+#include "app/Farben.h"
 #include "app/FensterAnsicht.h"
 #include "app/FensterTab.h"
 #include "app/Fortschrittsstreifen.h"
-#include "app/Farben.h"
 #include "app/Modusleiste.h"
-#include "app/AnwendungsUmfeld.h"
 
 #include <QAction>
 #include <QDir>
 #include <QRadioButton>
-
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -55,8 +54,8 @@ TEST(Form1Start, GefertigteDateienUndEinstellungen) {
     EXPECT_EQ(ab.ungespeichert, 0);
     EXPECT_EQ(ab.heute, "07.03.24");
     EXPECT_EQ(QDir(ab.startverzeichnis).canonicalPath(), QDir(u.ordner.path()).canonicalPath());
-    EXPECT_EQ(tabTitel(f), (QStringList{"Fester1", "Wache Nord", "Fenster3", "Fenster4", "Fenster5", "Fenster6",
-                                        "Fenster7", QStringLiteral("S\u00fcd")}));
+    EXPECT_EQ(tabTitel(f), (QStringList{"Fester1", "Wache Nord", "Fenster3", "Fenster4", "Fenster5",
+                                        "Fenster6", "Fenster7", QStringLiteral("S\u00fcd")}));
     EXPECT_EQ(ab.bosName[6], "BF/FF");
     EXPECT_EQ(ab.richtungsname[0], "FZ->LST");
     EXPECT_EQ(ab.richtungsname[1], "FZ<->LST");
@@ -76,7 +75,8 @@ TEST(Form1Start, GefertigteDateienUndEinstellungen) {
     EXPECT_EQ(statusPixel(f, 0), QColor(0, 0, 255));
     EXPECT_NE(statusPixel(f, 1), qtFarbe(ab.felder[1].statusFarbe)) << "a free field shows no status";
     EXPECT_FALSE(f.statusBar().isVisible());
-    EXPECT_EQ(f.statusBar().anzahlBereiche(), 3); // two green vehicle records merged, 416 records, none for places
+    EXPECT_EQ(f.statusBar().anzahlBereiche(),
+              3); // two green vehicle records merged, 416 records, none for places
     EXPECT_TRUE(f.fensterTab().isVisible());
     EXPECT_TRUE(f.tabFrame(1).isVisible());
     for (int w = 2; w <= 8; ++w)

@@ -1,6 +1,6 @@
+#include "app/AnwendungsUmfeld.h"
 #include "app/FensterAnsicht.h"
 #include "app/FensterTab.h"
-#include "app/AnwendungsUmfeld.h"
 #include "model/FeldInhalt.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,9 @@ using namespace tabulo;
 using namespace tabulo::test;
 
 namespace {
-QPoint tabMitte(Form1& f, int tab) { return f.fensterTab().leiste().tabRect(tab - 1).center(); }
+QPoint tabMitte(Form1& f, int tab) {
+    return f.fensterTab().leiste().tabRect(tab - 1).center();
+}
 
 void fensterBeschriften(Arbeitsbereich& ab) {
     for (int w = 1; w <= 8; ++w) {
