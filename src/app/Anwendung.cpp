@@ -6,12 +6,16 @@
 #include "app/ZiehSteuerung.h"
 #include "files/StandardDatei.h"
 #include "model/Arbeitsbereich.h"
+#include "model/FahrzeugBefehle.h"
 #include "model/Fahrzeugliste.h"
 #include "model/OrteBefehle.h"
 #include "model/OrteLadenSpeichern.h"
 #include "model/Rueckfrage.h"
 #include "model/StartLesen.h"
 #include "places/Ortskennungen.h"
+#include "vehicles/FahrzeugEdit.h"
+#include "vehicles/Form2.h"
+#include "vehicles/Form2Anordnung.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,8 +29,11 @@ constexpr qint16 StartFertigWert = 10;
 Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     : m_ab(ab), m_rueckfrage(rueckfrage), m_ziehen(std::make_unique<ZiehSteuerung>()),
       m_form1(std::make_unique<Form1>(ab, rueckfrage, *m_ziehen)),
-      m_ortskennungen(std::make_unique<Ortskennungen>(ab, rueckfrage)) {
+      m_ortskennungen(std::make_unique<Ortskennungen>(ab, rueckfrage)),
+      m_form2(std::make_unique<Form2>(ab, rueckfrage)), m_fahrzeugEdit(std::make_unique<FahrzeugEdit>(ab)) {
+    m_form2->setzeFortschritt(m_form1->statusBar());
     orteVerbinden();
+    fahrzeugeVerbinden();
 }
 
 Anwendung::~Anwendung() = default;
@@ -55,6 +62,7 @@ void Anwendung::starten() {
     // The main window's top edge not above 500 twips, so the vehicle list window fits above it.
     if (form1.frameGeometry().top() < qRound(px(500)))
         form1.move(form1.frameGeometry().left(), qRound(px(500)));
+    form2Platzieren();
 
     // Insert modes.
     m_ab.einfuegemodus = NachUnten;
@@ -62,6 +70,7 @@ void Anwendung::starten() {
 
     // Settings: directions, status colours, window titles, BOS and Landeskennung names.
     m_ab.einstellungenLesen();
+    m_fahrzeugEdit->listenFuellen();
 
     // The tabs and fields become visible.
     form1.felderZeigen();
@@ -72,6 +81,10 @@ void Anwendung::starten() {
 
     // Place identifiers: "orte.bin".
     OrteStartLesen(m_ab);
+
+    // The vehicle list window beside the main window.
+    m_form2->show();
+    m_form2->setEnabled(true);
 
     // Everything read counts as saved.
     m_ab.alleFreigeben();
@@ -91,6 +104,28 @@ void Anwendung::orteVerbinden() {
     connect(m.MenueSpeichernOrte, &QAction::triggered, this,
             [this] { OrteSpeichernBefehl(m_ab, m_rueckfrage); });
     connect(m.MenueUndoOrte, &QAction::triggered, this, [this] { OrteUndoBefehl(m_ab, m_rueckfrage); });
+}
+
+void Anwendung::fahrzeugeVerbinden() {
+    const Menue& m = m_form1->menue;
+    connect(m.MenueLadenFzg, &QAction::triggered, this, [this] { MenueLadenFzg(m_ab, m_rueckfrage); });
+    connect(m.MenueSpeichernFzg, &QAction::triggered, this,
+            [this] { MenueSpeichernFzg(m_ab, m_rueckfrage, m_form1->statusBar()); });
+    connect(m.MenueUndoFahrzeug, &QAction::triggered, this,
+            [this] { MenueUndoFahrzeug(m_ab, m_rueckfrage); });
+    const QList<QWidget*> sperren = {m_form1.get(), m_form2.get()};
+    connect(m_form2.get(), &Form2::fahrzeugBearbeiten, this,
+            [this, sperren](int f) { m_fahrzeugEdit->oeffnenFuer(f, sperren); });
+    connect(m_form2.get(), &Form2::neuesFahrzeug, this,
+            [this, sperren] { m_fahrzeugEdit->oeffnenNeu(sperren); });
+}
+
+// From the main window's middle, 1000 twips higher, but not above 300 twips.
+void Anwendung::form2Platzieren() {
+    const QRect haupt = m_form1->frameGeometry();
+    const QPoint ort = form2::ortNebenHauptfenster(
+        QRect(haupt.topLeft() * form2::TwipsProPixel, haupt.size() * form2::TwipsProPixel));
+    m_form2->move(form2::px(ort.x()), form2::px(ort.y()));
 }
 
 } // namespace tabulo

@@ -12,6 +12,8 @@ class Rueckfrage;
 class ZiehSteuerung;
 class Form1;
 class Ortskennungen;
+class Form2;
+class FahrzeugEdit;
 
 // Owns the program's windows and connects the main window's menu to them. Windows are
 // created here, hidden or shown as the program needs them, and live until the program ends.
@@ -26,6 +28,8 @@ public:
     void starten();
 
     Form1& form1() const { return *m_form1; }
+    Form2& form2() const { return *m_form2; }
+    FahrzeugEdit& fahrzeugEdit() const { return *m_fahrzeugEdit; }
     ZiehSteuerung& ziehen() const { return *m_ziehen; }
     Ortskennungen& ortskennungen() const { return *m_ortskennungen; }
     Arbeitsbereich& arbeitsbereich() const { return m_ab; }
@@ -40,8 +44,12 @@ private:
     std::unique_ptr<ZiehSteuerung> m_ziehen;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Ortskennungen> m_ortskennungen;
+    std::unique_ptr<Form2> m_form2;
+    std::unique_ptr<FahrzeugEdit> m_fahrzeugEdit;
 
     void orteVerbinden();
+    void fahrzeugeVerbinden();
+    void form2Platzieren();
 };
 
 } // namespace tabulo

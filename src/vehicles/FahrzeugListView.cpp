@@ -1,0 +1,81 @@
+#include "vehicles/FahrzeugListView.h"
+
+#include "model/FahrzeugModelle.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace tabulo {
+
+FahrzeugListView::FahrzeugListView(FahrzeugZeilenModell& modell, QWidget* parent)
+    : QTreeView(parent), m_modell(modell) {
+    setModel(&modell);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true); // keeps 10,000 rows as fast as 10
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Saved entries are padded with blanks; an ellipsis on every padded text would only be noise.
+    setTextElideMode(Qt::ElideNone);
+    setToolTip(QStringLiteral("Doppelklick zum Bearbeiten oder Drag & Drop zur Fahrzeug\u00fcbersicht"));
+    QHeaderView* kopf = header();
+    kopf->setStretchLastSection(false);
+    kopf->setSectionsMovable(false);
+    kopf->setSectionsClickable(true);
+    kopf->setSectionResizeMode(QHeaderView::Interactive);
+    kopf->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int s = 0; s < 8; ++s)
+        setColumnWidth(s, (SpaltenBreiteTwips[s] + 7) / 15);
+    connect(kopf, &QHeaderView::sectionClicked, this, &FahrzeugListView::spalteGeklickt);
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex&) {
+        const int f = gewaehltesFahrzeug();
+        if (f >= 0)
+            emit bearbeiten(f);
+    });
+    sortierAnzeigeSetzen();
+}
+
+int FahrzeugListView::gewaehlteZeile() const {
+    if (!selectionModel())
+        return -1;
+    const QModelIndexList zeilen = selectionModel()->selectedRows();
+    return zeilen.isEmpty() ? -1 : zeilen.first().row();
+}
+
+int FahrzeugListView::gewaehltesFahrzeug() const {
+    const int zeile = gewaehlteZeile();
+    return zeile < 0 ? -1 : m_modell.fahrzeugIndex(zeile);
+}
+
+void FahrzeugListView::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Delete && e->modifiers() == Qt::NoModifier) {
+        const int f = gewaehltesFahrzeug();
+        if (f >= 0)
+            emit loeschen(f);
+        return;
+    }
+    QTreeView::keyPressEvent(e);
+}
+
+void FahrzeugListView::mousePressEvent(QMouseEvent* e) {
+    QTreeView::mousePressEvent(e);
+    if (e->button() == Qt::LeftButton && m_modell.rowCount() == 0)
+        emit leerGedrueckt();
+}
+
+void FahrzeugListView::spalteGeklickt(int spalte) {
+    m_modell.spalteGeklickt(spalte);
+    sortierAnzeigeSetzen();
+}
+
+void FahrzeugListView::sortierAnzeigeSetzen() {
+    const Sortierung s = m_modell.sortierung();
+    header()->setSortIndicatorShown(s.aktiv);
+    if (s.aktiv)
+        header()->setSortIndicator(s.spalte, s.absteigend ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+} // namespace tabulo

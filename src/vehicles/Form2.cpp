@@ -1,0 +1,112 @@
+#include "vehicles/Form2.h"
+
+#include "app/Schriften.h"
+#include "model/Arbeitsbereich.h"
+#include "model/FahrzeugBefehle.h"
+#include "model/FahrzeugModelle.h"
+#include "model/Fahrzeugliste.h"
+#include "vehicles/FahrzeugListView.h"
+#include "vehicles/Form2Anordnung.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tabulo {
+
+Form2::Form2(Arbeitsbereich& ab, Rueckfrage& rueckfrage, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_ab(ab), m_rueckfrage(rueckfrage) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Fahrzeugliste"));
+    setFont(arial(8.25));
+    // Closing the main window ends the program even while this window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    m_modell1 = new FahrzeugModell(ab, this);
+    m_modell2 = new NichtAufgenommenModell(ab, this);
+    ListView1 = new FahrzeugListView(*m_modell1, this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView2 = new FahrzeugListView(*m_modell2, this);
+    ListView2->setObjectName(QStringLiteral("ListView2"));
+
+    List2Label = new QLabel(QStringLiteral("Nicht aufgenommen:"), this);
+    List2Label->setObjectName(QStringLiteral("List2Label"));
+
+    ModusFrame = new QGroupBox(this);
+    ModusFrame->setObjectName(QStringLiteral("ModusFrame"));
+    ModusLabel = new QLabel(QStringLiteral("Aufr\u00fccken bis Ende"), ModusFrame);
+    ModusLabel->setObjectName(QStringLiteral("ModusLabel"));
+    ModusButton[1] = new QRadioButton(QStringLiteral("aktuelles Fenster"), ModusFrame);
+    ModusButton[2] = new QRadioButton(QStringLiteral("letztes Fenster"), ModusFrame);
+    for (int i : {1, 2}) {
+        ModusButton[i]->setObjectName(QStringLiteral("ModusButton%1").arg(i));
+        connect(ModusButton[i], &QRadioButton::clicked, this, [this, i] { ModusButton_Click(i); });
+    }
+    ModusButton[ab.listenmodus == LetztesFenster ? 2 : 1]->setChecked(true);
+    ButtonImport = new QPushButton(QStringLiteral("Importieren"), ModusFrame);
+    ButtonImport->setObjectName(QStringLiteral("ButtonImport"));
+    ModusLabel->setGeometry(form2::px(form2::ModusLabel));
+    ModusButton[1]->setGeometry(form2::px(form2::ModusButton1));
+    ModusButton[2]->setGeometry(form2::px(form2::ModusButton2));
+    ButtonImport->setGeometry(form2::px(form2::ButtonImport));
+
+    connect(ButtonImport, &QPushButton::clicked, this, &Form2::ButtonImport_Click);
+    connect(ListView1, &FahrzeugListView::loeschen, this, &Form2::ListView1_Loeschen);
+    connect(ListView2, &FahrzeugListView::loeschen, this, &Form2::ListView2_Loeschen);
+    connect(ListView1, &FahrzeugListView::bearbeiten, this, &Form2::fahrzeugBearbeiten);
+    connect(ListView2, &FahrzeugListView::bearbeiten, this, &Form2::fahrzeugBearbeiten);
+    connect(ListView1, &FahrzeugListView::leerGedrueckt, this, &Form2::ListView1_LeerGedrueckt);
+    connect(&ab, &Arbeitsbereich::fahrzeugeVeraendert, this, &Form2::zaehlzeileSetzen);
+
+    setMinimumHeight(form2::px(form2::MindestHoehe - form2::RahmenHoehe));
+    resize(form2::px(form2::EntwurfsFlaeche.width()), form2::px(form2::EntwurfsFlaeche.height()));
+    anordnen();
+}
+
+Form2::~Form2() = default;
+
+int Form2::gewaehltesFahrzeug(int liste) const {
+    const FahrzeugListView* view = liste == 2 ? ListView2 : ListView1;
+    return view->gewaehltesFahrzeug();
+}
+
+void Form2::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    anordnen();
+}
+
+void Form2::anordnen() {
+    const form2::Anordnung a = form2::anordnen(QSize(width(), height()) * form2::TwipsProPixel);
+    ListView1->setGeometry(form2::px(a.listView1));
+    List2Label->setGeometry(form2::px(a.list2Label));
+    ListView2->setGeometry(form2::px(a.listView2));
+    ModusFrame->setGeometry(form2::px(a.modusFrame));
+}
+
+void Form2::ModusButton_Click(int index) {
+    m_ab.listenmodus = static_cast<qint16>(index);
+}
+
+void Form2::ButtonImport_Click() {
+    FahrzeugImportBefehl(m_ab, m_rueckfrage);
+}
+
+void Form2::ListView1_Loeschen(int fahrzeug) {
+    FahrzeugLoeschen(m_ab, fahrzeug, *m_fortschritt);
+}
+
+void Form2::ListView2_Loeschen(int fahrzeug) {
+    NichtAufgenommenLoeschen(m_ab, fahrzeug);
+}
+
+void Form2::ListView1_LeerGedrueckt() {
+    m_ab.listenZiehen = 0;
+    emit neuesFahrzeug();
+}
+
+void Form2::zaehlzeileSetzen() {
+    List2Label->setText(nichtAufgenommenText(m_ab));
+}
+
+} // namespace tabulo
