@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace tabulo {
 
@@ -46,10 +47,14 @@ Form2::Form2(Arbeitsbereich& ab, Rueckfrage& rueckfrage, QWidget* parent)
     ModusButton[ab.listenmodus == LetztesFenster ? 2 : 1]->setChecked(true);
     ButtonImport = new QPushButton(QStringLiteral("Importieren"), ModusFrame);
     ButtonImport->setObjectName(QStringLiteral("ButtonImport"));
-    ModusLabel->setGeometry(form2::px(form2::ModusLabel));
-    ModusButton[1]->setGeometry(form2::px(form2::ModusButton1));
-    ModusButton[2]->setGeometry(form2::px(form2::ModusButton2));
-    ButtonImport->setGeometry(form2::px(form2::ButtonImport));
+    // One row, left to right, each as wide as its text needs in this font; they do not move.
+    int x = form2::px(form2::FrameRand);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ModusLabel, ModusButton[1], ModusButton[2], ButtonImport}) {
+        const int hoehe = w == ButtonImport ? form2::px(form2::KnopfHoehe) : form2::px(form2::ZeilenHoehe);
+        w->setGeometry(x, (form2::px(form2::FrameHoehe) - hoehe) / 2, w->sizeHint().width(), hoehe);
+        x += w->width() + form2::px(form2::FrameRand);
+    }
 
     connect(ButtonImport, &QPushButton::clicked, this, &Form2::ButtonImport_Click);
     connect(ListView1, &FahrzeugListView::loeschen, this, &Form2::ListView1_Loeschen);
@@ -60,7 +65,10 @@ Form2::Form2(Arbeitsbereich& ab, Rueckfrage& rueckfrage, QWidget* parent)
     connect(&ab, &Arbeitsbereich::fahrzeugeVeraendert, this, &Form2::zaehlzeileSetzen);
 
     setMinimumHeight(form2::px(form2::MindestHoehe - form2::RahmenHoehe));
-    resize(form2::px(form2::EntwurfsFlaeche.width()), form2::px(form2::EntwurfsFlaeche.height()));
+    // The design width, or wider where this system's font needs more room for the frame's row.
+    const int reihe = x + 2 * form2::px(30) + 2;
+    resize(std::max(form2::px(form2::EntwurfsFlaeche.width()), reihe),
+           form2::px(form2::EntwurfsFlaeche.height()));
     anordnen();
 }
 

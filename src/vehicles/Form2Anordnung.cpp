@@ -12,7 +12,7 @@ Anordnung anordnen(QSize flaeche) {
     a.listView1 = QRect(30, 60, breite, std::max(0, h - 3010));
     a.list2Label = QRect(30, h - 2830, breite, 195);
     a.listView2 = QRect(30, h - 2630, breite, 1680);
-    a.modusFrame = QRect(30, h - 870, breite, 435);
+    a.modusFrame = QRect(30, h - 870, breite, FrameHoehe);
     return a;
 }
 

@@ -31,11 +31,11 @@ Anordnung anordnen(QSize flaeche);
 // from the main window's middle, 1000 twips higher, but not above 300.
 QPoint ortNebenHauptfenster(const QRect& hauptfenster);
 
-// Controls inside the frame, in the frame's coordinates (they do not move).
-constexpr QRect ModusLabel{60, 75, 1410, 285};
-constexpr QRect ModusButton1{1530, 75, 1530, 285};
-constexpr QRect ModusButton2{3120, 75, 1380, 285};
-constexpr QRect ButtonImport{4560, 45, 1050, 330};
+// The row of controls inside the frame.
+constexpr int FrameHoehe = 435;
+constexpr int FrameRand = 60;
+constexpr int ZeilenHoehe = 285;
+constexpr int KnopfHoehe = 330;
 
 constexpr int px(int twips) {
     return (twips + TwipsProPixel / 2) / TwipsProPixel;
