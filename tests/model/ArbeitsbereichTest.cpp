@@ -4,7 +4,6 @@
 #include "files/EinstellungsSpeicher.h"
 
 #include <QSignalSpy>
-
 #include <gtest/gtest.h>
 
 using namespace tabulo;

@@ -122,13 +122,3 @@ TEST_F(FahrzeugBefehle, UndoLaedtFahrzeugBinDesArbeitsordners) {
     EXPECT_FALSE(ab.istUngespeichert(DokFahrzeugliste));
     EXPECT_TRUE(rf.fragen.isEmpty());
 }
-
-TEST_F(FahrzeugBefehle, ImportUeberDenDialog) {
-    const QString pfad = ordner.filePath("andere.bin");
-    dateiAnlegen(pfad, fahrzeugDatei({fahrzeug("22222222")}));
-    ab.fahrzeuge = {fahrzeug("11111111")};
-    rf.dateien = {pfad};
-    FahrzeugImportBefehl(ab, rf);
-    EXPECT_EQ(t.kennungen(), (QStringList{"11111111", "22222222"}));
-    EXPECT_TRUE(ab.istUngespeichert(DokFahrzeugliste));
-}

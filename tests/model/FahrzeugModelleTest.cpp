@@ -107,18 +107,3 @@ TEST_F(FahrzeugModelle, AenderungenErreichenBeideListen) {
     EXPECT_EQ(liste1.rowCount(), 0);
     EXPECT_EQ(liste2.rowCount(), 0);
 }
-
-TEST_F(FahrzeugModelle, ZehntausendFahrzeuge) {
-    std::vector<Fahrzeug> viele;
-    for (int i = 0; i < 10000; ++i)
-        viele.push_back(
-            fahrzeug(QStringLiteral("%1").arg(i * 7919 % 10000, 8, 16, QLatin1Char('0')).toUpper(),
-                     QStringLiteral("F%1").arg(i)));
-    ab.fahrzeuge = viele;
-    FahrzeuglisteAktualisieren(ab);
-    EXPECT_EQ(liste1.rowCount(), 10000);
-    EXPECT_EQ(liste2.rowCount(), 10000);
-    liste1.spalteGeklickt(1);
-    EXPECT_EQ(liste1.index(0, 1).data().toString(), "00000000");
-    EXPECT_EQ(liste1.index(9999, 1).data().toString(), "0000270F");
-}

@@ -39,13 +39,3 @@ TEST(FahrzeugSortierung, TextvergleichUndStabilitaet) {
     EXPECT_EQ(sortierFolge(liste, Sortierung{true, 0, true}), (std::vector<int>{0, 3, 1, 5, 4, 2}));
     EXPECT_EQ(sortierFolge(liste, {1, 3}, Sortierung{true, 1, true}), (std::vector<int>{3, 1}));
 }
-
-TEST(FahrzeugSortierung, SortiertHaltenNurImSortiertenModus) {
-    TestArbeitsbereich t;
-    t.ab.fahrzeuge = {fahrzeug("2"), fahrzeug("1")};
-    sortiertHalten(t.ab);
-    EXPECT_EQ(t.kennungen(), (QStringList{"2", "1"}));
-    t.ab.sortierung = Sortierung{true, 1, false};
-    sortiertHalten(t.ab);
-    EXPECT_EQ(t.kennungen(), (QStringList{"1", "2"}));
-}
