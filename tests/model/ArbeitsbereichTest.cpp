@@ -4,6 +4,7 @@
 #include "files/EinstellungsSpeicher.h"
 
 #include <QSignalSpy>
+
 #include <gtest/gtest.h>
 
 using namespace tabulo;
