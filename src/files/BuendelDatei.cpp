@@ -7,8 +7,13 @@
 
 namespace tabulo {
 
+// A field can hold neither a double quote nor a line break; a stored value with either would
+// end its line early, and a load stops at the first broken line, losing all after it.
 static QString ohneAnfuehrung(const QString& text) {
-    return TextErsetzen(text, u"\"", u"'");
+    QString feld = TextErsetzen(text, u"\"", u"'");
+    feld.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    feld.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return feld;
 }
 
 QByteArray buendelZeileSchreiben(const BuendelZeile& zeile) {

@@ -19,7 +19,7 @@ struct BuendelZeile {
 };
 
 // The line in the file's form: three quoted fields, commas between them, CR LF at the end.
-// Double quotes in the fields are written as apostrophes.
+// Double quotes in the fields are written as apostrophes, line breaks (CR, LF) as blanks.
 QByteArray buendelZeileSchreiben(const BuendelZeile& zeile);
 
 // Reads one line (without its line end). Nothing when it is not three fields.

@@ -32,8 +32,9 @@ void fahrzeugAuffuellen(Fahrzeug& f) {
 }
 
 quint8 zahlAlsByte(const QString& text) {
-    const double wert = fuehrendeZahl(text);
-    return static_cast<quint8>(std::clamp(static_cast<int>(wert), 0, 255));
+    // Clamped as an integer that is already in range: a text like "99999999999" must not reach
+    // a conversion of a double that does not fit.
+    return static_cast<quint8>(std::clamp(fuehrendeGanzzahl(text), 0, 255));
 }
 
 static quint8 zifferAlsByte(const QString& text, bool letzte) {

@@ -31,3 +31,17 @@ TEST(BuendelZeile, ZeilenEnden) {
     EXPECT_TRUE(buendelZeilen("").isEmpty());
     EXPECT_EQ(buendelZeilen("\"\xfc\"\r\n"), (QStringList{QStringLiteral("\"\u00fc\"")}));
 }
+
+TEST(BuendelZeile, ZeilenumbruchImWertBleibtEineZeile) {
+    struct Fall {
+        const char* wert;
+        const char* gelesen;
+    };
+    for (const Fall& f : {Fall{"Wache\r\nNord", "Wache  Nord"}, Fall{"a\nb", "a b"}, Fall{"a\rb\"", "a b'"}}) {
+        const QByteArray bytes = buendelZeileSchreiben({"Fahrzeug", "1", f.wert});
+        const QStringList zeilen = buendelZeilen(bytes + buendelZeileSchreiben({"Statusfarben", "4", "255"}));
+        ASSERT_EQ(zeilen.size(), 2) << f.wert;
+        EXPECT_EQ(buendelZeileLesen(zeilen[0]), (BuendelZeile{"Fahrzeug", "1", f.gelesen}));
+        EXPECT_EQ(buendelZeileLesen(zeilen[1]), (BuendelZeile{"Statusfarben", "4", "255"}));
+    }
+}

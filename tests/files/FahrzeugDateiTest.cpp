@@ -63,7 +63,8 @@ TEST(FahrzeugSatz, ZahlenRegeln) {
         quint8 byte;
     };
     for (const Fall& fall : {Fall{"", 0}, Fall{"abc", 0}, Fall{"255", 255}, Fall{"300", 255},
-                             Fall{"-4", 0}, Fall{" 9", 9}, Fall{"12x", 12}}) {
+                             Fall{"-4", 0}, Fall{" 9", 9}, Fall{"12x", 12}, Fall{"99999999999", 255},
+                             Fall{"-99999999999", 0}}) {
         f.stat = fall.stat;
         EXPECT_EQ(static_cast<quint8>(fahrzeugSatzSchreiben(f, false)[38]), fall.byte) << fall.stat.toStdString();
     }

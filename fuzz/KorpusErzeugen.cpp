@@ -1,0 +1,248 @@
+// Writes the seed files of fuzz/corpus: valid files and files named after the fault they
+// carry. The output is checked in; rerun after adding a seed here:
+//   build/tests/korpus_erzeugen fuzz/corpus
+// Inputs that once broke a harness are kept in the same folders under the name "fund_...".
+#include "files/AktionDatei.h"
+#include "files/Ansi.h"
+#include "files/BuendelDatei.h"
+#include "files/FahrzeugDatei.h"
+#include "files/StatusDatei.h"
+
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+
+using namespace tabulo;
+
+namespace {
+
+QString wurzel;
+
+// A literal with the zero bytes inside it.
+template <std::size_t N> QByteArray roh(const char (&text)[N]) {
+    return QByteArray(text, N - 1);
+}
+
+void schreiben(const char* harness, const char* name, const QByteArray& daten) {
+    const QString ordner = wurzel + QLatin1Char('/') + QLatin1String(harness);
+    QDir().mkpath(ordner);
+    QFile datei(ordner + QLatin1Char('/') + QLatin1String(name));
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(daten) != daten.size()) {
+        std::fprintf(stderr, "cannot write %s/%s\n", harness, name);
+        std::exit(1);
+    }
+}
+
+QByteArray alleBytes() {
+    QByteArray b;
+    for (int i = 0; i < 256; ++i)
+        b.append(static_cast<char>(i));
+    return b;
+}
+
+// --- Status.BIN ------------------------------------------------------------------------------
+
+QByteArray statusSatz(char art, const QByteArray& text, const QByteArray& kennung) {
+    QByteArray s;
+    s.append(art);
+    s.append('\0');
+    s.append(text.leftJustified(30, ' ', true));
+    s.append(kennung.leftJustified(8, ' ', true));
+    return s;
+}
+
+QByteArray statusDatei(const QList<QByteArray>& vorne) {
+    QByteArray d;
+    for (int i = 0; i < AnzahlFelder; ++i)
+        d.append(i < vorne.size() ? vorne[i] : statusSatz('\0', {}, "00000000"));
+    return d;
+}
+
+void statusSaat() {
+    const QByteArray gemischt = statusDatei(
+        {statusSatz('\1', "RTW 1/83-1", "6A123456"), statusSatz('\2', "Wache Nord   ", "00000000"),
+         statusSatz('\1', "Unbekannt", "FFFFFFFF"), statusSatz('\1', "nicht hex", "ZZ12xy!?"),
+         statusSatz('\2', alleBytes().mid(128, 30), "00000000")});
+    schreiben("status_datei", "gueltig_gemischt", gemischt);
+    schreiben("status_datei", "gueltig_alle_frei", statusDatei({}));
+    schreiben("status_datei", "art_7", statusDatei({statusSatz('\7', "fremde Daten", "ABCDEFGH")}));
+    schreiben("status_datei", "art_200",
+              statusDatei({statusSatz('\xC8', alleBytes().left(30), "\x80\x81\x8d\x8f\x90\x9d\xff")}));
+    schreiben("status_datei", "zu_kurz_16639", gemischt.left(StatusDateiLaenge - 1));
+    schreiben("status_datei", "zu_lang_16641", gemischt + 'x');
+    schreiben("status_datei", "leer", {});
+    schreiben("status_datei", "ein_satz", statusSatz('\1', "RTW", "12345678"));
+    schreiben("status_datei", "halber_satz", statusSatz('\2', "Text", "00000000").left(20));
+    schreiben("status_datei", "text_nur_leerzeichen",
+              statusDatei({statusSatz('\2', QByteArray(30, ' '), "00000000")}));
+}
+
+// --- Fahrzeug.BIN ----------------------------------------------------------------------------
+
+QByteArray fahrzeugSatz(const char* kennung, const char* rufname, quint8 stat, quint8 f1, quint8 f2) {
+    Fahrzeug f;
+    f.kennung = QString::fromLatin1(kennung);
+    f.rufname = QString::fromLatin1(rufname);
+    f.info = QStringLiteral("Wache S\u00fcd");
+    f.zeit = QStringLiteral("12:34:56");
+    f.stat = QString::number(stat);
+    f.folgetelegramm = QStringLiteral("00");
+    f.datentelegramm = QString();
+    f.bemerkung = QStringLiteral("Bemerkung \u20ac");
+    fahrzeugAuffuellen(f);
+    QByteArray s = fahrzeugSatzSchreiben(f, true);
+    s[48] = static_cast<char>(f1);
+    s[49] = static_cast<char>(f2);
+    return s;
+}
+
+void fahrzeugSaat() {
+    const QByteArray zwei =
+        fahrzeugSatz("6A123456", "RTW 1", 2, 0, 1) + fahrzeugSatz("6A123457", "NEF", 7, 0, 0);
+    schreiben("fahrzeug_datei", "gueltig_zwei", zwei);
+    schreiben("fahrzeug_datei", "leer", {});
+    schreiben("fahrzeug_datei", "laenge_409", zwei.left(FahrzeugSatzLaenge) + 'x');
+    schreiben("fahrzeug_datei", "laenge_407", zwei.left(FahrzeugSatzLaenge - 1));
+    schreiben("fahrzeug_datei", "status_200", fahrzeugSatz("6A123456", "RTW", 200, 0, 0));
+    schreiben("fahrzeug_datei", "status_255_folge_10_99", fahrzeugSatz("6A123456", "RTW", 255, 10, 99));
+    schreiben("fahrzeug_datei", "kennung_nicht_hex", fahrzeugSatz("ZZ!? xy\x01", "", 0, 255, 255));
+    QByteArray roh = alleBytes() + alleBytes();
+    schreiben("fahrzeug_datei", "alle_bytes", roh.left(FahrzeugSatzLaenge));
+    // The column pieces (one per line) that the writer half of the harness takes.
+    schreiben("fahrzeug_datei", "spalten_hostil",
+              "abcdefghijklmnop\n12345678901\n99999999999\n-1\n1e308\nBemerkung\n-99999999999999999999\n"
+              "\xe2\x82\xac\xf0\x9f\x9a\x91");
+    schreiben("fahrzeug_datei", "spalten_zahlen", "RTW\n6A123456\n256\nabc\n \n\n+7.9\n");
+}
+
+// --- Orte.BIN --------------------------------------------------------------------------------
+
+QByteArray ortSatz(char bos, const char* loo, const QByteArray& name) {
+    return QByteArray(1, bos) + QByteArray(loo).left(3) + name.leftJustified(50, ' ', true);
+}
+
+void orteSaat() {
+    schreiben("orte_datei", "gueltig_bos_7_und_9",
+              ortSatz('7', "A23", "Musterstadt") + ortSatz('9', "A23", "Musterstadt") +
+                  ortSatz('7', "A24", "Beispieldorf"));
+    schreiben("orte_datei", "leer", {});
+    schreiben("orte_datei", "laenge_55", ortSatz('1', "123", "x") + 'x');
+    schreiben("orte_datei", "bos_klein_b_und_ungueltig",
+              ortSatz('b', "123", "Ort") + ortSatz('G', "123", "Ort") +
+                  ortSatz('\0', "\xff\x80?", alleBytes().mid(200, 50)));
+    QByteArray voll, grenze;
+    for (int i = 0; i < 210; ++i)
+        voll.append(ortSatz("0123456789ABCDEF"[i % 16], "A00", "Ort " + QByteArray::number(i)));
+    schreiben("orte_datei", "tabelle_voll_210_orte", voll);
+    for (int i = 0; i < 251; ++i)
+        grenze.append(ortSatz("0123456789ABCDEF"[i % 16], "A00", "Ort " + QByteArray::number(i / 16)));
+    schreiben("orte_datei", "251_saetze", grenze);
+    schreiben("orte_datei", "250_saetze", grenze.left(250 * 54));
+}
+
+// --- Aktion.BIN ------------------------------------------------------------------------------
+
+QByteArray aktionSatz(const char* kennung, char status, char richtung, const QByteArray& aktion) {
+    return QByteArray(kennung).leftJustified(8, ' ', true) + status + richtung +
+           aktion.leftJustified(127, ' ', true);
+}
+
+void aktionSaat() {
+    schreiben("aktion_datei", "gueltig_drei",
+              aktionSatz("6A123456", '3', '0', "C:\\\\Programme\\\\x.exe 1") +
+                  aktionSatz("6A12 034", '4', '1', "   vorn leer") + aktionSatz("6A123457", ' ', ' ', ""));
+    schreiben("aktion_datei", "leer", {});
+    schreiben("aktion_datei", "laenge_138", aktionSatz("6A123456", '3', '0', "x") + 'x');
+    schreiben("aktion_datei", "richtung_5", aktionSatz("6A123456", '3', '5', "x"));
+    schreiben("aktion_datei", "richtung_steuerzeichen",
+              aktionSatz("\x80\x81\x8d\x8f\x90\x9d\x01", '\0', '\xff', alleBytes()));
+    schreiben("aktion_datei", "spalten_hostil",
+              QByteArray(300, 'K') + "\n\xe2\x82\xac\xe2\x82\xac\n" + QByteArray(500, 'a') + "\n\x01");
+}
+
+// --- Einstellungen.BIN -----------------------------------------------------------------------
+
+QByteArray zeile(const QString& s, const QString& k, const QString& w) {
+    return buendelZeileSchreiben({s, k, w});
+}
+
+void buendelSaat() {
+    QByteArray gueltig;
+    for (int w = 1; w <= 8; ++w)
+        gueltig += zeile(QStringLiteral("Fahrzeug\u00fcbersicht"), QString::number(w),
+                         QStringLiteral("Wache \"%1\"").arg(w));
+    for (int s = 0; s <= 9; ++s)
+        gueltig += zeile(QStringLiteral("Statusfarben"), QString::number(s), QString::number(255 * s));
+    gueltig += zeile(QStringLiteral("Einstellungen"), QStringLiteral("TgVorlaufMin"), QStringLiteral("14"));
+    schreiben("buendel_datei", "gueltig_alle_gruppen", gueltig);
+    schreiben("buendel_datei", "leer", {});
+    schreiben("buendel_datei", "nur_zeilenenden", "\r\n\n\r\r\n");
+    schreiben("buendel_datei", "fehlendes_anfuehrungszeichen",
+              "\"Statusfarben\",\"4\",\"255\r\n\"a\",\"b\",\"c\"\r\n");
+    schreiben("buendel_datei", "vier_felder_und_zwei", "\"a\",\"b\",\"c\",\"d\"\r\n\"a\",\"b\"\r\n");
+    schreiben("buendel_datei", "unquotiert_mit_leerzeichen",
+              " Statusfarben , 4 , 255 \r\n\"x\" ,\"y\"  ,  \"z\"\n");
+    schreiben("buendel_datei", "schluessel_ausser_bereich",
+              "\"Fahrzeug\xfc"
+              "bersicht\",\"0\",\"a\"\r\n\"Fahrzeug\xfc"
+              "bersicht\",\"-1\",\"b\"\r\n"
+              "\"Fahrzeug\xfc"
+              "bersicht\",\"99999999999\",\"c\"\r\n\"Statusfarben\",\"11\",\"abc\"\r\n"
+              "\"Statusfarben\",\"-1\",\"-1\"\r\n\"Statusfarben\",\"10\",\"99999999999\"\r\n");
+    schreiben("buendel_datei", "titel_10000_zeichen",
+              zeile(QStringLiteral("Fahrzeug\u00fcbersicht"), QStringLiteral("1"),
+                    QString(10000, QLatin1Char('T'))));
+    schreiben("buendel_datei", "nullbytes_und_steuerzeichen", roh("\"a\0b\",\"\x01\",\"\x80\x81\"\r\n"));
+    // Fields for the writer half (separated by zero bytes): a line break inside a value.
+    schreiben("buendel_datei", "wert_mit_zeilenumbruch",
+              roh("Fahrzeug\xc3\xbc"
+                  "bersicht\0"
+                  "1\0Wache\r\nNord"));
+    schreiben("buendel_datei", "wert_mit_anfuehrung",
+              roh("Statusfarben\0"
+                  "4\0\"\"2\"55\""));
+}
+
+// --- Settings store --------------------------------------------------------------------------
+
+// One value per line in the order start-up reads them: directions 0-1, colours 0-9, titles 1-8,
+// then BOS and Landeskennung names 0-15 alternating. A line "\x01" leaves the key absent.
+QByteArray werte(const QList<QByteArray>& vorne) {
+    QByteArray d;
+    for (int i = 0; i < 2 + 10 + 8 + 32; ++i)
+        d += (i < vorne.size() ? vorne[i] : QByteArray("\x01")) + '\n';
+    return d;
+}
+
+void einstellungenSaat() {
+    schreiben("einstellungen", "alles_fehlt", werte({}));
+    schreiben("einstellungen", "alles_leer", QByteArray(52, '\n'));
+    schreiben("einstellungen", "farben_hostil",
+              werte({"FZ->LST", "LST->FZ", "abc", "-1", "99999999999", " 255", "255 ", "0x00FF", "16777216",
+                     "4294967295", "2147483658", "1e3"}));
+    schreiben("einstellungen", "farben_grenzen",
+              werte({"\x01", "\x01", "0", "16777215", "00", "+5", "\xff\xfe", "", "\xd9\xa3", "8.5", "-0",
+                     "\x01"}));
+    QList<QByteArray> titel(12, "\x01");
+    titel << QByteArray(10000, 'T') << ""
+          << "\"Anf\xc3\xbchrung\""
+          << "Zeile\rUmbruch" << roh("nul\0l");
+    schreiben("einstellungen", "titel_10000_zeichen", werte(titel));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s fuzz/corpus\n", argv[0]);
+        return 2;
+    }
+    wurzel = QString::fromLocal8Bit(argv[1]);
+    statusSaat();
+    fahrzeugSaat();
+    orteSaat();
+    aktionSaat();
+    buendelSaat();
+    einstellungenSaat();
+    return 0;
+}
