@@ -115,6 +115,21 @@ void fahrzeugSaat() {
     schreiben("fahrzeug_datei", "spalten_zahlen", "RTW\n6A123456\n256\nabc\n \n\n+7.9\n");
 }
 
+// The whole-file harness takes a choice byte first: load or import, and the answer to the
+// question about known identifiers.
+void fahrzeuglisteSaat() {
+    const QByteArray bekanntUndNeu = fahrzeugSatz("6A123456", "RTW neu", 3, 0, 1) +
+                                     fahrzeugSatz("6A999999", "KTW", 1, 0, 0) +
+                                     fahrzeugSatz("6A999999", "KTW 2", 200, 12, 5);
+    for (char wahl = 0; wahl < 6; ++wahl) {
+        const QByteArray nr = QByteArray::number(wahl);
+        schreiben("fahrzeugliste", ("bekannt_und_neu_" + nr).constData(), wahl + bekanntUndNeu);
+        schreiben("fahrzeugliste", ("laenge_409_" + nr).constData(), wahl + bekanntUndNeu.left(409));
+    }
+    schreiben("fahrzeugliste", "leer_laden", QByteArray(1, '\0'));
+    schreiben("fahrzeugliste", "leer_importieren", QByteArray(1, '\1'));
+}
+
 // --- Orte.BIN --------------------------------------------------------------------------------
 
 QByteArray ortSatz(char bos, const char* loo, const QByteArray& name) {
@@ -138,6 +153,21 @@ void orteSaat() {
         grenze.append(ortSatz("0123456789ABCDEF"[i % 16], "A00", "Ort " + QByteArray::number(i / 16)));
     schreiben("orte_datei", "251_saetze", grenze);
     schreiben("orte_datei", "250_saetze", grenze.left(250 * 54));
+}
+
+// Choice byte first: load, import, reload or start-up read.
+void orteLadenSaat() {
+    QByteArray viele;
+    for (int i = 0; i < 251; ++i)
+        viele.append(ortSatz("0123456789ABCDEF"[i % 16], "A00", "Ort " + QByteArray::number(i)));
+    const QByteArray zwei = ortSatz('7', "A23", "Musterstadt") + ortSatz('9', "A23", "Musterstadt");
+    for (char wahl = 0; wahl < 4; ++wahl) {
+        const QByteArray nr = QByteArray::number(wahl);
+        schreiben("orte_laden", ("zwei_" + nr).constData(), wahl + zwei);
+        schreiben("orte_laden", ("laenge_55_" + nr).constData(), wahl + zwei.left(55));
+        schreiben("orte_laden", ("251_orte_" + nr).constData(), wahl + viele);
+        schreiben("orte_laden", ("leer_" + nr).constData(), QByteArray(1, wahl));
+    }
 }
 
 // --- Aktion.BIN ------------------------------------------------------------------------------
@@ -240,7 +270,9 @@ int main(int argc, char** argv) {
     wurzel = QString::fromLocal8Bit(argv[1]);
     statusSaat();
     fahrzeugSaat();
+    fahrzeuglisteSaat();
     orteSaat();
+    orteLadenSaat();
     aktionSaat();
     buendelSaat();
     einstellungenSaat();

@@ -9,11 +9,21 @@ namespace tabulo::fuzz {
 
 namespace {
 
+// clang-format off
 constexpr Harness harnesse[] = {
-    {"status_datei", statusDateiHarness},   {"fahrzeug_datei", fahrzeugDateiHarness},
-    {"orte_datei", orteDateiHarness},       {"aktion_datei", aktionDateiHarness},
-    {"buendel_datei", buendelDateiHarness}, {"einstellungen", einstellungenHarness},
+    // the codecs, record by record
+    {"status_datei", statusDateiHarness},
+    {"fahrzeug_datei", fahrzeugDateiHarness},
+    {"orte_datei", orteDateiHarness},
+    {"aktion_datei", aktionDateiHarness},
+    {"buendel_datei", buendelDateiHarness},
+    // the stored settings
+    {"einstellungen", einstellungenHarness},
+    // whole files through the documents' load, import and start-up operations
+    {"fahrzeugliste", fahrzeuglisteHarness},
+    {"orte_laden", orteLadenHarness},
 };
+// clang-format on
 
 Verletzungsbehandlung behandlung = nullptr;
 

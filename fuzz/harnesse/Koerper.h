@@ -11,5 +11,7 @@ void orteDateiHarness(QByteArrayView eingabe);
 void aktionDateiHarness(QByteArrayView eingabe);
 void buendelDateiHarness(QByteArrayView eingabe);
 void einstellungenHarness(QByteArrayView eingabe);
+void fahrzeuglisteHarness(QByteArrayView eingabe);
+void orteLadenHarness(QByteArrayView eingabe);
 
 } // namespace tabulo::fuzz

@@ -1,0 +1,56 @@
+#include "Werkbank.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+namespace tabulo::fuzz {
+
+QString arbeitsordner() {
+    static QTemporaryDir ordner;
+    if (!ordner.isValid())
+        std::abort();
+    return ordner.path();
+}
+
+QString dateiAblegen(const QString& name, QByteArrayView daten) {
+    const QString pfad = QDir(arbeitsordner()).filePath(name);
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        datei.write(daten.data(), daten.size()) != daten.size())
+        std::abort();
+    return pfad;
+}
+
+ImArbeitsordner::ImArbeitsordner() : m_vorher(QDir::currentPath()) {
+    QDir::setCurrent(arbeitsordner());
+}
+ImArbeitsordner::~ImArbeitsordner() {
+    QDir::setCurrent(m_vorher);
+}
+
+Antwort FesteRueckfrage::frage(const QString& titel, const QString& text, Knoepfe knoepfe, Symbol) {
+    texte << titel + QLatin1Char('|') + text;
+    if (knoepfe == Knoepfe::Ok) {
+        ++meldungen;
+        return Antwort::Ok;
+    }
+    ++fragen;
+    if (knoepfe == Knoepfe::JaNein && m_antwort == Antwort::Abbrechen)
+        return Antwort::Nein;
+    return m_antwort;
+}
+
+Antwort antwortAus(quint8 wahl) {
+    switch (wahl % 3) {
+    case 0:
+        return Antwort::Ja;
+    case 1:
+        return Antwort::Nein;
+    default:
+        return Antwort::Abbrechen;
+    }
+}
+
+} // namespace tabulo::fuzz

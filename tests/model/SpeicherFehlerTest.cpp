@@ -1,0 +1,152 @@
+// Every save path of the program against a disk that fails: the old file stays byte for byte,
+// the user is told which file and why, the document stays unsaved, and a later save works.
+#include "files/DateiSchreiber.h"
+#include "model/FahrzeugBefehle.h"
+#include "model/OrteBefehle.h"
+#include "support/Fahrzeuge.h"
+#include "support/FehlerSchreiber.h"
+#include "support/OrteDaten.h"
+#include "support/SkriptRueckfrage.h"
+#include "support/Umgebung.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+
+struct Umfeld {
+    TestArbeitsbereich t;
+    Arbeitsbereich& ab = t.ab;
+    SkriptRueckfrage rf;
+    ProtokollFortschritt fortschritt;
+};
+
+// One way of writing a document: what it writes, how it is started, what it must report.
+struct Speicherweg {
+    const char* name;
+    QString datei;                                    // the file the command writes (chosen in its dialog)
+    QString titel;                                    // caption of the failure message
+    quint16 bits;                                     // flags that must survive a failed save
+    std::function<void(Umfeld&)> fuellen;             // a document worth saving, marked unsaved
+    std::function<void(Umfeld&, const QString&)> los; // the command, the dialog answered with the path
+    qint64 groesse;                                   // bytes of the file written after fuellen
+};
+
+std::vector<Speicherweg> speicherwege() {
+    return {
+        {"Fahrzeugliste", "Fahrzeug.BIN", "Fahrzeugliste Speichern", DokFahrzeugliste,
+         [](Umfeld& u) {
+             u.ab.fahrzeuge = {fahrzeug("6A123456", "RTW 1"), fahrzeug("6A123457", "NEF")};
+             u.ab.markieren(DokFahrzeugliste | DokStatusuebersicht);
+         },
+         [](Umfeld& u, const QString& pfad) {
+             u.rf.dateien = {pfad};
+             MenueSpeichernFzg(u.ab, u.rf, u.fortschritt);
+         },
+         2 * 408},
+        {"Ortskennungen", "Orte.BIN", "Ortskennungen Speichern", DokOrtskennungen,
+         [](Umfeld& u) {
+             u.ab.orte.satzEinfuegen(QString::fromLatin1(orteSatz('7', "A23", "Musterstadt")));
+             u.ab.orte.satzEinfuegen(QString::fromLatin1(orteSatz('9', "A23", "Musterstadt")));
+             u.ab.orte.listeBilden(u.ab.bosName);
+             u.ab.markieren(DokOrtskennungen | DokFahrzeugliste);
+         },
+         [](Umfeld& u, const QString& pfad) {
+             u.rf.dateien = {pfad};
+             OrteSpeichernBefehl(u.ab, u.rf);
+         },
+         2 * 54},
+    };
+}
+
+struct Fehler {
+    const char* name;
+    FehlerSchreiber::Art art;
+    qint64 bytes;
+    QString grund;
+};
+
+const QString VollePlatte =
+    QStringLiteral("Auf dem Datentr\u00e4ger ist nicht gen\u00fcgend Speicherplatz verf\u00fcgbar.");
+
+const Fehler fehlerArten[] = {
+    {"kein Byte", FehlerSchreiber::Art::NachBytes, 0, VollePlatte},
+    {"mitten im Satz", FehlerSchreiber::Art::NachBytes, 61, VollePlatte},
+    {"beim Abschluss", FehlerSchreiber::Art::BeimAbschluss, 0,
+     QStringLiteral("Die Datei konnte nicht umbenannt werden.")},
+};
+
+const QByteArray AlterInhalt("der alte Inhalt, den nichts zerstoeren darf\n\x00\xff", 46);
+
+} // namespace
+
+TEST(SpeicherFehler, AlteDateiBleibtNutzerErfaehrtDateiUndGrund) {
+    for (const Speicherweg& weg : speicherwege()) {
+        for (const Fehler& fehler : fehlerArten) {
+            SCOPED_TRACE(std::string(weg.name) + " / " + fehler.name);
+            const QString vorher = QDir::currentPath();
+            QTemporaryDir ordner;
+            const QString pfad = ordner.filePath(weg.datei);
+            dateiAnlegen(pfad, AlterInhalt);
+            Umfeld u;
+            weg.fuellen(u);
+            const quint16 flags = u.ab.ungespeichert;
+
+            FehlerSchreiber kaputt(fehler.art, fehler.bytes);
+            u.ab.setzeSchreiber(kaputt);
+            weg.los(u, pfad);
+
+            EXPECT_GE(kaputt.versuche, 1);
+            EXPECT_EQ(dateiInhalt(pfad), AlterInhalt);
+            EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{weg.datei});
+            ASSERT_EQ(u.rf.fragen.size(), 1);
+            EXPECT_EQ(u.rf.fragen[0].titel, weg.titel);
+            EXPECT_EQ(u.rf.fragen[0].knoepfe, Knoepfe::Ok);
+            EXPECT_EQ(u.rf.fragen[0].text, schreibFehlerText(pfad, fehler.grund));
+            EXPECT_EQ(u.ab.ungespeichert, flags);
+            EXPECT_TRUE(u.ab.istUngespeichert(static_cast<Dokument>(weg.bits)));
+
+            // The disk is back: the same command now writes the file and clears the flag.
+            DateiSchreiber heil;
+            u.ab.setzeSchreiber(heil);
+            u.rf.fragen.clear();
+            weg.los(u, pfad);
+            EXPECT_TRUE(u.rf.fragen.isEmpty());
+            EXPECT_EQ(QFileInfo(pfad).size(), weg.groesse);
+            EXPECT_EQ(u.ab.ungespeichert, flags & ~weg.bits);
+            QDir::setCurrent(vorher);
+        }
+    }
+}
+
+// Places no writer can use: a folder where the file should be, a folder that is a file, a
+// file system nobody may write to. The message names the file; nothing else changes.
+TEST(SpeicherFehler, UnbeschreibbarerOrtWirdGemeldet) {
+    for (const Speicherweg& weg : speicherwege()) {
+        QTemporaryDir ordner;
+        dateiAnlegen(ordner.filePath("keinOrdner"), "x");
+        QDir(ordner.path()).mkdir(weg.datei);
+        const QString ziele[] = {ordner.filePath(weg.datei), ordner.filePath("keinOrdner/" + weg.datei),
+                                 QStringLiteral("/proc/") + weg.datei};
+        for (const QString& pfad : ziele) {
+            SCOPED_TRACE(std::string(weg.name) + " -> " + pfad.toStdString());
+            const QString vorher = QDir::currentPath();
+            Umfeld u;
+            weg.fuellen(u);
+            const quint16 flags = u.ab.ungespeichert;
+            weg.los(u, pfad);
+            ASSERT_EQ(u.rf.fragen.size(), 1);
+            EXPECT_EQ(u.rf.fragen[0].titel, weg.titel);
+            EXPECT_TRUE(u.rf.fragen[0].text.contains(QDir::toNativeSeparators(pfad)));
+            EXPECT_EQ(u.ab.ungespeichert, flags);
+            QDir::setCurrent(vorher);
+        }
+        EXPECT_TRUE(QFileInfo(ordner.filePath(weg.datei)).isDir());
+        EXPECT_EQ(dateiInhalt(ordner.filePath("keinOrdner")), "x");
+    }
+}
