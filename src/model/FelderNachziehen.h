@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/Fahrzeug.h"
+
+#include <QHash>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace tabulo {
+
+class Arbeitsbereich;
+class Fortschritt;
+struct Feld;
+
+// Row of the first vehicle for every identifier of the list: a field shows the first row whose
+// identifier equals its own.
+QHash<QString, int> ersteFahrzeugZeilen(const std::vector<Fahrzeug>& fahrzeuge);
+
+// Brings every vehicle field whose identifier is in the vehicle list up to date with its first
+// row, one progress slice per field (the strip is full after field 414). Fields whose vehicle is
+// not in the list keep what they show.
+void felderNachziehen(Arbeitsbereich& ab, Fortschritt& fortschritt,
+                      const std::function<void(Feld&, const Fahrzeug&)>& uebernehmen);
+
+} // namespace tabulo

@@ -1,0 +1,114 @@
+#include "model/Zeitstempel.h"
+
+#include "files/DateiSchreiber.h"
+#include "files/EinstellungsSpeicher.h"
+#include "model/Arbeitsbereich.h"
+#include "model/Fortschritt.h"
+
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+
+namespace {
+
+struct Werkbank {
+    SpeicherImSpeicher speicher;
+    DateiSchreiber schreiber;
+    Arbeitsbereich ab{speicher, schreiber};
+    Fortschritt keiner;
+
+    void fahrzeug(const QString& kennung, const QString& zeit) {
+        Fahrzeug f;
+        f.kennung = kennung;
+        f.zeit = zeit;
+        f.stat = "2";
+        ab.fahrzeuge.push_back(f);
+    }
+    QStringList zeiten() const {
+        QStringList z;
+        for (const Fahrzeug& f : ab.fahrzeuge)
+            z << f.zeit;
+        return z;
+    }
+};
+
+} // namespace
+
+TEST(Zeitstempel, DoppelpunktAbDemZweitenZeichenIstUhrzeit) {
+    const struct {
+        const char* zeit;
+        bool uhrzeit;
+    } faelle[] = {
+        {"12:34:56", true}, {"01.02.24", false}, {":2345678", false}, {"1:      ", true},
+        {"", false},        {"a:b", true},       {"::", true},        {"        ", false},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(istUhrzeit(QString::fromLatin1(f.zeit)), f.uhrzeit) << f.zeit;
+}
+
+TEST(Zeitstempel, EingabeWirdAufAchtZeichenGebracht) {
+    const struct {
+        const char* eingabe;
+        const char* stempel;
+    } faelle[] = {
+        {"", "        "},          {"1:2", "1:2     "}, {"05.06.24", "05.06.24"},
+        {"123456789", "12345678"}, {" a ", " a      "},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(zeitstempelAus(QString::fromLatin1(f.eingabe)), QString::fromLatin1(f.stempel))
+            << f.eingabe;
+}
+
+TEST(ZeitenSetzen, NurUhrzeitenBekommenDenText) {
+    Werkbank w;
+    w.fahrzeug("11110001", "12:34:56");
+    w.fahrzeug("11110002", "01.02.24");
+    w.fahrzeug("11110003", ":0000000");
+    w.fahrzeug("11110004", "        ");
+    ZeitenSetzen(w.ab, "05.06.24", w.keiner);
+    EXPECT_EQ(w.zeiten(), (QStringList{"05.06.24", "01.02.24", ":0000000", "        "}));
+    // Now every time is a date: a second run with another text changes nothing.
+    ZeitenSetzen(w.ab, "07.08.24", w.keiner);
+    EXPECT_EQ(w.zeiten(), (QStringList{"05.06.24", "01.02.24", ":0000000", "        "}));
+}
+
+TEST(ZeitenSetzen, DreiZeichenMitDoppelpunktBleibenUhrzeit) {
+    Werkbank w;
+    w.fahrzeug("11110001", "00:00:00");
+    ZeitenSetzen(w.ab, "1:2", w.keiner);
+    EXPECT_EQ(w.zeiten(), QStringList{"1:2     "});
+    ZeitenSetzen(w.ab, "09.09.24", w.keiner);
+    EXPECT_EQ(w.zeiten(), QStringList{"09.09.24"});
+}
+
+TEST(ZeitenSetzen, LeereEingabeGibtAchtLeerzeichen) {
+    Werkbank w;
+    w.fahrzeug("11110001", "23:59:59");
+    w.fahrzeug("11110002", "31.12.23");
+    ZeitenSetzen(w.ab, "", w.keiner);
+    EXPECT_EQ(w.zeiten(), (QStringList{"        ", "31.12.23"}));
+}
+
+TEST(ZeitenSetzen, FelderFolgenUndNurDieFahrzeuglisteIstUngespeichert) {
+    Werkbank w;
+    w.fahrzeug("11110001", "12:00:00");
+    w.fahrzeug("11110002", "13:00:00");
+    w.fahrzeug("11110002", "01.01.24"); // duplicate: the field shows the first row's time
+    for (int i : {0, 1, 2})
+        w.ab.felder[i].feldtyp = FeldFahrzeug;
+    w.ab.felder[0].kennung = "11110001";
+    w.ab.felder[1].kennung = "11110002";
+    w.ab.felder[2].kennung = "99999999";
+    w.ab.felder[2].zeit = "10:10:10";
+    w.ab.felder[3].feldtyp = FeldText;
+    w.ab.felder[3].kennung = "11110001";
+    w.ab.felder[3].zeit.clear();
+
+    ZeitenSetzen(w.ab, "05.06.24", w.keiner);
+
+    EXPECT_EQ(w.ab.felder[0].zeit, "05.06.24");
+    EXPECT_EQ(w.ab.felder[1].zeit, "05.06.24");
+    EXPECT_EQ(w.ab.felder[2].zeit, "10:10:10");
+    EXPECT_EQ(w.ab.felder[3].zeit, "");
+    EXPECT_EQ(w.ab.ungespeichert, DokFahrzeugliste);
+}
