@@ -13,6 +13,7 @@
 #include "model/Rueckfrage.h"
 #include "model/StartLesen.h"
 #include "places/Ortskennungen.h"
+#include "tools/Werkzeuge.h"
 #include "vehicles/FahrzeugEdit.h"
 #include "vehicles/Form2.h"
 #include "vehicles/Form2Anordnung.h"
@@ -34,6 +35,7 @@ Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     m_form2->setzeFortschritt(m_form1->statusBar());
     orteVerbinden();
     fahrzeugeVerbinden();
+    werkzeugeVerbinden();
 }
 
 Anwendung::~Anwendung() = default;
@@ -126,6 +128,27 @@ void Anwendung::form2Platzieren() {
     const QPoint ort = form2::ortNebenHauptfenster(
         QRect(haupt.topLeft() * form2::TwipsProPixel, haupt.size() * form2::TwipsProPixel));
     m_form2->move(form2::px(ort.x()), form2::px(ort.y()));
+}
+
+void Anwendung::werkzeugeVerbinden() {
+    m_werkzeuge =
+        std::make_unique<Werkzeuge>(m_ab, m_rueckfrage, [this](bool mit) { return sperrFenster(mit); });
+    const Menue& m = m_form1->menue;
+    Werkzeuge* w = m_werkzeuge.get();
+    connect(m.MenueUmwandeln, &QAction::triggered, w, &Werkzeuge::MenueUmwandeln_Click);
+    connect(m.MenueZeitenSetzen, &QAction::triggered, w, &Werkzeuge::MenueZeitenSetzen_Click);
+    connect(m.MenueEinstellungen, &QAction::triggered, w, &Werkzeuge::MenueEinstellungen_Click);
+    connect(m.MenuTitelFahrzeuguebersicht, &QAction::triggered, w,
+            &Werkzeuge::MenuTitelFahrzeuguebersicht_Click);
+    connect(m.MenueEinstellungenLS, &QAction::triggered, w, &Werkzeuge::MenueEinstellungenLS_Click);
+    connect(m.MenueInfo, &QAction::triggered, w, &Werkzeuge::MenueInfo_Click);
+}
+
+QList<QWidget*> Anwendung::sperrFenster(bool mitOrtskennungen) const {
+    QList<QWidget*> fenster{m_form1.get(), m_form2.get()};
+    if (mitOrtskennungen)
+        fenster.append(m_ortskennungen.get());
+    return fenster;
 }
 
 } // namespace tabulo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@ class Form1;
 class Ortskennungen;
 class Form2;
 class FahrzeugEdit;
+class Werkzeuge;
 
 // Owns the program's windows and connects the main window's menu to them. Windows are
 // created here, hidden or shown as the program needs them, and live until the program ends.
@@ -34,6 +36,11 @@ public:
     Ortskennungen& ortskennungen() const { return *m_ortskennungen; }
     Arbeitsbereich& arbeitsbereich() const { return m_ab; }
     Rueckfrage& rueckfrage() const { return m_rueckfrage; }
+    Werkzeuge& werkzeuge() const { return *m_werkzeuge; }
+
+    // The windows a blocking dialog disables: the main window and the vehicle list window, and
+    // for the host settings dialog the place identifier window too.
+    QList<QWidget*> sperrFenster(bool mitOrtskennungen) const;
 
     // Today's date for `Heute`; tests set a fixed one.
     std::function<QDate()> uhr = [] { return QDate::currentDate(); };
@@ -46,9 +53,12 @@ private:
     std::unique_ptr<Ortskennungen> m_ortskennungen;
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<FahrzeugEdit> m_fahrzeugEdit;
+    // Declared after the windows it disables, so its dialogs go first.
+    std::unique_ptr<Werkzeuge> m_werkzeuge;
 
     void orteVerbinden();
     void fahrzeugeVerbinden();
+    void werkzeugeVerbinden();
     void form2Platzieren();
 };
 

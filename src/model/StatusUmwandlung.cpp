@@ -15,7 +15,7 @@ Statuszuordnung gleicheZuordnung() {
     return z;
 }
 
-void StatusUmwandeln(Arbeitsbereich& ab, const Statuszuordnung& neu, Fortschritt& fortschritt) {
+void StatusWerteUmwandeln(Arbeitsbereich& ab, const Statuszuordnung& neu, Fortschritt& fortschritt) {
     for (Fahrzeug& f : ab.fahrzeuge) {
         const int s = fuehrendeGanzzahl(f.stat);
         if (s >= 0 && s < AnzahlStatuswerte)

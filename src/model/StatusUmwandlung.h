@@ -22,7 +22,7 @@ Statuszuordnung gleicheZuordnung();
 // 2 -> 3 together turn a 1 into 2, not 3); statuses outside 0..9 stay as they are. Then every
 // vehicle field shows its vehicle's new status and colour. Marks the vehicle list and the
 // overview as unsaved.
-void StatusUmwandeln(Arbeitsbereich& ab, const Statuszuordnung& neu, Fortschritt& fortschritt);
+void StatusWerteUmwandeln(Arbeitsbereich& ab, const Statuszuordnung& neu, Fortschritt& fortschritt);
 
 // Sets the colour of status k (0..9), stores all ten colours and recolours every field.
 void StatusfarbeAendern(Arbeitsbereich& ab, int k, Farbe farbe);

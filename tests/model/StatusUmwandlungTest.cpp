@@ -70,7 +70,7 @@ TEST_P(StatusUmwandlungFaelle, JedesFahrzeugEinmalAusSeinemAltenStatus) {
     for (const auto& [k, text] : fall.aenderungen)
         neu[k] = text;
     Fortschritt keiner;
-    StatusUmwandeln(w.ab, neu, keiner);
+    StatusWerteUmwandeln(w.ab, neu, keiner);
     EXPECT_EQ(w.stati(), fall.nachher);
 }
 
@@ -105,7 +105,7 @@ TEST(StatusUmwandlung, FelderFolgenDemErstenFahrzeugIhrerKennung) {
     neu[6] = "3";
     neu[1] = "2";
     Fortschritt keiner;
-    StatusUmwandeln(w.ab, neu, keiner);
+    StatusWerteUmwandeln(w.ab, neu, keiner);
 
     EXPECT_EQ(w.ab.felder[0].status, "3");
     EXPECT_EQ(w.ab.felder[0].statusFarbe, w.ab.statusfarbe[3]);
@@ -123,7 +123,7 @@ TEST(StatusUmwandlung, MarkiertFahrzeuglisteUndUebersichtUndMeldetAenderungen) {
     QSignalSpy fahrzeuge(&w.ab, &Arbeitsbereich::fahrzeugeVeraendert);
     QSignalSpy felder(&w.ab, &Arbeitsbereich::felderVeraendert);
     Aufzeichnung strip;
-    StatusUmwandeln(w.ab, gleicheZuordnung(), strip);
+    StatusWerteUmwandeln(w.ab, gleicheZuordnung(), strip);
 
     EXPECT_EQ(w.ab.ungespeichert, DokFahrzeugliste | DokStatusuebersicht);
     EXPECT_TRUE(w.ab.kennungsListe.contains(" 11110001"));

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/Anwendung.h"
+#include "app/Form1.h"
+#include "files/DateiSchreiber.h"
+#include "files/EinstellungsSpeicher.h"
+#include "model/Arbeitsbereich.h"
+#include "support/SkriptRueckfrage.h"
+#include "tools/Werkzeuge.h"
+
+#include <QCoreApplication>
+
+namespace tabulo::test {
+
+// The whole program with an in-memory store and scripted dialogs.
+struct Programm {
+    SpeicherImSpeicher speicher;
+    DateiSchreiber schreiber;
+    Arbeitsbereich ab{speicher, schreiber};
+    SkriptRueckfrage rueckfrage;
+    Anwendung app{ab, rueckfrage};
+
+    Menue& menue() { return app.form1().menue; }
+    Werkzeuge& w() { return app.werkzeuge(); }
+
+    void fahrzeug(const QString& kennung, const QString& stat, const QString& zeit) {
+        Fahrzeug f;
+        f.kennung = kennung;
+        f.stat = stat;
+        f.zeit = zeit;
+        ab.fahrzeuge.push_back(f);
+    }
+};
+
+// Windows closed with delete-on-close are gone after this.
+inline void geloeschteAufraeumen() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace tabulo::test
