@@ -6,6 +6,7 @@
 #include "model/Arbeitsbereich.h"
 #include "model/Fahrzeugliste.h"
 #include "model/FeldInhalt.h"
+#include "model/FelderNachziehen.h"
 #include "model/Fortschritt.h"
 #include "model/Text.h"
 
@@ -18,16 +19,6 @@ namespace tabulo {
 namespace {
 // Records are drawn from i/415 to (i+1)/415, so the strip is full one record early.
 constexpr int FortschrittTeiler = AnzahlFelder - 1;
-
-// First list entry per identifier: with duplicates, the first entry gives the values.
-QHash<QString, int> ersteEintraege(const std::vector<Fahrzeug>& fahrzeuge) {
-    QHash<QString, int> index;
-    index.reserve(static_cast<qsizetype>(fahrzeuge.size()));
-    for (int i = 0; i < static_cast<int>(fahrzeuge.size()); ++i)
-        if (!index.contains(fahrzeuge[i].kennung))
-            index.insert(fahrzeuge[i].kennung, i);
-    return index;
-}
 
 void satzEintragen(const Arbeitsbereich& ab, const QHash<QString, int>& index, Feld& feld,
                    const StatusSatz& satz) {
@@ -66,7 +57,7 @@ static void schritt(Fortschritt* fortschritt, int i, std::optional<Farbe> farbe)
 }
 
 void statusSaetzeEintragen(Arbeitsbereich& ab, QByteArrayView daten, Fortschritt* fortschritt) {
-    const QHash<QString, int> index = ersteEintraege(ab.fahrzeuge);
+    const QHash<QString, int> index = ersteFahrzeugZeilen(ab.fahrzeuge);
     const int anzahl = static_cast<int>(std::min<qsizetype>(daten.size() / StatusSatzLaenge, AnzahlFelder));
     for (int i = 0; i < anzahl; ++i) {
         schritt(fortschritt, i, std::nullopt);
