@@ -1,0 +1,73 @@
+#include "model/AktionenBefehle.h"
+
+#include "files/StandardDatei.h"
+#include "model/Aktionsliste.h"
+#include "model/Arbeitsbereich.h"
+
+#include <QDir>
+
+namespace tabulo {
+
+DateiDialog aktionenLadenDialog() {
+    DateiDialog d;
+    d.titel = QStringLiteral("Aktionen Laden");
+    d.filter = filter::Bin;
+    d.filterIndex = 2;
+    d.dateiname = AktionDateiName;
+    d.mussExistieren = true;
+    return d;
+}
+
+DateiDialog aktionenSpeichernDialog() {
+    DateiDialog d;
+    d.titel = QStringLiteral("Aktionen Speichern");
+    d.filter = filter::Bin;
+    d.filterIndex = 2;
+    d.dateiname = AktionDateiName;
+    d.speichern = true;
+    d.ueberschreibenFragen = true;
+    return d;
+}
+
+DateiDialog aktionSuchenDialog() {
+    DateiDialog d;
+    d.titel = QStringLiteral("Aktion Suchen");
+    d.filter = filter::Exe;
+    d.filterIndex = 2;
+    d.mussExistieren = true;
+    return d;
+}
+
+void AktionenStart(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt) {
+    AktionenLaden(ab, standardDateiImArbeitsordner(AktionDateiName), rueckfrage, fortschritt);
+    ab.aktionenMenueAktiv = true;
+}
+
+void AktionenLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt) {
+    const auto pfad = dateiDialogZeigen(rueckfrage, aktionenLadenDialog());
+    if (!pfad)
+        return;
+    // The question about unsaved actions belongs here: after the choice, before the load.
+    AktionenLaden(ab, *pfad, rueckfrage, fortschritt);
+}
+
+void AktionenSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
+    const auto pfad = dateiDialogZeigen(rueckfrage, aktionenSpeichernDialog());
+    if (pfad)
+        AktionenSpeichern(ab, *pfad, rueckfrage);
+}
+
+void AktionenImportierenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt) {
+    const auto pfad = dateiDialogZeigen(rueckfrage, aktionenLadenDialog());
+    if (pfad)
+        AktionenImportieren(ab, *pfad, rueckfrage, fortschritt);
+}
+
+std::optional<QString> AktionSuchen(Rueckfrage& rueckfrage) {
+    const auto pfad = dateiDialogZeigen(rueckfrage, aktionSuchenDialog());
+    if (!pfad)
+        return std::nullopt;
+    return QDir::toNativeSeparators(*pfad);
+}
+
+} // namespace tabulo

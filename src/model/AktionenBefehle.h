@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/Rueckfrage.h"
+
+#include <QString>
+#include <optional>
+
+namespace tabulo {
+
+class Arbeitsbereich;
+class Fortschritt;
+
+// The file dialogs of the action commands.
+DateiDialog aktionenLadenDialog(); // load and import
+DateiDialog aktionenSpeichernDialog();
+DateiDialog aktionSuchenDialog(); // the program an action runs
+
+// First opening of the action window: "Aktion.BIN" from the working directory (found
+// ignoring case), then the action items of the load and save menus count as active.
+void AktionenStart(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt);
+
+// The menu commands and the import button: dialog, then the operation. A cancelled dialog
+// ends the command silently.
+void AktionenLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt);
+void AktionenSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage);
+void AktionenImportierenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt);
+
+// The chosen program's full path in the platform's notation; nothing when cancelled.
+std::optional<QString> AktionSuchen(Rueckfrage& rueckfrage);
+
+} // namespace tabulo

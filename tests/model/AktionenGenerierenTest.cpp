@@ -1,0 +1,155 @@
+#include "model/AktionenGenerieren.h"
+
+#include "files/EinstellungsSpeicher.h"
+#include "model/Aktionsliste.h"
+#include "model/Arbeitsbereich.h"
+#include "support/AktionenHilfen.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+
+const QString Vorlage = QStringLiteral("C:\\Programme\\Velastat\\Kestrix.exe *?");
+
+class AktionenGenerierenTest : public ::testing::Test {
+protected:
+    AktionenGenerierenTest() : ab(speicher, schreiber) {
+        ab.richtungsname = {QStringLiteral("FZ->LST"), QStringLiteral("LST->FZ")};
+        auswahl.vorlage = Vorlage;
+        auswahl.land.fill(true); // as the window starts
+        auswahl.richtung[0] = true;
+    }
+
+    // (Kennung, status, direction) of every action, in list order.
+    std::vector<QString> folge() const {
+        std::vector<QString> f;
+        for (const Aktion& a : ab.aktionen)
+            f.push_back(a.kennung + "/" + a.status + "/" + QString::number(a.richtungNr));
+        return f;
+    }
+
+    SpeicherImSpeicher speicher;
+    DateiSchreiber schreiber;
+    Arbeitsbereich ab;
+    GenerierAuswahl auswahl;
+};
+
+} // namespace
+
+TEST(AktionstextBilden, ErsetztInEinemDurchgang) {
+    struct Fall {
+        const char* vorlage;
+        const char* kennung;
+        const char* status;
+        const char* ergebnis;
+    };
+    const Fall faelle[] = {
+        {"C:\\Programme\\Velastat\\Kestrix.exe *?", "6A120344", "3",
+         "C:\\Programme\\Velastat\\Kestrix.exe 6A1203443"},
+        {"ohne Platzhalter", "6A120344", "3", "ohne Platzhalter"},
+        {"*-*-?-?", "AB", "7", "AB-AB-7-7"},
+        {"?*", "a?b*", "1", "1a?b*"}, // inserted text is not replaced again
+        {"", "6A120344", "3", ""},
+        {"x * y", "", "", "x  y"},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(AktionstextBilden(f.vorlage, f.kennung, f.status), f.ergebnis) << f.vorlage;
+}
+
+TEST_F(AktionenGenerierenTest, BeispielZweiFahrzeugeZweiStati) {
+    ab.fahrzeuge = {fahrzeug("V1", "6A120344"), fahrzeug("Fremd", "6B120344"), fahrzeug("V2", "6A120345")};
+    ab.aktionen = {aktion("99999999", "1", 0, "schon da")};
+    auswahl.bos[6] = true;
+    auswahl.land = {};
+    auswahl.land[10] = true;
+    auswahl.stati[3] = auswahl.stati[4] = true;
+
+    EXPECT_EQ(AktionenGenerieren(ab, auswahl), 4);
+    EXPECT_EQ(folge(), (std::vector<QString>{"99999999/1/0", "6A120344/3/0", "6A120344/4/0", "6A120345/3/0",
+                                             "6A120345/4/0"}));
+    EXPECT_EQ(ab.aktionen[1].rufname, "V1");
+    EXPECT_EQ(ab.aktionen[1].richtung, "FZ->LST");
+    EXPECT_EQ(ab.aktionen[1].aktion, "C:\\Programme\\Velastat\\Kestrix.exe 6A1203443");
+    EXPECT_EQ(ab.aktionen[4].aktion, "C:\\Programme\\Velastat\\Kestrix.exe 6A1203454");
+    EXPECT_TRUE(ab.istUngespeichert(DokAktionen));
+}
+
+TEST_F(AktionenGenerierenTest, ReihenfolgeStatusDannRichtung) {
+    ab.fahrzeuge = {fahrzeug("V1", "12345678"), fahrzeug("V2", "12340000")};
+    auswahl.stati[9] = auswahl.stati[0] = true;
+    auswahl.richtung = {true, true};
+    AktionenGenerieren(ab, auswahl);
+    EXPECT_EQ(folge(),
+              (std::vector<QString>{"12345678/0/0", "12345678/0/1", "12345678/9/0", "12345678/9/1",
+                                    "12340000/0/0", "12340000/0/1", "12340000/9/0", "12340000/9/1"}));
+    EXPECT_EQ(ab.aktionen[1].richtung, "LST->FZ");
+}
+
+TEST_F(AktionenGenerierenTest, OhneStatusOderRichtungEntstehtNichtsAberFlagGesetzt) {
+    ab.fahrzeuge = {fahrzeug("V1", "12345678")};
+    for (bool mitStatus : {false, true}) {
+        GenerierAuswahl a = auswahl;
+        a.stati[3] = mitStatus;
+        a.richtung = {false, false};
+        if (!mitStatus)
+            a.richtung[0] = true;
+        ab.alleFreigeben();
+        QSignalSpy geaendert(&ab, &Arbeitsbereich::aktionenVeraendert);
+        EXPECT_EQ(AktionenGenerieren(ab, a), 0);
+        EXPECT_TRUE(ab.aktionen.empty());
+        EXPECT_TRUE(ab.istUngespeichert(DokAktionen));
+        EXPECT_EQ(geaendert.count(), 1); // the count label is refreshed all the same
+    }
+}
+
+TEST_F(AktionenGenerierenTest, LeereZiffernauswahlHeisstAlleUndBleibtSichtbar) {
+    ab.fahrzeuge = {
+        fahrzeug("Hex", "0F9AC3B1"),   fahrzeug("Kurz", "6A1"),           fahrzeug("Vier", "6A12"),
+        fahrzeug("Blank", "6 120344"), fahrzeug("Blank Ort", "6A1 0344"), fahrzeug("klein", "6a120344"),
+        fahrzeug("Leer", ""),          fahrzeug("Fremd", "6G120344")};
+    auswahl.land = {};
+    auswahl.stati[2] = true;
+    AktionenGenerieren(ab, auswahl);
+    // Only identifiers that start with four upper-case hexadecimal digits qualify.
+    EXPECT_EQ(folge(), (std::vector<QString>{"0F9AC3B1/2/0", "6A12/2/0"}));
+    for (const auto& liste : {auswahl.bos, auswahl.land, auswahl.ort1, auswahl.ort2})
+        EXPECT_TRUE(std::all_of(liste.begin(), liste.end(), [](bool b) { return b; }));
+    EXPECT_EQ(std::count(auswahl.stati.begin(), auswahl.stati.end(), true), 1); // statuses are not filled in
+}
+
+TEST_F(AktionenGenerierenTest, OrtskennungAusBeidenListen) {
+    ab.fahrzeuge = {fahrzeug("12", "6A120000"), fahrzeug("21", "6A210000"), fahrzeug("11", "6A110000"),
+                    fahrzeug("1C", "6A1C0000"), fahrzeug("C2", "6AC20000")};
+    auswahl.ort1[1] = auswahl.ort1[12] = true;
+    auswahl.ort2[2] = true;
+    auswahl.stati[1] = true;
+    AktionenGenerieren(ab, auswahl);
+    EXPECT_EQ(folge(), (std::vector<QString>{"6A120000/1/0", "6AC20000/1/0"}));
+    // A list that had a selection keeps it as it was.
+    EXPECT_EQ(std::count(auswahl.ort1.begin(), auswahl.ort1.end(), true), 2);
+}
+
+TEST_F(AktionenGenerierenTest, ZweimalKlickenHaengtZweimalAn) {
+    ab.fahrzeuge = {fahrzeug("V1", "12345678")};
+    auswahl.stati[1] = true;
+    auswahl.vorlage = QStringLiteral("fest");
+    AktionenGenerieren(ab, auswahl);
+    AktionenGenerieren(ab, auswahl);
+    ASSERT_EQ(ab.aktionen.size(), 2u);
+    EXPECT_EQ(ab.aktionen[0], ab.aktionen[1]);
+    EXPECT_EQ(ab.aktionen[0].aktion, "fest");
+}
+
+TEST_F(AktionenGenerierenTest, TausendAktionenWarnen) {
+    for (int i = 0; i < 100; ++i)
+        ab.fahrzeuge.push_back(
+            fahrzeug(QString::number(i), QStringLiteral("1234%1").arg(i, 4, 10, QLatin1Char('0'))));
+    auswahl.stati.fill(true);
+    AktionenGenerieren(ab, auswahl);
+    EXPECT_EQ(ab.aktionen.size(), 1000u);
+    EXPECT_TRUE(anzahlAnzeige(static_cast<qsizetype>(ab.aktionen.size())).rot);
+}

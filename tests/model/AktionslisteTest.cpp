@@ -1,0 +1,272 @@
+#include "model/Aktionsliste.h"
+
+#include "files/EinstellungsSpeicher.h"
+#include "model/Arbeitsbereich.h"
+#include "model/Fortschritt.h"
+#include "support/AktionenHilfen.h"
+#include "support/FehlerSchreiber.h"
+#include "support/SkriptRueckfrage.h"
+#include "support/Umgebung.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+
+const QString Ungueltig = QStringLiteral("Keine g\u00fcltige Aktionen-Datei!");
+
+struct ZaehlFortschritt : Fortschritt {
+    int gezeigt = 0, verborgen = 0, bereiche = 0;
+    double bis = 0;
+    void zeigen() override { ++gezeigt; }
+    void bereich(double, double b, std::optional<Farbe> f) override {
+        ++bereiche;
+        bis = b;
+        EXPECT_EQ(f, std::optional<Farbe>(farbe::Rot));
+    }
+    void verbergen() override { ++verborgen; }
+};
+
+class AktionslisteTest : public ::testing::Test {
+protected:
+    AktionslisteTest() : ab(speicher, schreiber) {
+        ab.richtungsname = {QStringLiteral("FZ->LST"), QStringLiteral("LST->FZ")};
+    }
+
+    QString datei(const QByteArray& inhalt, const QString& name = QStringLiteral("Aktion.BIN")) {
+        const QString pfad = ordner.filePath(name);
+        dateiAnlegen(pfad, inhalt);
+        return pfad;
+    }
+
+    QTemporaryDir ordner;
+    SpeicherImSpeicher speicher;
+    DateiSchreiber schreiber;
+    Arbeitsbereich ab;
+    SkriptRueckfrage rueckfrage;
+    ZaehlFortschritt fortschritt;
+};
+
+const QByteArray DreiSaetze = aktionSatz("6A120344", '3', '0', "   C:\\melden.exe 6A1203443  ") +
+                              aktionSatz("6A12 034", '4', '1', "sprechen.exe") +
+                              aktionSatz("9a128301", '5', ' ', "");
+
+} // namespace
+
+TEST_F(AktionslisteTest, LadenDekodiertJedeSpalte) {
+    ab.fahrzeuge = {fahrzeug("Falsch", "6a120344"), fahrzeug("Florian 1", "6A120344"),
+                    fahrzeug("Doppelt", "6A120344"), fahrzeug("Ohne Blank", "6A12034")};
+    ab.markieren(DokAktionen);
+    ASSERT_EQ(AktionenLaden(ab, datei(DreiSaetze), rueckfrage, fortschritt), LadeErgebnis::Geladen);
+
+    ASSERT_EQ(ab.aktionen.size(), 3u);
+    // First vehicle with exactly the same 8 characters; case and blanks count.
+    EXPECT_EQ(ab.aktionen[0], aktion("6A120344", "3", 0, "C:\\melden.exe 6A1203443", "Florian 1"));
+    EXPECT_EQ(ab.aktionen[1], aktion("6A12 034", "4", 1, "sprechen.exe", NichtVorhanden));
+    // A blank direction is direction 0.
+    EXPECT_EQ(ab.aktionen[2], aktion("9a128301", "5", 0, "", NichtVorhanden));
+    EXPECT_FALSE(ab.istUngespeichert(DokAktionen));
+    EXPECT_TRUE(rueckfrage.fragen.isEmpty());
+    EXPECT_EQ(fortschritt.gezeigt, 1);
+    EXPECT_EQ(fortschritt.verborgen, 1);
+    EXPECT_EQ(fortschritt.bereiche, 3);
+    EXPECT_DOUBLE_EQ(fortschritt.bis, 1.0);
+}
+
+TEST_F(AktionslisteTest, LadenErsetztUndLeereDateiLeertDieListe) {
+    ab.aktionen = {aktion("11111111", "1", 0, "alt"), aktion("22222222", "2", 0, "alt")};
+    ab.markieren(DokAktionen);
+    QSignalSpy geaendert(&ab, &Arbeitsbereich::aktionenVeraendert);
+    EXPECT_EQ(AktionenLaden(ab, datei(""), rueckfrage, fortschritt), LadeErgebnis::Geladen);
+    EXPECT_TRUE(ab.aktionen.empty());
+    EXPECT_EQ(anzahlAnzeige(0).text, "Anzahl = 0");
+    EXPECT_FALSE(ab.istUngespeichert(DokAktionen));
+    EXPECT_EQ(geaendert.count(), 1);
+}
+
+TEST_F(AktionslisteTest, FehlendeDateiLaesstListeUndLoeschtFlag) {
+    ab.aktionen = {aktion("11111111", "1", 0, "bleibt")};
+    ab.markieren(DokAktionen | DokFahrzeugliste);
+    QSignalSpy geaendert(&ab, &Arbeitsbereich::aktionenVeraendert);
+    EXPECT_EQ(AktionenLaden(ab, ordner.filePath("fehlt.bin"), rueckfrage, fortschritt),
+              LadeErgebnis::DateiFehlt);
+    EXPECT_EQ(ab.aktionen.size(), 1u);
+    EXPECT_EQ(ab.ungespeichert, DokFahrzeugliste);
+    EXPECT_EQ(geaendert.count(), 1); // the count label is refreshed
+    EXPECT_TRUE(rueckfrage.fragen.isEmpty());
+    EXPECT_EQ(fortschritt.gezeigt, 0);
+}
+
+TEST_F(AktionslisteTest, AbgewieseneDateienAendernNichts) {
+    struct Fall {
+        const char* name;
+        QByteArray inhalt;
+        QString meldungBeginn;
+    };
+    const QByteArray gut = aktionSatz("12345678", '3', '0', "x");
+    QByteArray richtung2 = gut + aktionSatz("12345678", '4', '2', "x");
+    const Fall faelle[] = {
+        {"ein Byte zu viel", gut + "x", Ungueltig},
+        {"ein Byte zu wenig", gut.left(136), Ungueltig},
+        {"ein einzelnes Byte", "1", Ungueltig},
+        {"Richtung 2 im zweiten Satz", richtung2,
+         Ungueltig + QStringLiteral("\n\nSatz 2 enth\u00e4lt die unbekannte Richtung \"2\".")},
+        {"Richtung x", aktionSatz("12345678", '3', 'x', ""),
+         Ungueltig + QStringLiteral("\n\nSatz 1 enth\u00e4lt die unbekannte Richtung \"x\".")},
+        {"Richtung NUL", aktionSatz("12345678", '3', '\0', ""), Ungueltig + QStringLiteral("\n\nSatz 1")},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const std::vector<Aktion> vorher = {aktion("11111111", "1", 1, "bleibt")};
+        ab.aktionen = vorher;
+        ab.ungespeichert = DokAktionen;
+        rueckfrage.fragen.clear();
+        QSignalSpy geaendert(&ab, &Arbeitsbereich::aktionenVeraendert);
+
+        EXPECT_EQ(AktionenLaden(ab, datei(f.inhalt), rueckfrage, fortschritt), LadeErgebnis::Abgewiesen);
+        EXPECT_EQ(ab.aktionen, vorher);
+        EXPECT_EQ(ab.ungespeichert, DokAktionen);
+        EXPECT_EQ(geaendert.count(), 0);
+        ASSERT_EQ(rueckfrage.fragen.size(), 1);
+        EXPECT_EQ(rueckfrage.fragen[0].titel, "Aktionen Laden");
+        EXPECT_TRUE(rueckfrage.fragen[0].text.startsWith(f.meldungBeginn))
+            << rueckfrage.fragen[0].text.toStdString();
+        EXPECT_EQ(rueckfrage.fragen[0].knoepfe, Knoepfe::Ok);
+
+        // The import refuses the same files the same way.
+        rueckfrage.fragen.clear();
+        EXPECT_FALSE(AktionenImportieren(ab, datei(f.inhalt), rueckfrage, fortschritt).gelesen);
+        EXPECT_EQ(ab.aktionen, vorher);
+        EXPECT_EQ(ab.ungespeichert, DokAktionen);
+        ASSERT_EQ(rueckfrage.fragen.size(), 1);
+        EXPECT_TRUE(rueckfrage.fragen[0].text.startsWith(f.meldungBeginn));
+    }
+}
+
+TEST_F(AktionslisteTest, UnlesbareDateiWirdGemeldet) {
+    QDir(ordner.path()).mkdir("Aktion.BIN");
+    ab.aktionen = {aktion("11111111", "1", 0, "bleibt")};
+    EXPECT_EQ(AktionenLaden(ab, ordner.filePath("Aktion.BIN"), rueckfrage, fortschritt),
+              LadeErgebnis::Abgewiesen);
+    EXPECT_EQ(ab.aktionen.size(), 1u);
+    ASSERT_EQ(rueckfrage.fragen.size(), 1);
+    EXPECT_TRUE(rueckfrage.fragen[0].text.contains(ordner.filePath("Aktion.BIN")));
+}
+
+TEST_F(AktionslisteTest, LadenUndSpeichernIstByteGenau) {
+    const QByteArray original =
+        DreiSaetze + aktionSatz("\xc4\xd6\xdc\xdf 1234", '\xe9', '1', "\xe4 \xf6 \xfc \x80");
+    ASSERT_EQ(AktionenLaden(ab, datei(original), rueckfrage, fortschritt), LadeErgebnis::Geladen);
+    ab.markieren(DokAktionen);
+    ASSERT_TRUE(AktionenSpeichern(ab, ordner.filePath("neu.bin"), rueckfrage));
+    QByteArray erwartet = original;
+    // Only what the load normalises differs: the blank direction becomes "0", the leading blanks
+    // of the command line are gone.
+    erwartet[2 * 137 + 9] = '0';
+    erwartet.replace(10, 127, QByteArray("C:\\melden.exe 6A1203443").leftJustified(127, ' '));
+    EXPECT_EQ(dateiInhalt(ordner.filePath("neu.bin")), erwartet);
+    EXPECT_FALSE(ab.istUngespeichert(DokAktionen));
+}
+
+TEST_F(AktionslisteTest, SpeichernSchneidetUndFuellt) {
+    struct Fall {
+        const char* name;
+        Aktion aktion;
+        QByteArray satz;
+    };
+    const Fall faelle[] = {
+        {"langer Status: erstes Zeichen", aktion("12345678", "34", 0, "a"),
+         aktionSatz("12345678", '3', '0', "a")},
+        {"leerer Status: Blank", aktion("12345678", "", 1, "a"), aktionSatz("12345678", ' ', '1', "a")},
+        {"kurze Kennung wird aufgefuellt", aktion("1234", "3", 0, "a"),
+         aktionSatz("1234    ", '3', '0', "a")},
+        {"lange Kennung wird geschnitten", aktion("123456789", "3", 0, "a"),
+         aktionSatz("12345678", '3', '0', "a")},
+        {"lange Aktion wird geschnitten", aktion("12345678", "3", 0, QString(130, 'b') + "c"),
+         aktionSatz("12345678", '3', '0', QByteArray(127, 'b'))},
+        {"nicht darstellbares Zeichen", aktion("12345678", "3", 0, QStringLiteral("\u20ac\u4e2d")),
+         aktionSatz("12345678", '3', '0', "\x80?")},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        EXPECT_EQ(aktionenDateiInhalt({f.aktion}), f.satz);
+    }
+    EXPECT_EQ(aktionenDateiInhalt({}), QByteArray());
+}
+
+TEST_F(AktionslisteTest, GleicheRichtungsnamenBehaltenDieRichtung) {
+    // With both names at their default, a name alone cannot tell the directions apart; the
+    // saved direction comes from the entry itself.
+    ab.richtungsname = {QStringLiteral("FZ<->LST"), QStringLiteral("FZ<->LST")};
+    const QByteArray original = aktionSatz("12345678", '3', '0', "a") + aktionSatz("12345678", '3', '1', "b");
+    ASSERT_EQ(AktionenLaden(ab, datei(original), rueckfrage, fortschritt), LadeErgebnis::Geladen);
+    EXPECT_EQ(ab.aktionen[1].richtung, "FZ<->LST");
+    ASSERT_TRUE(AktionenSpeichern(ab, ordner.filePath("neu.bin"), rueckfrage));
+    EXPECT_EQ(dateiInhalt(ordner.filePath("neu.bin")), original);
+}
+
+TEST_F(AktionslisteTest, FehlgeschlagenesSpeichernBehaeltDateiUndFlag) {
+    const QString pfad = datei("alt");
+    for (auto art : {FehlerSchreiber::Art::NachBytes, FehlerSchreiber::Art::BeimAbschluss}) {
+        FehlerSchreiber fehler(art, 100);
+        ab.setzeSchreiber(fehler);
+        ab.aktionen = {aktion("12345678", "3", 0, "a")};
+        ab.ungespeichert = DokAktionen;
+        rueckfrage.fragen.clear();
+        EXPECT_FALSE(AktionenSpeichern(ab, pfad, rueckfrage));
+        EXPECT_TRUE(ab.istUngespeichert(DokAktionen));
+        EXPECT_EQ(dateiInhalt(pfad), QByteArray("alt"));
+        ASSERT_EQ(rueckfrage.fragen.size(), 1);
+        EXPECT_EQ(rueckfrage.fragen[0].titel, "Aktionen Speichern");
+        EXPECT_TRUE(rueckfrage.fragen[0].text.contains(QDir::toNativeSeparators(pfad)));
+        EXPECT_GT(rueckfrage.fragen[0].text.size(),
+                  QDir::toNativeSeparators(pfad).size() + 40); // with reason
+    }
+    ab.setzeSchreiber(schreiber);
+}
+
+TEST(AnzahlAnzeige, WarntUeber999) {
+    EXPECT_EQ(anzahlAnzeige(0), (AnzahlAnzeige{"Anzahl = 0", false}));
+    EXPECT_EQ(anzahlAnzeige(999), (AnzahlAnzeige{"Anzahl = 999", false}));
+    EXPECT_EQ(anzahlAnzeige(1000), (AnzahlAnzeige{"Anzahl = 1000 (max. 999!)", true}));
+    EXPECT_EQ(anzahlAnzeige(100000), (AnzahlAnzeige{"Anzahl = 100000 (max. 999!)", true}));
+}
+
+TEST_F(AktionslisteTest, EntfernenMarkiertAlsUngespeichert) {
+    ab.aktionen = {aktion("1", "1", 0, "a"), aktion("2", "2", 0, "b"), aktion("3", "3", 0, "c"),
+                   aktion("4", "4", 0, "d")};
+    QSignalSpy geaendert(&ab, &Arbeitsbereich::aktionenVeraendert);
+    EXPECT_EQ(AktionenEntfernen(ab, {false, false, false, false}), 0);
+    EXPECT_EQ(ab.ungespeichert, 0);
+    EXPECT_EQ(geaendert.count(), 0);
+    // Neighbouring marks and marks beyond the list.
+    EXPECT_EQ(AktionenEntfernen(ab, {true, true, false, true, true, true}), 3);
+    ASSERT_EQ(ab.aktionen.size(), 1u);
+    EXPECT_EQ(ab.aktionen[0].aktion, "c");
+    EXPECT_TRUE(ab.istUngespeichert(DokAktionen));
+    EXPECT_EQ(geaendert.count(), 1);
+
+    ab.alleFreigeben();
+    AlleAktionenLoeschen(ab);
+    EXPECT_TRUE(ab.aktionen.empty());
+    EXPECT_TRUE(ab.istUngespeichert(DokAktionen));
+}
+
+TEST(AktionErlaubt, LesenUndSpeichern) {
+    SpeicherImSpeicher s;
+    EXPECT_FALSE(aktionenErlaubt(s));
+    for (auto [wert, erlaubt] :
+         {std::pair{"1", true}, {"0", false}, {"2", true}, {"abc", false}, {" 1", true}}) {
+        s.speichern(anwendung::Velastat, sektion::Einstellungen, "AktionErlaubt", wert);
+        EXPECT_EQ(aktionenErlaubt(s), erlaubt) << wert;
+    }
+    aktionenErlaubtSpeichern(s, true);
+    EXPECT_EQ(s.lesen(anwendung::Velastat, sektion::Einstellungen, "AktionErlaubt", ""), "1");
+    aktionenErlaubtSpeichern(s, false);
+    EXPECT_EQ(s.lesen(anwendung::Velastat, sektion::Einstellungen, "AktionErlaubt", ""), "0");
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/Aktion.h"
+#include "model/Fahrzeug.h"
+
+#include <QByteArray>
+#include <QString>
+#include <initializer_list>
+
+namespace tabulo::test {
+
+// One 137-byte action record built byte by byte, so that tests can put anything at any offset.
+QByteArray aktionSatz(const QByteArray& kennung, char status, char richtung, const QByteArray& aktion);
+
+Fahrzeug fahrzeug(const QString& rufname, const QString& kennung);
+
+// An action entry as a load would make it (direction names "FZ->LST" and "LST->FZ").
+Aktion aktion(const QString& kennung, const QString& status, int richtungNr, const QString& text,
+              const QString& rufname = NichtVorhanden);
+
+} // namespace tabulo::test
