@@ -1,10 +1,13 @@
 #include "app/Anwendung.h"
 
+#include "actions/Aktionen.h"
 #include "app/Form1.h"
 #include "app/Fortschrittsstreifen.h"
+#include "app/Sanduhr.h"
 #include "app/Twips.h"
 #include "app/ZiehSteuerung.h"
 #include "files/StandardDatei.h"
+#include "model/AktionenBefehle.h"
 #include "model/Arbeitsbereich.h"
 #include "model/FahrzeugBefehle.h"
 #include "model/Fahrzeugliste.h"
@@ -36,6 +39,7 @@ Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     orteVerbinden();
     fahrzeugeVerbinden();
     werkzeugeVerbinden();
+    aktionenVerbinden();
 }
 
 Anwendung::~Anwendung() = default;
@@ -120,6 +124,28 @@ void Anwendung::fahrzeugeVerbinden() {
             [this, sperren](int f) { m_fahrzeugEdit->oeffnenFuer(f, sperren); });
     connect(m_form2.get(), &Form2::neuesFahrzeug, this,
             [this, sperren] { m_fahrzeugEdit->oeffnenNeu(sperren); });
+}
+
+void Anwendung::aktionenVerbinden() {
+    m_sanduhr = std::make_unique<Sanduhr>(m_form1->statusBar());
+    const Menue& m = m_form1->menue;
+    connect(m.MenuAktionen, &QAction::triggered, this, &Anwendung::aktionenZeigen);
+    connect(m.MenueLadenAktionen, &QAction::triggered, this,
+            [this] { AktionenLadenBefehl(m_ab, m_rueckfrage, *m_sanduhr); });
+    connect(m.MenueSpeichernAktionen, &QAction::triggered, this,
+            [this] { AktionenSpeichernBefehl(m_ab, m_rueckfrage); });
+}
+
+void Anwendung::aktionenZeigen() {
+    if (!m_aktionen) {
+        AktionenStart(m_ab, m_rueckfrage, *m_sanduhr);
+        m_form1->menue.MenueLadenAktionen->setEnabled(true);
+        m_form1->menue.MenueSpeichernAktionen->setEnabled(true);
+        m_aktionen = std::make_unique<Aktionen>(m_ab, m_rueckfrage, m_form1->statusBar());
+    }
+    m_aktionen->show();
+    m_aktionen->raise();
+    m_aktionen->activateWindow();
 }
 
 // From the main window's middle, 1000 twips higher, but not above 300 twips.

@@ -16,6 +16,8 @@ class Ortskennungen;
 class Form2;
 class FahrzeugEdit;
 class Werkzeuge;
+class Aktionen;
+class Sanduhr;
 
 // Owns the program's windows and connects the main window's menu to them. Windows are
 // created here, hidden or shown as the program needs them, and live until the program ends.
@@ -42,6 +44,10 @@ public:
     // for the host settings dialog the place identifier window too.
     QList<QWidget*> sperrFenster(bool mitOrtskennungen) const;
 
+    // The action window, created and loaded at its first opening; null before.
+    Aktionen* aktionen() const { return m_aktionen.get(); }
+    void aktionenZeigen();
+
     // Today's date for `Heute`; tests set a fixed one.
     std::function<QDate()> uhr = [] { return QDate::currentDate(); };
 
@@ -56,9 +62,13 @@ private:
     // Declared after the windows it disables, so its dialogs go first.
     std::unique_ptr<Werkzeuge> m_werkzeuge;
 
+    std::unique_ptr<Sanduhr> m_sanduhr;
+    std::unique_ptr<Aktionen> m_aktionen;
+
     void orteVerbinden();
     void fahrzeugeVerbinden();
     void werkzeugeVerbinden();
+    void aktionenVerbinden();
     void form2Platzieren();
 };
 

@@ -1,0 +1,305 @@
+#include "actions/Aktionen.h"
+
+#include "app/Anwendung.h"
+#include "app/Form1.h"
+#include "files/DateiSchreiber.h"
+#include "files/EinstellungsSpeicher.h"
+#include "model/AktionenModell.h"
+#include "model/Arbeitsbereich.h"
+#include "support/AktionenHilfen.h"
+#include "support/SkriptRueckfrage.h"
+#include "support/Umgebung.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+
+QStringList texte(const QListWidget* liste) {
+    QStringList t;
+    for (int i = 0; i < liste->count(); ++i)
+        t << liste->item(i)->text();
+    return t;
+}
+
+QList<int> gewaehlt(const QListWidget* liste) {
+    QList<int> z;
+    for (int i = 0; i < liste->count(); ++i)
+        if (liste->item(i)->isSelected())
+            z << i;
+    return z;
+}
+
+class AktionenFensterTest : public ::testing::Test {
+protected:
+    AktionenFensterTest() : ab(speicher, schreiber) {
+        m_vorher = QDir::currentPath();
+        QDir::setCurrent(ordner.path());
+        speicher.speichern(anwendung::Velastat, sektion::BosKennung, "6", "BF/FF");
+        speicher.speichern(anwendung::Velastat, sektion::Landeskennung, "10", "Musterland");
+        speicher.speichern(anwendung::Velastat, sektion::Richtungskennung, "0", "FZ->LST");
+        speicher.speichern(anwendung::Velastat, sektion::Richtungskennung, "1", "LST->FZ");
+        ab.einstellungenLesen();
+    }
+    ~AktionenFensterTest() override { QDir::setCurrent(m_vorher); }
+
+    // Opens the window through the menu, as the user does.
+    Aktionen& oeffnen() {
+        if (!app)
+            app = std::make_unique<Anwendung>(ab, rueckfrage);
+        app->form1().menue.MenuAktionen->trigger();
+        EXPECT_NE(app->aktionen(), nullptr);
+        return *app->aktionen();
+    }
+
+    void zeilenWaehlen(Aktionen& f, const QList<int>& zeilen) {
+        f.ListView1->selectionModel()->clearSelection();
+        for (int z : zeilen)
+            f.ListView1->selectionModel()->select(f.modell().index(z, 0),
+                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    QTemporaryDir ordner;
+    SpeicherImSpeicher speicher;
+    DateiSchreiber schreiber;
+    Arbeitsbereich ab;
+    SkriptRueckfrage rueckfrage;
+    std::unique_ptr<Anwendung> app;
+    QString m_vorher;
+};
+
+const QByteArray Drei = aktionSatz("6A120344", '3', '0', "eins") + aktionSatz("6A120344", '4', '1', "zwei") +
+                        aktionSatz("6A120345", '3', '0', "drei");
+
+} // namespace
+
+TEST_F(AktionenFensterTest, ErsteOeffnungLaedtUndSchaltetMenuesFrei) {
+    dateiAnlegen(ordner.filePath("Aktion.BIN"), Drei);
+    app = std::make_unique<Anwendung>(ab, rueckfrage);
+    EXPECT_EQ(app->aktionen(), nullptr);
+    EXPECT_FALSE(app->form1().menue.MenueLadenAktionen->isEnabled());
+    EXPECT_FALSE(app->form1().menue.MenueSpeichernAktionen->isEnabled());
+
+    Aktionen& f = oeffnen();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.windowTitle(), "Aktionen Bearbeiten");
+    EXPECT_TRUE(app->form1().menue.MenueLadenAktionen->isEnabled());
+    EXPECT_TRUE(app->form1().menue.MenueSpeichernAktionen->isEnabled());
+    EXPECT_TRUE(ab.aktionenMenueAktiv);
+    EXPECT_EQ(f.modell().rowCount(), 3);
+    EXPECT_EQ(f.Anzahl->text(), "Anzahl = 3");
+
+    // Hidden and shown again: the list as it was, the file is not read again.
+    f.ListView1->setFocus();
+    zeilenWaehlen(f, {0});
+    QTest::keyClick(f.ListView1, Qt::Key_Delete);
+    f.close();
+    EXPECT_FALSE(f.isVisible());
+    dateiAnlegen(ordner.filePath("Aktion.BIN"), Drei + Drei);
+    EXPECT_EQ(&oeffnen(), &f);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.modell().rowCount(), 2);
+    EXPECT_TRUE(rueckfrage.fragen.isEmpty());
+}
+
+TEST_F(AktionenFensterTest, UngueltigeDateiBeimOeffnen) {
+    dateiAnlegen(ordner.filePath("Aktion.BIN"), Drei + "x");
+    Aktionen& f = oeffnen();
+    ASSERT_EQ(rueckfrage.fragen.size(), 1);
+    EXPECT_EQ(rueckfrage.fragen[0].text, QStringLiteral("Keine g\u00fcltige Aktionen-Datei!"));
+    EXPECT_EQ(f.modell().rowCount(), 0);
+    EXPECT_EQ(f.Anzahl->text(), "Anzahl = 0");
+    EXPECT_TRUE(app->form1().menue.MenueSpeichernAktionen->isEnabled());
+}
+
+TEST_F(AktionenFensterTest, StartzustandDerSteuerelemente) {
+    speicher.speichern(anwendung::Velastat, sektion::Einstellungen, "AktionErlaubt", "1");
+    Aktionen& f = oeffnen();
+    EXPECT_EQ(f.Anzahl->text(), "Anzahl = 0");
+    EXPECT_EQ(f.TextAktion->text(), "C:\\Programme\\Velastat\\Kestrix.exe *?");
+    EXPECT_EQ(f.Label1->text(), "* = FMS Kennung, ? = Status");
+    EXPECT_EQ(f.BOSKennung->item(0)->text(), "0 Undefiniert");
+    EXPECT_EQ(f.BOSKennung->item(6)->text(), "6 BF/FF");
+    EXPECT_EQ(f.Landeskennung->item(10)->text(), "A Musterland");
+    EXPECT_EQ(texte(f.Ortskennung1), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C",
+                                                  "D", "E", "F"}));
+    EXPECT_EQ(texte(f.Ortskennung2), texte(f.Ortskennung1));
+    EXPECT_EQ(texte(f.Stati), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    EXPECT_EQ(texte(f.RK), (QStringList{"FZ->LST", "LST->FZ"}));
+    EXPECT_EQ(gewaehlt(f.Landeskennung).size(), 16);
+    EXPECT_TRUE(gewaehlt(f.BOSKennung).isEmpty());
+    EXPECT_TRUE(gewaehlt(f.Ortskennung1).isEmpty());
+    EXPECT_TRUE(gewaehlt(f.Ortskennung2).isEmpty());
+    EXPECT_TRUE(gewaehlt(f.Stati).isEmpty());
+    EXPECT_EQ(gewaehlt(f.RK), QList<int>{0});
+    EXPECT_TRUE(f.AktionenAusfuehren->isChecked());
+    EXPECT_EQ(f.ButtonAutoGen->text(), "Go!");
+    EXPECT_EQ(f.ButtonImport->text(), "Aktionen Importieren");
+    EXPECT_EQ(f.ButtonAlleLoeschen->text(), QStringLiteral("Alle L\u00f6schen"));
+    EXPECT_EQ(f.AktionenAusfuehren->text(), QStringLiteral("Aktionen Ausf\u00fchren"));
+    EXPECT_EQ(f.ButtonExit->text(), QStringLiteral("Fenster Schlie\u00dfen"));
+
+    // Column captions and widths (twips / 15).
+    const QStringList titel = {"Rufname", "Status", "Richtung", "Aktion", "Kennung"};
+    const int breiten[] = {118, 56, 75, 412, 81};
+    for (int s = 0; s < 5; ++s) {
+        EXPECT_EQ(f.modell().headerData(s, Qt::Horizontal).toString(), titel[s]);
+        EXPECT_EQ(f.ListView1->header()->sectionSize(s), breiten[s]) << s;
+    }
+}
+
+TEST_F(AktionenFensterTest, EntfTasteEntferntAlleGewaehltenZeilen) {
+    dateiAnlegen(ordner.filePath("Aktion.BIN"), Drei + Drei);
+    Aktionen& f = oeffnen();
+    QAbstractItemModelTester pruefer(&f.modell(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    f.ListView1->setFocus();
+
+    zeilenWaehlen(f, {});
+    QTest::keyClick(f.ListView1, Qt::Key_Delete);
+    EXPECT_EQ(f.modell().rowCount(), 6);
+    EXPECT_FALSE(ab.istUngespeichert(DokAktionen));
+
+    zeilenWaehlen(f, {0, 2, 3});
+    QTest::keyClick(f.ListView1, Qt::Key_Delete);
+    ASSERT_EQ(f.modell().rowCount(), 3);
+    EXPECT_EQ(ab.aktionen[0].aktion, "zwei");
+    EXPECT_EQ(ab.aktionen[1].aktion, "zwei");
+    EXPECT_EQ(ab.aktionen[2].aktion, "drei");
+    EXPECT_EQ(f.Anzahl->text(), "Anzahl = 3");
+    EXPECT_TRUE(ab.istUngespeichert(DokAktionen));
+    // Column widths survive the list's refresh.
+    EXPECT_EQ(f.ListView1->header()->sectionSize(3), 412);
+}
+
+TEST_F(AktionenFensterTest, AlleLoeschenFragtMitOkUndAbbrechen) {
+    dateiAnlegen(ordner.filePath("Aktion.BIN"), Drei);
+    Aktionen& f = oeffnen();
+    rueckfrage.antworten = {Antwort::Abbrechen, Antwort::Ok};
+    QTest::mouseClick(f.ButtonAlleLoeschen, Qt::LeftButton);
+    EXPECT_EQ(f.modell().rowCount(), 3);
+    ASSERT_EQ(rueckfrage.fragen.size(), 1);
+    EXPECT_EQ(rueckfrage.fragen[0].titel, "Aktionen Bearbeiten");
+    EXPECT_EQ(rueckfrage.fragen[0].text, QStringLiteral("Wollen Sie wirklich alle Aktionen l\u00f6schen?"));
+    EXPECT_EQ(rueckfrage.fragen[0].knoepfe, Knoepfe::OkAbbrechen);
+    EXPECT_EQ(rueckfrage.fragen[0].symbol, Symbol::Ausrufezeichen);
+    QTest::mouseClick(f.ButtonAlleLoeschen, Qt::LeftButton);
+    EXPECT_EQ(f.modell().rowCount(), 0);
+    EXPECT_EQ(f.Anzahl->text(), "Anzahl = 0");
+}
+
+TEST_F(AktionenFensterTest, AktionenAusfuehrenWirdSofortGespeichert) {
+    Aktionen& f = oeffnen();
+    EXPECT_FALSE(f.AktionenAusfuehren->isChecked());
+    EXPECT_EQ(speicher.lesen(anwendung::Velastat, sektion::Einstellungen, "AktionErlaubt", "leer"), "leer");
+    QTest::mouseClick(f.AktionenAusfuehren, Qt::LeftButton);
+    EXPECT_EQ(speicher.lesen(anwendung::Velastat, sektion::Einstellungen, "AktionErlaubt", ""), "1");
+    QTest::mouseClick(f.AktionenAusfuehren, Qt::LeftButton);
+    EXPECT_EQ(speicher.lesen(anwendung::Velastat, sektion::Einstellungen, "AktionErlaubt", ""), "0");
+}
+
+TEST_F(AktionenFensterTest, SuchenSetztDenPfad) {
+    Aktionen& f = oeffnen();
+    QTest::mouseClick(f.ButtonSuchen, Qt::LeftButton); // cancelled
+    EXPECT_EQ(f.TextAktion->text(), "C:\\Programme\\Velastat\\Kestrix.exe *?");
+    ASSERT_EQ(rueckfrage.dateiDialoge.size(), 1);
+    EXPECT_EQ(rueckfrage.dateiDialoge[0].titel, "Aktion Suchen");
+    EXPECT_EQ(rueckfrage.dateiDialoge[0].filter, filter::Exe);
+    EXPECT_EQ(rueckfrage.dateiDialoge[0].filterIndex, 2);
+    EXPECT_TRUE(rueckfrage.dateiDialoge[0].dateiname.isEmpty());
+    rueckfrage.dateien = {ordner.filePath("melden.exe")};
+    QTest::mouseClick(f.ButtonSuchen, Qt::LeftButton);
+    EXPECT_EQ(f.TextAktion->text(), QDir::toNativeSeparators(ordner.filePath("melden.exe")));
+}
+
+TEST_F(AktionenFensterTest, GoGeneriertUndZeigtDieAuswahl) {
+    ab.fahrzeuge = {fahrzeug("V1", "6A120344"), fahrzeug("V2", "6A120345"), fahrzeug("Fremd", "7A120344")};
+    Aktionen& f = oeffnen();
+    f.BOSKennung->item(6)->setSelected(true);
+    f.Stati->item(3)->setSelected(true);
+    f.Stati->item(4)->setSelected(true);
+    QTest::mouseClick(f.ButtonAutoGen, Qt::LeftButton);
+    ASSERT_EQ(f.modell().rowCount(), 4);
+    EXPECT_EQ(f.modell().index(0, 3).data().toString(), "C:\\Programme\\Velastat\\Kestrix.exe 6A1203443");
+    EXPECT_EQ(f.modell().index(3, 0).data().toString(), "V2");
+    EXPECT_EQ(f.modell().index(3, 2).data().toString(), "FZ->LST");
+    EXPECT_EQ(f.Anzahl->text(), "Anzahl = 4");
+    EXPECT_TRUE(ab.istUngespeichert(DokAktionen));
+    // The empty Ortskennung lists now show every digit selected; BOS keeps its one digit.
+    EXPECT_EQ(gewaehlt(f.Ortskennung1).size(), 16);
+    EXPECT_EQ(gewaehlt(f.Ortskennung2).size(), 16);
+    EXPECT_EQ(gewaehlt(f.BOSKennung), QList<int>{6});
+
+    // Past 999 the label warns in red.
+    for (int i = 0; i < 600; ++i)
+        ab.fahrzeuge.push_back(fahrzeug("X", QStringLiteral("6A%1").arg(i, 6, 10, QLatin1Char('0'))));
+    QTest::mouseClick(f.ButtonAutoGen, Qt::LeftButton);
+    EXPECT_EQ(f.Anzahl->text(), "Anzahl = 1208 (max. 999!)");
+    EXPECT_EQ(f.Anzahl->palette().color(QPalette::WindowText), QColor(Qt::red));
+    rueckfrage.antworten = {Antwort::Ok};
+    QTest::mouseClick(f.ButtonAlleLoeschen, Qt::LeftButton);
+    EXPECT_EQ(f.Anzahl->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+TEST_F(AktionenFensterTest, ImportUndMenuebefehle) {
+    dateiAnlegen(ordner.filePath("Aktion.BIN"), Drei);
+    dateiAnlegen(ordner.filePath("mehr.bin"), aktionSatz("11111111", '1', '1', "neu"));
+    Aktionen& f = oeffnen();
+    rueckfrage.dateien = {ordner.filePath("mehr.bin")};
+    QTest::mouseClick(f.ButtonImport, Qt::LeftButton);
+    EXPECT_EQ(f.modell().rowCount(), 4);
+    EXPECT_EQ(f.Anzahl->text(), "Anzahl = 4");
+    EXPECT_EQ(rueckfrage.dateiDialoge.last().titel, "Aktionen Laden");
+
+    rueckfrage.dateien = {ordner.filePath("gesichert.bin")};
+    app->form1().menue.MenueSpeichernAktionen->trigger();
+    EXPECT_EQ(rueckfrage.dateiDialoge.last().titel, "Aktionen Speichern");
+    EXPECT_TRUE(rueckfrage.dateiDialoge.last().speichern);
+    EXPECT_EQ(dateiInhalt(ordner.filePath("gesichert.bin")), Drei + aktionSatz("11111111", '1', '1', "neu"));
+
+    rueckfrage.dateien = {ordner.filePath("mehr.bin")};
+    app->form1().menue.MenueLadenAktionen->trigger();
+    EXPECT_EQ(rueckfrage.dateiDialoge.last().titel, "Aktionen Laden");
+    EXPECT_EQ(f.modell().rowCount(), 1);
+    EXPECT_EQ(f.Anzahl->text(), "Anzahl = 1");
+    EXPECT_FALSE(ab.istUngespeichert(DokAktionen));
+}
+
+TEST_F(AktionenFensterTest, SchliessenVerbirgtNur) {
+    Aktionen& f = oeffnen();
+    QTest::mouseClick(f.ButtonExit, Qt::LeftButton);
+    EXPECT_FALSE(f.isVisible());
+    oeffnen();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_FALSE(f.close()); // the close box is refused, the window hides
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(app->aktionen(), &f);
+}
+
+TEST_F(AktionenFensterTest, MindestgroesseUndListeFolgtDemFenster) {
+    Aktionen& f = oeffnen();
+    const QSize mindest = f.minimumSize();
+    EXPECT_EQ(mindest, QSize(563, 240)); // 8565 x 4000 twips with the host's window frame
+    f.resize(200, 100);
+    EXPECT_EQ(f.size(), mindest);
+    for (const QSize groesse : {QSize(563, 240), QSize(900, 700)}) {
+        f.resize(groesse);
+        QApplication::processEvents();
+        EXPECT_EQ(f.ListView1->geometry(), QRect(2, 149, groesse.width() - 4, groesse.height() - 149));
+    }
+}
