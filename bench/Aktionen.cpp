@@ -1,4 +1,5 @@
 #include "actions/Aktionen.h"
+
 #include "files/AktionDatei.h"
 #include "files/DateiSchreiber.h"
 #include "files/EinstellungsSpeicher.h"
@@ -13,7 +14,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeView>
-
 #include <benchmark/benchmark.h>
 
 using namespace tabulo;

@@ -202,7 +202,8 @@ void Aktionen::aufbauen() {
     fenster->addWidget(ListView1, 1);
 
     // The designed size, unless this platform's fonts need a little more room for the frames.
-    resize(std::max(px(BreiteTwips), oben->minimumSizeHint().width() + 2 * px(ListeLinksTwips)), px(HoeheTwips));
+    resize(std::max(px(BreiteTwips), oben->minimumSizeHint().width() + 2 * px(ListeLinksTwips)),
+           px(HoeheTwips));
 }
 
 void Aktionen::listenFuellen() {

@@ -43,11 +43,13 @@ void AktionenStart(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fort
     ab.aktionenMenueAktiv = true;
 }
 
-void AktionenLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt) {
+void AktionenLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt,
+                         const VorDemLaden& vorDemLaden) {
     const auto pfad = dateiDialogZeigen(rueckfrage, aktionenLadenDialog());
     if (!pfad)
         return;
-    // The question about unsaved actions belongs here: after the choice, before the load.
+    if (vorDemLaden && !vorDemLaden())
+        return;
     AktionenLaden(ab, *pfad, rueckfrage, fortschritt);
 }
 

@@ -3,6 +3,7 @@
 #include "model/Rueckfrage.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace tabulo {
@@ -19,9 +20,14 @@ DateiDialog aktionSuchenDialog(); // the program an action runs
 // ignoring case), then the action items of the load and save menus count as active.
 void AktionenStart(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt);
 
+// Asked after the file has been chosen and before it replaces the list (the question about
+// unsaved changes); false ends the command.
+using VorDemLaden = std::function<bool()>;
+
 // The menu commands and the import button: dialog, then the operation. A cancelled dialog
 // ends the command silently.
-void AktionenLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt);
+void AktionenLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt,
+                         const VorDemLaden& vorDemLaden = {});
 void AktionenSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage);
 void AktionenImportierenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt);
 

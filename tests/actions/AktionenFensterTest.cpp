@@ -1,5 +1,4 @@
 #include "actions/Aktionen.h"
-
 #include "app/Anwendung.h"
 #include "app/Form1.h"
 #include "files/DateiSchreiber.h"
@@ -7,6 +6,7 @@
 #include "model/AktionenModell.h"
 #include "model/Arbeitsbereich.h"
 #include "support/AktionenHilfen.h"
+#include "support/Fahrzeuge.h"
 #include "support/SkriptRueckfrage.h"
 #include "support/Umgebung.h"
 
@@ -23,7 +23,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
-
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -137,8 +136,8 @@ TEST_F(AktionenFensterTest, StartzustandDerSteuerelemente) {
     EXPECT_EQ(f.BOSKennung->item(0)->text(), "0 Undefiniert");
     EXPECT_EQ(f.BOSKennung->item(6)->text(), "6 BF/FF");
     EXPECT_EQ(f.Landeskennung->item(10)->text(), "A Musterland");
-    EXPECT_EQ(texte(f.Ortskennung1), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C",
-                                                  "D", "E", "F"}));
+    EXPECT_EQ(texte(f.Ortskennung1),
+              (QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F"}));
     EXPECT_EQ(texte(f.Ortskennung2), texte(f.Ortskennung1));
     EXPECT_EQ(texte(f.Stati), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
     EXPECT_EQ(texte(f.RK), (QStringList{"FZ->LST", "LST->FZ"}));
@@ -228,7 +227,7 @@ TEST_F(AktionenFensterTest, SuchenSetztDenPfad) {
 }
 
 TEST_F(AktionenFensterTest, GoGeneriertUndZeigtDieAuswahl) {
-    ab.fahrzeuge = {fahrzeug("V1", "6A120344"), fahrzeug("V2", "6A120345"), fahrzeug("Fremd", "7A120344")};
+    ab.fahrzeuge = {fahrzeug("6A120344", "V1"), fahrzeug("6A120345", "V2"), fahrzeug("7A120344", "Fremd")};
     Aktionen& f = oeffnen();
     f.BOSKennung->item(6)->setSelected(true);
     f.Stati->item(3)->setSelected(true);
@@ -247,7 +246,7 @@ TEST_F(AktionenFensterTest, GoGeneriertUndZeigtDieAuswahl) {
 
     // Past 999 the label warns in red.
     for (int i = 0; i < 600; ++i)
-        ab.fahrzeuge.push_back(fahrzeug("X", QStringLiteral("6A%1").arg(i, 6, 10, QLatin1Char('0'))));
+        ab.fahrzeuge.push_back(fahrzeug(QStringLiteral("6A%1").arg(i, 6, 10, QLatin1Char('0')), "X"));
     QTest::mouseClick(f.ButtonAutoGen, Qt::LeftButton);
     EXPECT_EQ(f.Anzahl->text(), "Anzahl = 1208 (max. 999!)");
     EXPECT_EQ(f.Anzahl->palette().color(QPalette::WindowText), QColor(Qt::red));

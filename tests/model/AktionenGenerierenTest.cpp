@@ -4,6 +4,7 @@
 #include "model/Aktionsliste.h"
 #include "model/Arbeitsbereich.h"
 #include "support/AktionenHilfen.h"
+#include "support/Fahrzeuge.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -61,7 +62,7 @@ TEST(AktionstextBilden, ErsetztInEinemDurchgang) {
 }
 
 TEST_F(AktionenGenerierenTest, BeispielZweiFahrzeugeZweiStati) {
-    ab.fahrzeuge = {fahrzeug("V1", "6A120344"), fahrzeug("Fremd", "6B120344"), fahrzeug("V2", "6A120345")};
+    ab.fahrzeuge = {fahrzeug("6A120344", "V1"), fahrzeug("6B120344", "Fremd"), fahrzeug("6A120345", "V2")};
     ab.aktionen = {aktion("99999999", "1", 0, "schon da")};
     auswahl.bos[6] = true;
     auswahl.land = {};
@@ -79,7 +80,7 @@ TEST_F(AktionenGenerierenTest, BeispielZweiFahrzeugeZweiStati) {
 }
 
 TEST_F(AktionenGenerierenTest, ReihenfolgeStatusDannRichtung) {
-    ab.fahrzeuge = {fahrzeug("V1", "12345678"), fahrzeug("V2", "12340000")};
+    ab.fahrzeuge = {fahrzeug("12345678", "V1"), fahrzeug("12340000", "V2")};
     auswahl.stati[9] = auswahl.stati[0] = true;
     auswahl.richtung = {true, true};
     AktionenGenerieren(ab, auswahl);
@@ -90,7 +91,7 @@ TEST_F(AktionenGenerierenTest, ReihenfolgeStatusDannRichtung) {
 }
 
 TEST_F(AktionenGenerierenTest, OhneStatusOderRichtungEntstehtNichtsAberFlagGesetzt) {
-    ab.fahrzeuge = {fahrzeug("V1", "12345678")};
+    ab.fahrzeuge = {fahrzeug("12345678", "V1")};
     for (bool mitStatus : {false, true}) {
         GenerierAuswahl a = auswahl;
         a.stati[3] = mitStatus;
@@ -108,9 +109,9 @@ TEST_F(AktionenGenerierenTest, OhneStatusOderRichtungEntstehtNichtsAberFlagGeset
 
 TEST_F(AktionenGenerierenTest, LeereZiffernauswahlHeisstAlleUndBleibtSichtbar) {
     ab.fahrzeuge = {
-        fahrzeug("Hex", "0F9AC3B1"),   fahrzeug("Kurz", "6A1"),           fahrzeug("Vier", "6A12"),
-        fahrzeug("Blank", "6 120344"), fahrzeug("Blank Ort", "6A1 0344"), fahrzeug("klein", "6a120344"),
-        fahrzeug("Leer", ""),          fahrzeug("Fremd", "6G120344")};
+        fahrzeug("0F9AC3B1", "Hex"),   fahrzeug("6A1", "Kurz"),           fahrzeug("6A12", "Vier"),
+        fahrzeug("6 120344", "Blank"), fahrzeug("6A1 0344", "Blank Ort"), fahrzeug("6a120344", "klein"),
+        fahrzeug("", "Leer"),          fahrzeug("6G120344", "Fremd")};
     auswahl.land = {};
     auswahl.stati[2] = true;
     AktionenGenerieren(ab, auswahl);
@@ -122,8 +123,8 @@ TEST_F(AktionenGenerierenTest, LeereZiffernauswahlHeisstAlleUndBleibtSichtbar) {
 }
 
 TEST_F(AktionenGenerierenTest, OrtskennungAusBeidenListen) {
-    ab.fahrzeuge = {fahrzeug("12", "6A120000"), fahrzeug("21", "6A210000"), fahrzeug("11", "6A110000"),
-                    fahrzeug("1C", "6A1C0000"), fahrzeug("C2", "6AC20000")};
+    ab.fahrzeuge = {fahrzeug("6A120000", "12"), fahrzeug("6A210000", "21"), fahrzeug("6A110000", "11"),
+                    fahrzeug("6A1C0000", "1C"), fahrzeug("6AC20000", "C2")};
     auswahl.ort1[1] = auswahl.ort1[12] = true;
     auswahl.ort2[2] = true;
     auswahl.stati[1] = true;
@@ -134,7 +135,7 @@ TEST_F(AktionenGenerierenTest, OrtskennungAusBeidenListen) {
 }
 
 TEST_F(AktionenGenerierenTest, ZweimalKlickenHaengtZweimalAn) {
-    ab.fahrzeuge = {fahrzeug("V1", "12345678")};
+    ab.fahrzeuge = {fahrzeug("12345678", "V1")};
     auswahl.stati[1] = true;
     auswahl.vorlage = QStringLiteral("fest");
     AktionenGenerieren(ab, auswahl);
@@ -147,7 +148,7 @@ TEST_F(AktionenGenerierenTest, ZweimalKlickenHaengtZweimalAn) {
 TEST_F(AktionenGenerierenTest, TausendAktionenWarnen) {
     for (int i = 0; i < 100; ++i)
         ab.fahrzeuge.push_back(
-            fahrzeug(QString::number(i), QStringLiteral("1234%1").arg(i, 4, 10, QLatin1Char('0'))));
+            fahrzeug(QStringLiteral("1234%1").arg(i, 4, 10, QLatin1Char('0')), QString::number(i)));
     auswahl.stati.fill(true);
     AktionenGenerieren(ab, auswahl);
     EXPECT_EQ(ab.aktionen.size(), 1000u);

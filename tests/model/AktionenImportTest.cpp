@@ -3,6 +3,7 @@
 #include "model/Arbeitsbereich.h"
 #include "model/Fortschritt.h"
 #include "support/AktionenHilfen.h"
+#include "support/Fahrzeuge.h"
 #include "support/SkriptRueckfrage.h"
 #include "support/Umgebung.h"
 
@@ -56,7 +57,7 @@ const QByteArray Drei = aktionSatz("6A120344", '3', '0', "alt 3") +
 TEST_F(AktionenImportTest, InSichSelbstMitJaSchreibtJedenEintragNeu) {
     inSichSelbst(Drei);
     // A vehicle added after the load: "Ja" rewrites the entries, so they show its name now.
-    ab.fahrzeuge = {fahrzeug("Florian 1", "6A120344")};
+    ab.fahrzeuge = {fahrzeug("6A120344", "Florian 1")};
     ab.kennungsListe = QStringLiteral(" 6A120344");
     rueckfrage.antworten = {Antwort::Ja};
     const ImportErgebnis e = AktionenImportieren(ab, m_pfad, rueckfrage, fortschritt);

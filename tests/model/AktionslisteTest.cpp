@@ -4,6 +4,7 @@
 #include "model/Arbeitsbereich.h"
 #include "model/Fortschritt.h"
 #include "support/AktionenHilfen.h"
+#include "support/Fahrzeuge.h"
 #include "support/FehlerSchreiber.h"
 #include "support/SkriptRueckfrage.h"
 #include "support/Umgebung.h"
@@ -59,8 +60,8 @@ const QByteArray DreiSaetze = aktionSatz("6A120344", '3', '0', "   C:\\melden.ex
 } // namespace
 
 TEST_F(AktionslisteTest, LadenDekodiertJedeSpalte) {
-    ab.fahrzeuge = {fahrzeug("Falsch", "6a120344"), fahrzeug("Florian 1", "6A120344"),
-                    fahrzeug("Doppelt", "6A120344"), fahrzeug("Ohne Blank", "6A12034")};
+    ab.fahrzeuge = {fahrzeug("6a120344", "Falsch"), fahrzeug("6A120344", "Florian 1"),
+                    fahrzeug("6A120344", "Doppelt"), fahrzeug("6A12034", "Ohne Blank")};
     ab.markieren(DokAktionen);
     ASSERT_EQ(AktionenLaden(ab, datei(DreiSaetze), rueckfrage, fortschritt), LadeErgebnis::Geladen);
 

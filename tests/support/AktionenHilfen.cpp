@@ -10,13 +10,6 @@ QByteArray aktionSatz(const QByteArray& kennung, char status, char richtung, con
     return satz;
 }
 
-Fahrzeug fahrzeug(const QString& rufname, const QString& kennung) {
-    Fahrzeug f;
-    f.rufname = rufname;
-    f.kennung = kennung;
-    return f;
-}
-
 Aktion aktion(const QString& kennung, const QString& status, int richtungNr, const QString& text,
               const QString& rufname) {
     Aktion a;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/Aktion.h"
-#include "model/Fahrzeug.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,8 +10,6 @@ namespace tabulo::test {
 
 // One 137-byte action record built byte by byte, so that tests can put anything at any offset.
 QByteArray aktionSatz(const QByteArray& kennung, char status, char richtung, const QByteArray& aktion);
-
-Fahrzeug fahrzeug(const QString& rufname, const QString& kennung);
 
 // An action entry as a load would make it (direction names "FZ->LST" and "LST->FZ").
 Aktion aktion(const QString& kennung, const QString& status, int richtungNr, const QString& text,
