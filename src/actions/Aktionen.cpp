@@ -87,6 +87,8 @@ Aktionen::Aktionen(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fort
     : QWidget(parent, Qt::Window), m_ab(ab), m_rueckfrage(rueckfrage), m_fortschritt(fortschritt) {
     setObjectName(QStringLiteral("Aktionen"));
     setWindowTitle(Titel);
+    // Closing the main window ends the program even while this one is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFont(arial(8));
     aufbauen();
     listenFuellen();

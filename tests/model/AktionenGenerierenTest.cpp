@@ -133,24 +133,3 @@ TEST_F(AktionenGenerierenTest, OrtskennungAusBeidenListen) {
     // A list that had a selection keeps it as it was.
     EXPECT_EQ(std::count(auswahl.ort1.begin(), auswahl.ort1.end(), true), 2);
 }
-
-TEST_F(AktionenGenerierenTest, ZweimalKlickenHaengtZweimalAn) {
-    ab.fahrzeuge = {fahrzeug("12345678", "V1")};
-    auswahl.stati[1] = true;
-    auswahl.vorlage = QStringLiteral("fest");
-    AktionenGenerieren(ab, auswahl);
-    AktionenGenerieren(ab, auswahl);
-    ASSERT_EQ(ab.aktionen.size(), 2u);
-    EXPECT_EQ(ab.aktionen[0], ab.aktionen[1]);
-    EXPECT_EQ(ab.aktionen[0].aktion, "fest");
-}
-
-TEST_F(AktionenGenerierenTest, TausendAktionenWarnen) {
-    for (int i = 0; i < 100; ++i)
-        ab.fahrzeuge.push_back(
-            fahrzeug(QStringLiteral("1234%1").arg(i, 4, 10, QLatin1Char('0')), QString::number(i)));
-    auswahl.stati.fill(true);
-    AktionenGenerieren(ab, auswahl);
-    EXPECT_EQ(ab.aktionen.size(), 1000u);
-    EXPECT_TRUE(anzahlAnzeige(static_cast<qsizetype>(ab.aktionen.size())).rot);
-}

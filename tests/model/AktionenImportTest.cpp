@@ -132,21 +132,6 @@ TEST_F(AktionenImportTest, FehlendeDateiAendertNichts) {
     EXPECT_TRUE(rueckfrage.fragen.isEmpty());
 }
 
-TEST_F(AktionenImportTest, UeberDieGrenzeVon999) {
-    QByteArray inhalt;
-    for (int i = 0; i < 1000; ++i)
-        inhalt += aktionSatz(QByteArray::number(10000000 + i), '3', '0', "x");
-    ASSERT_EQ(AktionenLaden(ab, datei(inhalt.left(999 * 137)), rueckfrage, fortschritt),
-              LadeErgebnis::Geladen);
-    EXPECT_FALSE(anzahlAnzeige(static_cast<qsizetype>(ab.aktionen.size())).rot);
-    AktionenImportieren(ab, datei(inhalt.mid(999 * 137)), rueckfrage, fortschritt);
-    EXPECT_EQ(ab.aktionen.size(), 1000u);
-    EXPECT_EQ(anzahlAnzeige(static_cast<qsizetype>(ab.aktionen.size())),
-              (AnzahlAnzeige{"Anzahl = 1000 (max. 999!)", true}));
-}
-
-// Which records count as already there. A record matches an entry only as a whole identity:
-// Kennung as the record holds it, status and direction, where a blank direction is direction 0.
 TEST_F(AktionenImportTest, IdentitaetenVergleichen) {
     struct Fall {
         const char* name;
