@@ -1,6 +1,7 @@
 #include "actions/Aktionen.h"
 
 #include "app/Schriften.h"
+#include "app/Twips.h"
 #include "model/AktionenBefehle.h"
 #include "model/AktionenModell.h"
 #include "model/Aktionsliste.h"
@@ -26,8 +27,8 @@ namespace tabulo {
 
 namespace {
 
-constexpr int px(int twips) {
-    return (twips + Aktionen::TwipsProPixel / 2) / Aktionen::TwipsProPixel;
+int pixel(int twips) {
+    return qRound(px(twips));
 }
 
 // Designed client area, and the list view's place in it.
@@ -107,7 +108,7 @@ Aktionen::Aktionen(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fort
 Aktionen::~Aktionen() = default;
 
 void Aktionen::aufbauen() {
-    setMinimumSize(px(MinBreiteTwips), px(MinHoeheTwips));
+    setMinimumSize(pixel(MinBreiteTwips), pixel(MinHoeheTwips));
 
     TextAktion = new QLineEdit(StartVorlage);
     TextAktion->setObjectName(QStringLiteral("TextAktion"));
@@ -174,7 +175,7 @@ void Aktionen::aufbauen() {
     genZeile->addLayout(richtungSpalte);
 
     auto* oben = new QWidget;
-    oben->setFixedHeight(px(ListeObenTwips));
+    oben->setFixedHeight(pixel(ListeObenTwips));
     auto* obenZeile = new QHBoxLayout(oben);
     obenZeile->setContentsMargins(4, 3, 4, 3);
     obenZeile->setSpacing(6);
@@ -193,19 +194,19 @@ void Aktionen::aufbauen() {
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->header()->setStretchLastSection(false);
     for (int s = 0; s < Aktion::AnzahlSpalten; ++s)
-        ListView1->header()->resizeSection(s, px(SpaltenTwips[s]));
+        ListView1->header()->resizeSection(s, pixel(SpaltenTwips[s]));
     ListView1->installEventFilter(this);
 
     // The list keeps its left edge and fills the window below the controls.
     auto* fenster = new QVBoxLayout(this);
-    fenster->setContentsMargins(px(ListeLinksTwips), 0, px(ListeLinksTwips), 0);
+    fenster->setContentsMargins(pixel(ListeLinksTwips), 0, pixel(ListeLinksTwips), 0);
     fenster->setSpacing(0);
     fenster->addWidget(oben);
     fenster->addWidget(ListView1, 1);
 
     // The designed size, unless this platform's fonts need a little more room for the frames.
-    resize(std::max(px(BreiteTwips), oben->minimumSizeHint().width() + 2 * px(ListeLinksTwips)),
-           px(HoeheTwips));
+    resize(std::max(pixel(BreiteTwips), oben->minimumSizeHint().width() + 2 * pixel(ListeLinksTwips)),
+           pixel(HoeheTwips));
 }
 
 void Aktionen::listenFuellen() {

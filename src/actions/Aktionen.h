@@ -52,8 +52,6 @@ public:
     GenerierAuswahl auswahl() const;
     void auswahlZeigen(const GenerierAuswahl& auswahl);
 
-    static constexpr int TwipsProPixel = 15;
-
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* objekt, QEvent* e) override;
