@@ -4,6 +4,7 @@
 #include "files/DateiLesen.h"
 #include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
+#include "model/FelderNachziehen.h"
 #include "model/Fortschritt.h"
 #include "model/Rueckfrage.h"
 #include "model/Text.h"
@@ -24,16 +25,6 @@ const QString TextUeberschreiben = QStringLiteral(
     "Die zu importierenden Datei enth\u00e4lt Aktionen, die bereits angelegt sind. Sollen diese "
     "existierenden Aktionen von den importierten \u00fcberschrieben werden?");
 const QString SchluesselErlaubt = QStringLiteral("AktionErlaubt");
-
-// Call names by identifier; the first vehicle in list order wins.
-QHash<QString, QString> rufnamenNachKennung(const std::vector<Fahrzeug>& fahrzeuge) {
-    QHash<QString, QString> namen;
-    namen.reserve(static_cast<qsizetype>(fahrzeuge.size()));
-    for (const Fahrzeug& f : fahrzeuge)
-        if (!namen.contains(f.kennung))
-            namen.insert(f.kennung, f.rufname);
-    return namen;
-}
 
 struct GepruefteDatei {
     QByteArray daten;
@@ -75,16 +66,19 @@ std::optional<GepruefteDatei> dateiPruefen(const QString& pfad, Rueckfrage& ruec
 
 struct Decoder {
     const Arbeitsbereich& ab;
-    QHash<QString, QString> rufnamen;
+    // The first vehicle with exactly the record's identifier gives the call name.
+    QHash<QString, int> zeilen;
 
-    explicit Decoder(const Arbeitsbereich& ab) : ab(ab), rufnamen(rufnamenNachKennung(ab.fahrzeuge)) {}
+    explicit Decoder(const Arbeitsbereich& ab) : ab(ab), zeilen(ersteFahrzeugZeilen(ab.fahrzeuge)) {}
 
     // The record's identity and its entry.
     std::pair<QString, Aktion> satz(const GepruefteDatei& datei, qsizetype k) const {
         const AktionSatz s = aktionSatzLesen(QByteArrayView(datei.daten).sliced(k * AktionSatzLaenge));
         Aktion a;
         a.richtungNr = richtungAusZeichen(s.richtung);
-        a.rufname = rufnamen.value(s.kennung, NichtVorhanden);
+        const auto zeile = zeilen.constFind(s.kennung);
+        a.rufname =
+            zeile == zeilen.cend() ? NichtVorhanden : ab.fahrzeuge[static_cast<size_t>(*zeile)].rufname;
         a.status = QString(s.status);
         a.richtung = ab.richtungsname[a.richtungNr];
         a.aktion = s.aktion;
