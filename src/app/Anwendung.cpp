@@ -15,6 +15,7 @@
 #include "model/OrteLadenSpeichern.h"
 #include "model/Rueckfrage.h"
 #include "model/StartLesen.h"
+#include "model/Ungespeichert.h"
 #include "places/Ortskennungen.h"
 #include "tools/Werkzeuge.h"
 #include "vehicles/FahrzeugEdit.h"
@@ -106,7 +107,10 @@ void Anwendung::orteVerbinden() {
         m_ortskennungen->raise();
         m_ortskennungen->activateWindow();
     });
-    connect(m.MenueLadenOrte, &QAction::triggered, this, [this] { OrteLadenBefehl(m_ab, m_rueckfrage); });
+    connect(m.MenueLadenOrte, &QAction::triggered, this, [this] {
+        OrteLadenBefehl(m_ab, m_rueckfrage,
+                        ladenMitAllesSpeichern(m_ab, m_rueckfrage, m_form1->statusBar(), DokOrtskennungen));
+    });
     connect(m.MenueSpeichernOrte, &QAction::triggered, this,
             [this] { OrteSpeichernBefehl(m_ab, m_rueckfrage); });
     connect(m.MenueUndoOrte, &QAction::triggered, this, [this] { OrteUndoBefehl(m_ab, m_rueckfrage); });

@@ -1,6 +1,9 @@
+#include "app/BeendenFrage.h"
 #include "app/Form1.h"
 #include "app/Fortschrittsstreifen.h"
+#include "model/AllesSpeichern.h"
 #include "model/StatusBefehle.h"
+#include "model/Ungespeichert.h"
 
 #include <QAction>
 
@@ -8,9 +11,15 @@ namespace tabulo {
 
 // The menu commands of the overview. The other windows' commands are connected by their owners.
 void Form1::befehleVerbinden() {
+    // "&Beenden" closes the window; the close query decides whether the program ends.
     connect(menue.MenueBeenden, &QAction::triggered, this, &QWidget::close);
-    connect(menue.MenueLadenStatus, &QAction::triggered, this,
-            [this] { statusLadenBefehl(m_ab, m_rueckfrage, *m_statusBar); });
+    new BeendenFrage(*this, m_ab, m_rueckfrage, *m_statusBar);
+    connect(menue.MenueSpeichern, &QAction::triggered, this,
+            [this] { AllesSpeichern(m_ab, m_rueckfrage, *m_statusBar); });
+    connect(menue.MenueLadenStatus, &QAction::triggered, this, [this] {
+        statusLadenBefehl(m_ab, m_rueckfrage, *m_statusBar,
+                          ladenMitAllesSpeichern(m_ab, m_rueckfrage, *m_statusBar, DokStatusuebersicht));
+    });
     connect(menue.MenueSpeichernStatus, &QAction::triggered, this,
             [this] { statusSpeichernBefehl(m_ab, m_rueckfrage, *m_statusBar); });
     connect(menue.MenueUndoStatus, &QAction::triggered, this,

@@ -38,12 +38,13 @@ static void ladenUndMelden(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschri
         rueckfrage.meldung(statustext::FehlerTitel, leseFehlerText(pfad, ergebnis.fehler), Symbol::Fehler);
 }
 
-void statusLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt) {
+void statusLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt,
+                       const VorDemLaden& vorDemLaden) {
     const auto pfad = dateiDialogZeigen(rueckfrage, statusLadenDialog());
     if (!pfad)
         return;
-    // Unsaved changes of the overview are asked about here, after the file has been chosen and
-    // before it replaces them.
+    if (vorDemLaden && !vorDemLaden())
+        return;
     ladenUndMelden(ab, rueckfrage, fortschritt, *pfad);
 }
 

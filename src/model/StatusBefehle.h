@@ -2,6 +2,8 @@
 
 #include "model/Rueckfrage.h"
 
+#include <functional>
+
 namespace tabulo {
 
 class Arbeitsbereich;
@@ -19,9 +21,14 @@ inline const QString StartDateiname = QStringLiteral("status.bin");
 DateiDialog statusLadenDialog();
 DateiDialog statusSpeichernDialog();
 
+// Asked after the file has been chosen and before it replaces the fields (the question about
+// unsaved changes); false ends the command.
+using VorDemLaden = std::function<bool()>;
+
 // "Laden..." -> "Status Übersicht": choose a file and load it. A rejected or unreadable file is
 // reported; a cancelled dialog ends the command silently.
-void statusLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt);
+void statusLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt,
+                       const VorDemLaden& vorDemLaden = {});
 
 // "Speichern..." -> "Status Übersicht": choose a file and save the overview there. A failed
 // write is reported with the file and the reason and leaves the unsaved flag set.

@@ -1,0 +1,79 @@
+#include "model/AllesSpeichern.h"
+
+#include "files/DateiSchreiber.h"
+#include "files/OrteDatei.h"
+#include "files/StandardDatei.h"
+#include "model/Arbeitsbereich.h"
+#include "model/Fahrzeugliste.h"
+#include "model/FahrzeuglisteDatei.h"
+#include "model/Fortschritt.h"
+#include "model/Rueckfrage.h"
+#include "model/StatusUebersicht.h"
+
+#include <optional>
+
+namespace tabulo {
+
+namespace {
+
+struct Fehlschlag {
+    QString pfad;
+    QString grund;
+};
+
+std::optional<Fehlschlag> schreiben(const Arbeitsbereich& ab, const QString& pfad, const QByteArray& daten) {
+    const SchreibErgebnis ergebnis = ab.schreiber().schreiben(pfad, daten);
+    if (ergebnis)
+        return std::nullopt;
+    return Fehlschlag{pfad, ergebnis.fehler};
+}
+
+// The writing part; the strip is shown around it and a failure is told after it is hidden.
+std::optional<Fehlschlag> allesSchreiben(Arbeitsbereich& ab, Fortschritt& fortschritt) {
+    // The vehicle records say which vehicles a field shows: from the fields as they are now.
+    ab.kennungsListe = kennungsListeBilden(ab);
+
+    if (auto f =
+            schreiben(ab, startDatei(ab, speichertext::StatusDatei), statusDateiBilden(ab, &fortschritt)))
+        return f;
+
+    // Vehicle k of n (from 1) draws from k/n to (k+1)/n, so the last slice lies past the edge.
+    const Farbe farbe = ab.statusfarbe[2];
+    FahrzeugDateiInhalt fahrzeuge =
+        fahrzeuglisteKodieren(ab.fahrzeuge, ab.kennungsListe, [&](qint64 k, qint64 n) {
+            fortschritt.bereich(double(k + 1) / double(n), double(k + 2) / double(n), farbe);
+        });
+    if (auto f = schreiben(ab, startDatei(ab, speichertext::FahrzeugDatei), fahrzeuge.bytes))
+        return f;
+    // The list shows the padded values once they are in the file.
+    ab.fahrzeuge = std::move(fahrzeuge.gepolstert);
+    ab.fahrzeugeGeaendert();
+
+    if (auto f = schreiben(ab, startDatei(ab, speichertext::OrteDatei), orteSchreiben(ab.orte)))
+        return f;
+
+    return std::nullopt;
+}
+
+} // namespace
+
+QString startDatei(const Arbeitsbereich& ab, const QString& name) {
+    return standardDatei(ab.startverzeichnis, name);
+}
+
+bool AllesSpeichern(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt) {
+    std::optional<Fehlschlag> fehlschlag;
+    {
+        FortschrittsAnzeige anzeige(fortschritt);
+        fehlschlag = allesSchreiben(ab, fortschritt);
+    }
+    if (fehlschlag) {
+        rueckfrage.meldung(speichertext::AllesSpeichernTitel,
+                           schreibFehlerText(fehlschlag->pfad, fehlschlag->grund), Symbol::Fehler);
+        return false;
+    }
+    ab.alleFreigeben();
+    return true;
+}
+
+} // namespace tabulo

@@ -1,0 +1,174 @@
+#include "app/AnwendungsUmfeld.h"
+#include "model/Ungespeichert.h"
+#include "support/FehlerSchreiber.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+
+constexpr quint16 Alle = DokFahrzeugliste | DokStatusuebersicht | DokOrtskennungen | DokAktionen;
+
+QString startDatei(const AnwendungsUmfeld& u, const char* name) {
+    return QDir(u.ab.startverzeichnis).filePath(name);
+}
+
+} // namespace
+
+TEST(Beenden, NachDemStartOhneFrage) {
+    AnwendungsUmfeld u;
+    u.ab.ungespeichert = Alle; // the end of start-up clears every flag
+    Form1& f = u.starten();
+    EXPECT_EQ(u.ab.ungespeichert, 0);
+    f.menue.MenueBeenden->trigger();
+    EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST(Beenden, FrageNenntDieUngespeichertenDokumente) {
+    struct Fall {
+        const char* name;
+        quint16 bits;
+        QString zeilen;
+    };
+    const Fall faelle[] = {
+        {"eins", DokStatusuebersicht, QStringLiteral("- Status\u00fcbersicht\r\n")},
+        {"zwei", DokFahrzeugliste | DokAktionen, QStringLiteral("- Fahrzeugliste\r\n- Aktionen\r\n")},
+        {"alle vier", Alle,
+         QStringLiteral("- Fahrzeugliste\r\n- Ortskennungen\r\n- Status\u00fcbersicht\r\n- Aktionen\r\n")},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        AnwendungsUmfeld u;
+        Form1& f = u.starten();
+        u.ab.markieren(fall.bits);
+        u.rueckfrage.antworten = {Antwort::Abbrechen};
+        f.menue.MenueBeenden->trigger();
+        ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+        const auto& frage = u.rueckfrage.fragen[0];
+        EXPECT_EQ(frage.titel, "Tabulo Beenden");
+        EXPECT_EQ(frage.text, "Folgende Dateien sind noch nicht gespeichert: \r\n" + fall.zeilen +
+                                  "Wollen Sie jetzt Speichern?");
+        EXPECT_EQ(frage.knoepfe, Knoepfe::JaNeinAbbrechen);
+        EXPECT_EQ(frage.symbol, Symbol::Keins);
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(u.ab.ungespeichert, fall.bits);
+    }
+}
+
+TEST(Beenden, AbbrechenUndDannSchliessfeldFragtErneut) {
+    AnwendungsUmfeld u;
+    Form1& f = u.starten();
+    u.ab.markieren(DokOrtskennungen);
+    u.rueckfrage.antworten = {Antwort::Abbrechen, Antwort::Nein};
+    f.menue.MenueBeenden->trigger();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(u.ab.ungespeichert, DokOrtskennungen);
+    // The close box takes the same way.
+    EXPECT_TRUE(f.close());
+    EXPECT_EQ(u.rueckfrage.fragen.size(), 2);
+    EXPECT_FALSE(f.isVisible());
+    // "Nein" saves nothing.
+    EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Orte.BIN")));
+}
+
+TEST(Beenden, JaSpeichertInsStartverzeichnisAuchNachDateidialog) {
+    AnwendungsUmfeld u;
+    Form1& f = u.starten();
+    const QString start = u.ab.startverzeichnis;
+    // Loading a place file from another folder moves the working directory there.
+    const QString anderswo = u.datei("anderswo/Orte.BIN", QByteArray("7123") + QByteArray(50, 'x'));
+    u.rueckfrage.dateien = {anderswo};
+    f.menue.MenueLadenOrte->trigger();
+    ASSERT_EQ(QDir::currentPath(), QFileInfo(anderswo).absolutePath());
+    ASSERT_EQ(u.ab.ungespeichert, 0);
+
+    u.ab.markieren(DokStatusuebersicht | DokAktionen);
+    u.rueckfrage.antworten = {Antwort::Ja};
+    f.close();
+
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(u.ab.ungespeichert, 0);
+    for (const char* name : {"Status.BIN", "Fahrzeug.BIN", "Orte.BIN"})
+        EXPECT_TRUE(QFileInfo::exists(QDir(start).filePath(name))) << name;
+    EXPECT_EQ(dateiInhalt(QDir(start).filePath("Orte.BIN")), dateiInhalt(anderswo));
+    // The action window was never opened: no action file anywhere.
+    EXPECT_FALSE(QFileInfo::exists(QDir(start).filePath("Aktion.BIN")));
+    EXPECT_EQ(QDir(QFileInfo(anderswo).absolutePath()).entryList(QDir::Files), QStringList{"Orte.BIN"});
+}
+
+TEST(Beenden, GescheitertesSpeichernBeendetNicht) {
+    struct Fall {
+        const char* name;
+        bool unbeschreibbar; // else the vehicle file fails at its commit
+    };
+    for (const Fall fall : {Fall{"Startverzeichnis unter einer Datei", true}, Fall{"Fahrzeugdatei", false}}) {
+        SCOPED_TRACE(fall.name);
+        AnwendungsUmfeld u;
+        FehlerSchreiber kaputt(FehlerSchreiber::Art::BeimAbschluss, 0, "Fahrzeug");
+        const QString alt = u.datei("Fahrzeug.BIN", "alt");
+        Form1& f = u.starten();
+        if (fall.unbeschreibbar)
+            u.ab.startverzeichnis = u.datei("keinOrdner", "x") + "/start";
+        else
+            u.ab.setzeSchreiber(kaputt);
+        u.ab.markieren(DokFahrzeugliste | DokOrtskennungen);
+        u.rueckfrage.antworten = {Antwort::Ja};
+
+        f.menue.MenueBeenden->trigger();
+
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(u.ab.ungespeichert, DokFahrzeugliste | DokOrtskennungen);
+        ASSERT_EQ(u.rueckfrage.fragen.size(), 2);
+        EXPECT_EQ(u.rueckfrage.fragen[1].titel, "Alles Speichern");
+        EXPECT_EQ(u.rueckfrage.fragen[1].symbol, Symbol::Fehler);
+        EXPECT_EQ(dateiInhalt(alt), "alt");
+        EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Orte.BIN")));
+    }
+}
+
+TEST(AllesSpeichernMenue, SchreibtNieAktionBinVorDemAktionenfenster) {
+    AnwendungsUmfeld u;
+    Form1& f = u.starten();
+    u.ab.markieren(DokAktionen | DokFahrzeugliste);
+    f.menue.MenueSpeichern->trigger();
+    EXPECT_EQ(u.ab.ungespeichert, 0);
+    EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(startDatei(u, "Status.BIN")));
+    EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Aktion.BIN")));
+    // The window titles are not stored by save-all.
+    EXPECT_TRUE(u.speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).isEmpty());
+}
+
+TEST(AllesSpeichernMenue, LadebefehleFragenVorDemLaden) {
+    struct Fall {
+        const char* name;
+        QAction* Menue::*befehl;
+        Dokument dokument;
+        QString datei;
+        QByteArray inhalt;
+    };
+    const Fall faelle[] = {
+        {"Status", &Menue::MenueLadenStatus, DokStatusuebersicht, "neu/Status.BIN", QByteArray(16640, '\0')},
+        {"Orte", &Menue::MenueLadenOrte, DokOrtskennungen, "neu/Orte.BIN", QByteArray()},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        AnwendungsUmfeld u;
+        Form1& f = u.starten();
+        u.ab.markieren(fall.dokument);
+        u.rueckfrage.dateien = {u.datei(fall.datei, fall.inhalt)};
+        u.rueckfrage.antworten = {Antwort::Ja};
+        (f.menue.*fall.befehl)->trigger();
+        ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+        EXPECT_EQ(u.rueckfrage.fragen[0].titel, ladeFrage(fall.dokument).titel);
+        EXPECT_EQ(u.rueckfrage.fragen[0].knoepfe, Knoepfe::JaNein);
+        EXPECT_TRUE(QFileInfo::exists(startDatei(u, "Status.BIN")));
+        EXPECT_EQ(u.ab.ungespeichert, 0);
+    }
+}

@@ -1,0 +1,233 @@
+#include "model/AllesSpeichern.h"
+
+#include "files/FahrzeugDatei.h"
+#include "files/StatusDatei.h"
+#include "model/StatusUebersicht.h"
+#include "support/Fahrzeuge.h"
+#include "support/FehlerSchreiber.h"
+#include "support/SkriptRueckfrage.h"
+#include "support/Umgebung.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+
+constexpr quint16 AlleBits = DokFahrzeugliste | DokStatusuebersicht | DokOrtskennungen | DokAktionen;
+
+QString ortSatz(char bos, const QString& loo, const QString& name) {
+    return QChar::fromLatin1(bos) + loo + name.leftJustified(50, QLatin1Char(' '));
+}
+
+class AllesSpeichernTest : public ::testing::Test {
+protected:
+    QString vorher = QDir::currentPath();
+    QTemporaryDir ordner;
+    TestArbeitsbereich t;
+    Arbeitsbereich& ab = t.ab;
+    SkriptRueckfrage rf;
+    ProtokollFortschritt fortschritt;
+    QString start = ordner.filePath("start");
+    QString anders = ordner.filePath("anders");
+
+    void SetUp() override {
+        QDir().mkpath(start);
+        QDir().mkpath(anders);
+        ab.startverzeichnis = start;
+        // A file dialog has moved the working directory since the start.
+        QDir::setCurrent(anders);
+    }
+    void TearDown() override { QDir::setCurrent(vorher); }
+
+    // One vehicle shown in field 5, one in no field, a text in field 7, one place for two BOS.
+    void dokumenteFuellen() {
+        ab.fahrzeuge = {fahrzeug("6A000001", "RTW 1"), fahrzeug("6A000002", "NEF")};
+        fahrzeugInFeld(ab, 5, ab.fahrzeuge[0]);
+        ab.felder[7].feldtyp = FeldText;
+        ab.felder[7].text = "Wache Nord";
+        ab.orte.satzEinfuegen(ortSatz('7', "123", "Musterstadt"));
+        ab.orte.satzEinfuegen(ortSatz('9', "123", "Musterstadt"));
+    }
+    QString imStart(const char* name) const { return QDir(start).filePath(name); }
+};
+
+} // namespace
+
+TEST_F(AllesSpeichernTest, SchreibtDieDreiDateienInsStartverzeichnis) {
+    dokumenteFuellen();
+    // Left over from an action import: must not decide which vehicles count as placed.
+    ab.kennungsListe = " 6A000002";
+    ab.markieren(AlleBits);
+
+    ASSERT_TRUE(AllesSpeichern(ab, rf, fortschritt));
+
+    EXPECT_TRUE(rf.fragen.isEmpty());
+    EXPECT_EQ(ab.ungespeichert, 0);
+    const QByteArray status = dateiInhalt(imStart("Status.BIN"));
+    ASSERT_EQ(status.size(), StatusDateiLaenge);
+    EXPECT_EQ(status, statusDateiBilden(ab));
+    EXPECT_EQ(status.mid(5 * 40, 12), QByteArray("\x01\0RTW 1     ", 12));
+    EXPECT_EQ(status.mid(7 * 40 + 2, 10), "Wache Nord");
+
+    const QByteArray fz = dateiInhalt(imStart("Fahrzeug.BIN"));
+    ASSERT_EQ(fz.size(), 2 * FahrzeugSatzLaenge);
+    EXPECT_EQ(fz.mid(0, 8), "6A000001");
+    EXPECT_EQ(fz.at(150), 1) << "shown in field 5";
+    EXPECT_EQ(fz.at(FahrzeugSatzLaenge + 150), 0) << "shown by no field";
+    EXPECT_TRUE(ab.kennungsListe.contains("6A000001"));
+    EXPECT_FALSE(ab.kennungsListe.contains("6A000002")) << "rebuilt from the fields";
+    // The entries are padded in place once written.
+    EXPECT_EQ(ab.fahrzeuge[1].rufname, "NEF       ");
+    EXPECT_EQ(ab.fahrzeuge[1].bemerkung.size(), 256);
+
+    EXPECT_EQ(dateiInhalt(imStart("Orte.BIN")),
+              (ortSatz('7', "123", "Musterstadt") + ortSatz('9', "123", "Musterstadt")).toLatin1());
+
+    // Nothing went to the folder the dialog had moved to.
+    EXPECT_TRUE(QDir(anders).entryList(QDir::Files).isEmpty());
+    // Save-all leaves the window titles in the settings store alone.
+    EXPECT_TRUE(t.speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).isEmpty());
+}
+
+TEST_F(AllesSpeichernTest, UnveraenderteUndLeereDokumenteWerdenTrotzdemGeschrieben) {
+    dateiAnlegen(imStart("Fahrzeug.BIN"), fahrzeugDatei({fahrzeug("11111111")}));
+    dateiAnlegen(imStart("Orte.BIN"), ortSatz('1', "234", "Alt").toLatin1());
+    ASSERT_EQ(ab.ungespeichert, 0);
+
+    ASSERT_TRUE(AllesSpeichern(ab, rf, fortschritt));
+
+    EXPECT_EQ(QFileInfo(imStart("Status.BIN")).size(), StatusDateiLaenge);
+    EXPECT_EQ(QFileInfo(imStart("Fahrzeug.BIN")).size(), 0);
+    EXPECT_EQ(QFileInfo(imStart("Orte.BIN")).size(), 0);
+}
+
+TEST_F(AllesSpeichernTest, FindetDasStartverzeichnisUndVorhandeneDateienJederSchreibung) {
+    struct Fall {
+        const char* name;
+        QString startverzeichnis;
+        QStringList vorhanden; // files already in the start directory
+        QStringList erwartet;  // the folder's files afterwards
+    };
+    const QString mitTrenner = start + "/";
+    const Fall faelle[] = {
+        {"neu angelegt", start, {}, {"Fahrzeug.BIN", "Orte.BIN", "Status.BIN"}},
+        {"Trenner am Ende", mitTrenner, {}, {"Fahrzeug.BIN", "Orte.BIN", "Status.BIN"}},
+        {"andere Schreibung",
+         start,
+         {"status.bin", "FAHRZEUG.BIN", "orte.BIN"},
+         {"FAHRZEUG.BIN", "orte.BIN", "status.bin"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QDir(start).removeRecursively();
+        QDir().mkpath(start);
+        for (const QString& name : f.vorhanden)
+            dateiAnlegen(QDir(start).filePath(name), "alt");
+        ab.startverzeichnis = f.startverzeichnis;
+        ASSERT_TRUE(AllesSpeichern(ab, rf, fortschritt));
+        QStringList dateien = QDir(start).entryList(QDir::Files);
+        dateien.sort();
+        EXPECT_EQ(dateien, f.erwartet);
+        for (const QString& name : f.erwartet)
+            EXPECT_NE(dateiInhalt(QDir(start).filePath(name)), "alt") << name.toStdString();
+    }
+}
+
+TEST_F(AllesSpeichernTest, FehlschlagMeldetDieDateiUndLaesstFlagsUndDateien) {
+    struct Fall {
+        const char* name;
+        FehlerSchreiber::Art art;
+        QString muster;
+        QStringList geschrieben; // written before the failure
+        QStringList unberuehrt;  // the failing file and the ones after it
+    };
+    const Fall faelle[] = {
+        {"Status voll",
+         FehlerSchreiber::Art::NachBytes,
+         "Status",
+         {},
+         {"Status.BIN", "Fahrzeug.BIN", "Orte.BIN"}},
+        {"Fahrzeug beim Abschluss",
+         FehlerSchreiber::Art::BeimAbschluss,
+         "Fahrzeug",
+         {"Status.BIN"},
+         {"Fahrzeug.BIN", "Orte.BIN"}},
+        {"Orte voll", FehlerSchreiber::Art::NachBytes, "Orte", {"Status.BIN", "Fahrzeug.BIN"}, {"Orte.BIN"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TestArbeitsbereich t2;
+        Arbeitsbereich& ab2 = t2.ab;
+        FehlerSchreiber kaputt(f.art, 10, f.muster);
+        ab2.setzeSchreiber(kaputt);
+        ab2.startverzeichnis = start;
+        ab2.fahrzeuge = {fahrzeug("6A000002", "NEF")};
+        ab2.orte.satzEinfuegen(ortSatz('7', "123", "Musterstadt"));
+        ab2.markieren(DokFahrzeugliste | DokOrtskennungen);
+        for (const char* name : {"Status.BIN", "Fahrzeug.BIN", "Orte.BIN"})
+            dateiAnlegen(imStart(name), "alt");
+        SkriptRueckfrage rf2;
+        ProtokollFortschritt fortschritt2;
+
+        EXPECT_FALSE(AllesSpeichern(ab2, rf2, fortschritt2));
+
+        const QString pfad = imStart(qPrintable(f.unberuehrt.first()));
+        ASSERT_EQ(rf2.fragen.size(), 1);
+        EXPECT_EQ(rf2.fragen[0].titel, "Alles Speichern");
+        EXPECT_TRUE(rf2.fragen[0].text.startsWith(schreibFehlerText(pfad, {})))
+            << rf2.fragen[0].text.toStdString();
+        EXPECT_GT(rf2.fragen[0].text.size(), schreibFehlerText(pfad, {}).size()) << "the reason is given";
+        EXPECT_EQ(rf2.fragen[0].symbol, Symbol::Fehler);
+        EXPECT_EQ(ab2.ungespeichert, DokFahrzeugliste | DokOrtskennungen);
+        for (const QString& name : f.geschrieben)
+            EXPECT_NE(dateiInhalt(imStart(qPrintable(name))), "alt") << name.toStdString();
+        for (const QString& name : f.unberuehrt)
+            EXPECT_EQ(dateiInhalt(imStart(qPrintable(name))), "alt") << name.toStdString();
+        // The list is padded only when its file was written.
+        EXPECT_EQ(ab2.fahrzeuge[0].rufname == "NEF", f.unberuehrt.contains("Fahrzeug.BIN"));
+        EXPECT_EQ(fortschritt2.gezeigt, 1);
+        EXPECT_EQ(fortschritt2.verborgen, 1);
+        EXPECT_EQ(kaputt.versuche, 1);
+    }
+}
+
+TEST_F(AllesSpeichernTest, UnbeschreibbaresStartverzeichnis) {
+    // The start directory's parent is a regular file: nothing can be created there.
+    dateiAnlegen(ordner.filePath("datei"), "x");
+    ab.startverzeichnis = ordner.filePath("datei/start");
+    ab.markieren(DokStatusuebersicht);
+
+    EXPECT_FALSE(AllesSpeichern(ab, rf, fortschritt));
+
+    ASSERT_EQ(rf.fragen.size(), 1);
+    EXPECT_TRUE(
+        rf.fragen[0].text.contains(QDir::toNativeSeparators(ordner.filePath("datei/start/Status.BIN"))));
+    EXPECT_EQ(ab.ungespeichert, DokStatusuebersicht);
+    EXPECT_EQ(dateiInhalt(ordner.filePath("datei")), "x");
+}
+
+TEST_F(AllesSpeichernTest, FortschrittFelderInFarbeVierFahrzeugeInFarbeZwei) {
+    ab.statusfarbe[4] = 0x0000FF;
+    ab.statusfarbe[2] = 0x00FF00;
+    ab.fahrzeuge = {fahrzeug("11111111"), fahrzeug("22222222"), fahrzeug("33333333"), fahrzeug("44444444")};
+
+    ASSERT_TRUE(AllesSpeichern(ab, rf, fortschritt));
+
+    EXPECT_EQ(fortschritt.gezeigt, 1);
+    EXPECT_EQ(fortschritt.verborgen, 1);
+    ASSERT_EQ(fortschritt.bereiche.size(), AnzahlFelder + 4);
+    for (int i = 0; i < AnzahlFelder; ++i)
+        EXPECT_EQ(fortschritt.bereiche[i].farbe, std::optional<Farbe>(0x0000FF));
+    // Vehicle k of n, counted from 1, from k/n to (k+1)/n.
+    for (int k = 1; k <= 4; ++k) {
+        const auto& b = fortschritt.bereiche[AnzahlFelder + k - 1];
+        EXPECT_DOUBLE_EQ(b.von, k / 4.0);
+        EXPECT_DOUBLE_EQ(b.bis, (k + 1) / 4.0);
+        EXPECT_EQ(b.farbe, std::optional<Farbe>(0x00FF00));
+    }
+}

@@ -1,0 +1,137 @@
+// Which operation sets and which clears which unsaved flag, one row per operation. Every row
+// starts from a known flag set and expects the exact set afterwards, so an operation that sets
+// or clears a bit of another document fails here too.
+
+#include "model/AllesSpeichern.h"
+#include "model/FahrzeugBearbeitung.h"
+#include "model/Fahrzeugliste.h"
+#include "model/FahrzeuglisteDatei.h"
+#include "model/Fensterwahl.h"
+#include "model/OrtEingabe.h"
+#include "model/OrteLadenSpeichern.h"
+#include "model/StatusUebersicht.h"
+#include "support/Fahrzeuge.h"
+#include "support/SkriptRueckfrage.h"
+#include "support/Umgebung.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+
+constexpr quint16 Keine = 0;
+constexpr quint16 Alle = DokFahrzeugliste | DokStatusuebersicht | DokOrtskennungen | DokAktionen;
+
+QByteArray ortDatei() {
+    return QByteArray("7123") + QByteArray("Musterstadt").leftJustified(50, ' ');
+}
+
+struct Umfeld {
+    QTemporaryDir ordner;
+    TestArbeitsbereich t;
+    Arbeitsbereich& ab = t.ab;
+    SkriptRueckfrage rf;
+    ProtokollFortschritt fortschritt;
+
+    Umfeld() {
+        ab.startverzeichnis = ordner.path();
+        ab.fahrzeuge = {fahrzeug("6A000001", "RTW 1"), fahrzeug("6A000002", "NEF")};
+        fahrzeugInFeld(ab, 0, ab.fahrzeuge[0]);
+        FahrzeuglisteAktualisieren(ab);
+    }
+    QString datei(const QString& name, const QByteArray& inhalt) const {
+        dateiAnlegen(ordner.filePath(name), inhalt);
+        return ordner.filePath(name);
+    }
+};
+
+struct Zeile {
+    const char* name;
+    quint16 vorher;
+    std::function<void(Umfeld&)> operation;
+    quint16 nachher;
+};
+
+FahrzeugEingabe eingabeFuer6A000001() {
+    FahrzeugEingabe e;
+    e.kennung = {"6", "A", "0", "0", "0", "0", "0", "1"};
+    e.status = "3";
+    e.rufname = "RTW 1 neu";
+    e.zeit = "12:00:00";
+    return e;
+}
+
+const Zeile Tabelle[] = {
+    // Vehicle list
+    {"Fahrzeugimport setzt die Fahrzeugliste", Keine,
+     [](Umfeld& u) {
+         FahrzeuglisteImportieren(u.ab, u.rf, u.datei("neu.bin", fahrzeugDatei({fahrzeug("7B000001")})));
+     },
+     DokFahrzeugliste},
+    {"Loeschen eines Fahrzeugs ohne Feld setzt nur die Fahrzeugliste", Keine,
+     [](Umfeld& u) { FahrzeugLoeschen(u.ab, 1, u.fortschritt); }, DokFahrzeugliste},
+    {"Loeschen eines Fahrzeugs, das ein Feld zeigt, setzt auch die Uebersicht", Keine,
+     [](Umfeld& u) { FahrzeugLoeschen(u.ab, 0, u.fortschritt); }, DokFahrzeugliste | DokStatusuebersicht},
+    {"Loeschen in der Liste der nicht aufgenommenen Fahrzeuge", Keine,
+     [](Umfeld& u) { NichtAufgenommenLoeschen(u.ab, 1); }, DokFahrzeugliste},
+    {"Fahrzeugeditor setzt Fahrzeugliste und Uebersicht", Keine,
+     [](Umfeld& u) { FahrzeugUebernehmen(u.ab, eingabeFuer6A000001(), u.fortschritt); },
+     DokFahrzeugliste | DokStatusuebersicht},
+    {"Fahrzeugliste laden loescht nur ihr Bit", Alle,
+     [](Umfeld& u) {
+         FahrzeuglisteLaden(u.ab, u.rf, u.datei("f.bin", fahrzeugDatei({fahrzeug("7B000001")})));
+     },
+     Alle & ~DokFahrzeugliste},
+    {"Fahrzeugliste speichern loescht nur ihr Bit", Alle,
+     [](Umfeld& u) { FahrzeuglisteSpeichern(u.ab, u.ordner.filePath("f.bin"), u.fortschritt); },
+     Alle & ~DokFahrzeugliste},
+    {"Abgewiesene Fahrzeugdatei laesst die Flags", Alle,
+     [](Umfeld& u) { FahrzeuglisteLaden(u.ab, u.rf, u.datei("f.bin", QByteArray(409, ' '))); }, Alle},
+
+    // Overview
+    {"Fenster verschieben setzt die Uebersicht", Keine, [](Umfeld& u) { FensterVerschieben(u.ab, 1, 3); },
+     DokStatusuebersicht},
+    {"Status speichern loescht nur die Uebersicht", Alle,
+     [](Umfeld& u) { StatusSpeichern(u.ab, u.ordner.filePath("s.bin"), u.fortschritt); },
+     Alle & ~DokStatusuebersicht},
+    {"Status laden laesst ein gesetztes Flag", Alle,
+     [](Umfeld& u) { StatusLaden(u.ab, u.datei("s.bin", QByteArray(16640, '\0')), u.fortschritt); }, Alle},
+    {"Status laden setzt kein Flag", Keine,
+     [](Umfeld& u) { StatusLaden(u.ab, u.datei("s.bin", QByteArray(16640, '\0')), u.fortschritt); }, Keine},
+
+    // Place identifiers
+    {"Ortsimport setzt die Ortskennungen", Keine,
+     [](Umfeld& u) { OrteImportieren(u.ab, u.datei("o.bin", ortDatei())); }, DokOrtskennungen},
+    {"Ort uebernehmen setzt die Ortskennungen", Keine,
+     [](Umfeld& u) {
+         OrtUebernehmen(u.ab, OrtEingabe{1, 2, 3, "Musterstadt", 1u << 7});
+     },
+     DokOrtskennungen},
+    {"Orte laden loescht nur ihr Bit", Alle, [](Umfeld& u) { OrteLaden(u.ab, u.datei("o.bin", ortDatei())); },
+     Alle & ~DokOrtskennungen},
+    {"Orte speichern loescht nur ihr Bit", Alle,
+     [](Umfeld& u) { OrteSpeichern(u.ab, u.ordner.filePath("o.bin")); }, Alle & ~DokOrtskennungen},
+
+    // All at once
+    {"Alles Speichern loescht alle, auch ungeschriebene Aktionen", Alle,
+     [](Umfeld& u) { AllesSpeichern(u.ab, u.rf, u.fortschritt); }, Keine},
+};
+
+} // namespace
+
+TEST(UngespeichertTabelle, JedeOperationSetztOderLoeschtIhrBit) {
+    for (const Zeile& z : Tabelle) {
+        SCOPED_TRACE(z.name);
+        Umfeld u;
+        const QString vorher = QDir::currentPath();
+        QDir::setCurrent(u.ordner.path());
+        u.ab.ungespeichert = z.vorher;
+        z.operation(u);
+        EXPECT_EQ(u.ab.ungespeichert, z.nachher);
+        QDir::setCurrent(vorher);
+    }
+}

@@ -1,0 +1,267 @@
+#include "model/Ungespeichert.h"
+
+#include "model/FahrzeugBefehle.h"
+#include "model/OrteBefehle.h"
+#include "model/StatusBefehle.h"
+#include "support/Fahrzeuge.h"
+#include "support/FehlerSchreiber.h"
+#include "support/SkriptRueckfrage.h"
+#include "support/Umgebung.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+
+constexpr quint16 AlleBits = DokFahrzeugliste | DokStatusuebersicht | DokOrtskennungen | DokAktionen;
+
+class Ungespeichert : public ::testing::Test {
+protected:
+    QString vorher = QDir::currentPath();
+    QTemporaryDir ordner;
+    TestArbeitsbereich t;
+    Arbeitsbereich& ab = t.ab;
+    SkriptRueckfrage rf;
+    ProtokollFortschritt fortschritt;
+
+    void SetUp() override {
+        ab.startverzeichnis = ordner.filePath("start");
+        QDir().mkpath(ab.startverzeichnis);
+        QDir::setCurrent(ordner.path());
+    }
+    void TearDown() override { QDir::setCurrent(vorher); }
+
+    bool imStart(const char* name) const {
+        return QFileInfo::exists(QDir(ab.startverzeichnis).filePath(name));
+    }
+};
+
+} // namespace
+
+TEST(BeendenFrageText, ZeilenInFesterReihenfolgeMitCrLf) {
+    const QString kopf = QStringLiteral("Folgende Dateien sind noch nicht gespeichert: \r\n");
+    const QString fuss = QStringLiteral("Wollen Sie jetzt Speichern?");
+    struct Fall {
+        quint16 bits;
+        QString zeilen;
+    };
+    const Fall faelle[] = {
+        {DokStatusuebersicht, QStringLiteral("- Status\u00fcbersicht\r\n")},
+        {DokFahrzeugliste | DokAktionen, QStringLiteral("- Fahrzeugliste\r\n- Aktionen\r\n")},
+        {DokStatusuebersicht | DokOrtskennungen,
+         QStringLiteral("- Ortskennungen\r\n- Status\u00fcbersicht\r\n")},
+        {AlleBits,
+         QStringLiteral("- Fahrzeugliste\r\n- Ortskennungen\r\n- Status\u00fcbersicht\r\n- Aktionen\r\n")},
+        // The unused bit 8 gives no line.
+        {DokAktionen | 8, QStringLiteral("- Aktionen\r\n")},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.bits);
+        EXPECT_EQ(beendenFrageText(f.bits), kopf + f.zeilen + fuss);
+    }
+}
+
+TEST_F(Ungespeichert, BeendenJeNachAntwort) {
+    struct Fall {
+        const char* name;
+        quint16 bits;
+        std::optional<Antwort> antwort; // nothing: no question expected
+        bool beenden;
+        bool gespeichert;
+    };
+    const Fall faelle[] = {
+        {"nichts ungespeichert", 0, std::nullopt, true, false},
+        {"Abbrechen", DokOrtskennungen, Antwort::Abbrechen, false, false},
+        {"Nein", DokOrtskennungen | DokAktionen, Antwort::Nein, true, false},
+        {"Ja", DokFahrzeugliste, Antwort::Ja, true, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QDir(ab.startverzeichnis).removeRecursively();
+        QDir().mkpath(ab.startverzeichnis);
+        rf.fragen.clear();
+        ab.ungespeichert = f.bits;
+        if (f.antwort)
+            rf.antworten = {*f.antwort};
+
+        EXPECT_EQ(beendenErlaubt(ab, rf, fortschritt), f.beenden);
+
+        if (!f.antwort) {
+            EXPECT_TRUE(rf.fragen.isEmpty());
+        } else {
+            ASSERT_EQ(rf.fragen.size(), 1);
+            EXPECT_EQ(rf.fragen[0].titel, "Tabulo Beenden");
+            EXPECT_EQ(rf.fragen[0].text, beendenFrageText(f.bits));
+            EXPECT_EQ(rf.fragen[0].knoepfe, Knoepfe::JaNeinAbbrechen);
+            EXPECT_EQ(rf.fragen[0].symbol, Symbol::Keins);
+        }
+        EXPECT_EQ(imStart("Status.BIN"), f.gespeichert);
+        EXPECT_EQ(ab.ungespeichert, f.gespeichert ? 0 : f.bits);
+    }
+}
+
+TEST_F(Ungespeichert, JaMitFehlschlagBeendetNicht) {
+    FehlerSchreiber kaputt(FehlerSchreiber::Art::BeimAbschluss, 0, "Fahrzeug");
+    ab.setzeSchreiber(kaputt);
+    ab.markieren(DokFahrzeugliste | DokStatusuebersicht);
+    rf.antworten = {Antwort::Ja};
+
+    EXPECT_FALSE(beendenErlaubt(ab, rf, fortschritt));
+
+    ASSERT_EQ(rf.fragen.size(), 2);
+    EXPECT_EQ(rf.fragen[1].titel, "Alles Speichern");
+    EXPECT_EQ(ab.ungespeichert, DokFahrzeugliste | DokStatusuebersicht);
+    // Asked again on the next try.
+    rf.antworten = {Antwort::Abbrechen};
+    EXPECT_FALSE(beendenErlaubt(ab, rf, fortschritt));
+    EXPECT_EQ(rf.fragen.size(), 3);
+}
+
+TEST_F(Ungespeichert, LadeFragenJeDokument) {
+    struct Fall {
+        Dokument dokument;
+        QString titel;
+        QString text;
+    };
+    const Fall faelle[] = {
+        {DokFahrzeugliste, "Fahrzeugliste Laden",
+         "Ihre Fahrzeugliste ist noch nicht gespeichert! Wollen Sie jetzt Speichern?"},
+        {DokOrtskennungen, "Ortskennungen Laden",
+         "Ihre Ortskennungen sind noch nicht gespeichert! Wollen Sie jetzt Speichern?"},
+        {DokStatusuebersicht, QStringLiteral("Status \u00dcbersicht Laden"),
+         "Ihre Daten sind noch nicht gespeichert! Wollen Sie jetzt Speichern?"},
+        {DokAktionen, "Aktionen Laden",
+         "Ihre Aktionen sind noch nicht gespeichert! Wollen Sie jetzt Speichern?"},
+    };
+    struct Antwortfall {
+        const char* name;
+        quint16 bits; // relative: the document's own bit or all others
+        std::optional<Antwort> antwort;
+        bool speichernGelingt;
+        bool weiter;
+        int gespeichert;
+    };
+    const Antwortfall antwortfaelle[] = {
+        {"eigenes Bit frei", 0, std::nullopt, true, true, 0},
+        {"Nein", 1, Antwort::Nein, true, true, 0},
+        {"Ja", 1, Antwort::Ja, true, true, 1},
+        {"Ja, Speichern scheitert", 1, Antwort::Ja, false, false, 1},
+    };
+    for (const Fall& f : faelle) {
+        for (const Antwortfall& a : antwortfaelle) {
+            SCOPED_TRACE(f.titel.toStdString() + ": " + a.name);
+            rf.fragen.clear();
+            // Other documents being unsaved does not make a load ask.
+            ab.ungespeichert = a.bits ? quint16(f.dokument) : quint16(AlleBits & ~f.dokument);
+            if (a.antwort)
+                rf.antworten = {*a.antwort};
+            int gespeichert = 0;
+            const bool weiter = vorDemLadenFragen(ab, rf, f.dokument, [&] {
+                ++gespeichert;
+                return a.speichernGelingt;
+            });
+            EXPECT_EQ(weiter, a.weiter);
+            EXPECT_EQ(gespeichert, a.gespeichert);
+            if (!a.antwort) {
+                EXPECT_TRUE(rf.fragen.isEmpty());
+                continue;
+            }
+            ASSERT_EQ(rf.fragen.size(), 1);
+            EXPECT_EQ(rf.fragen[0].titel, f.titel);
+            EXPECT_EQ(rf.fragen[0].text, f.text);
+            EXPECT_EQ(rf.fragen[0].knoepfe, Knoepfe::JaNein);
+            EXPECT_EQ(rf.fragen[0].symbol, Symbol::Keins);
+        }
+    }
+}
+
+// The questions as the load commands ask them: after the file is chosen, "Ja" saves every
+// document into the start directory before the chosen file replaces one of them.
+TEST_F(Ungespeichert, LadebefehleSpeichernAllesVorDemLaden) {
+    const QString fremd = ordner.filePath("fremd");
+    struct Fall {
+        const char* name;
+        Dokument dokument;
+        std::function<void(const VorDemLaden&)> befehl;
+        QString datei;
+        QByteArray inhalt;
+    };
+    const Fall faelle[] = {
+        {"Fahrzeugliste", DokFahrzeugliste, [&](const VorDemLaden& v) { MenueLadenFzg(ab, rf, v); },
+         fremd + "/Fahrzeug.BIN", fahrzeugDatei({fahrzeug("22222222")})},
+        {"Ortskennungen", DokOrtskennungen, [&](const VorDemLaden& v) { OrteLadenBefehl(ab, rf, v); },
+         fremd + "/Orte.BIN", QByteArray()},
+        {"Status", DokStatusuebersicht,
+         [&](const VorDemLaden& v) { statusLadenBefehl(ab, rf, fortschritt, v); }, fremd + "/Status.BIN",
+         QByteArray(16640, '\0')},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        dateiAnlegen(f.datei, f.inhalt);
+        QDir(ab.startverzeichnis).removeRecursively();
+        QDir().mkpath(ab.startverzeichnis);
+        ab.fahrzeuge = {fahrzeug("11111111")};
+        ab.ungespeichert = AlleBits;
+        rf.fragen.clear();
+        rf.dateien = {f.datei};
+        rf.antworten = {Antwort::Ja};
+
+        f.befehl(ladenMitAllesSpeichern(ab, rf, fortschritt, f.dokument));
+
+        ASSERT_EQ(rf.fragen.size(), 1);
+        // Everything was saved to the start directory, the vehicle list as it was before the load.
+        EXPECT_TRUE(imStart("Status.BIN"));
+        EXPECT_TRUE(imStart("Orte.BIN"));
+        EXPECT_EQ(dateiInhalt(QDir(ab.startverzeichnis).filePath("Fahrzeug.BIN")).mid(0, 8), "11111111");
+        EXPECT_FALSE(QFileInfo::exists(fremd + "/Aktion.BIN"));
+        // Save-all cleared every flag; loading the overview sets none again.
+        EXPECT_EQ(ab.ungespeichert, 0);
+        if (f.dokument == DokFahrzeugliste) {
+            EXPECT_EQ(t.kennungen(), QStringList{"22222222"});
+        }
+    }
+}
+
+TEST_F(Ungespeichert, GescheitertesSpeichernBeendetDenLadebefehl) {
+    const QString datei = ordner.filePath("fremd/Fahrzeug.BIN");
+    dateiAnlegen(datei, fahrzeugDatei({fahrzeug("22222222")}));
+    FehlerSchreiber kaputt(FehlerSchreiber::Art::NachBytes, 0, "Status");
+    ab.setzeSchreiber(kaputt);
+    ab.fahrzeuge = {fahrzeug("11111111")};
+    ab.markieren(DokFahrzeugliste);
+    rf.dateien = {datei};
+    rf.antworten = {Antwort::Ja};
+
+    MenueLadenFzg(ab, rf, ladenMitAllesSpeichern(ab, rf, fortschritt, DokFahrzeugliste));
+
+    ASSERT_EQ(rf.fragen.size(), 2);
+    EXPECT_EQ(rf.fragen[1].titel, "Alles Speichern");
+    EXPECT_EQ(t.kennungen(), QStringList{"11111111"}) << "the chosen file is not loaded";
+    EXPECT_EQ(ab.ungespeichert, DokFahrzeugliste);
+}
+
+TEST_F(Ungespeichert, StatusLadenMitNeinLaesstDasFlagGesetzt) {
+    const QString datei = ordner.filePath("Status.BIN");
+    QByteArray daten(16640, '\0');
+    daten[0] = 2;
+    daten.replace(2, 30, QByteArray("Neu").leftJustified(30, ' '));
+    dateiAnlegen(datei, daten);
+    ab.markieren(DokStatusuebersicht);
+    rf.dateien = {datei};
+    rf.antworten = {Antwort::Nein};
+
+    statusLadenBefehl(ab, rf, fortschritt, ladenMitAllesSpeichern(ab, rf, fortschritt, DokStatusuebersicht));
+
+    EXPECT_EQ(ab.felder[0].text, "Neu");
+    EXPECT_TRUE(ab.istUngespeichert(DokStatusuebersicht));
+    EXPECT_FALSE(imStart("Status.BIN"));
+    // A cancelled dialog never asks.
+    rf.fragen.clear();
+    statusLadenBefehl(ab, rf, fortschritt, ladenMitAllesSpeichern(ab, rf, fortschritt, DokStatusuebersicht));
+    EXPECT_TRUE(rf.fragen.isEmpty());
+}
