@@ -33,9 +33,12 @@ std::optional<Fehlschlag> allesSchreiben(Arbeitsbereich& ab, Fortschritt& fortsc
     // The vehicle records say which vehicles a field shows: from the fields as they are now.
     ab.kennungsListe = kennungsListeBilden(ab);
 
-    if (auto f =
-            schreiben(ab, startDatei(ab, speichertext::StatusDatei), statusDateiBilden(ab, &fortschritt)))
+    const QByteArray status = statusDateiBilden(ab, &fortschritt);
+    if (auto f = schreiben(ab, startDatei(ab, speichertext::StatusDatei), status))
         return f;
+    // The titles belong to the windows just written: a moved window takes its title along, and
+    // without them the host would show the saved windows under their old titles.
+    fensterTitelSpeichern(ab);
 
     // Vehicle k of n (from 1) draws from k/n to (k+1)/n, so the last slice lies past the edge.
     const Farbe farbe = ab.statusfarbe[2];

@@ -21,8 +21,9 @@ QString startDatei(const Arbeitsbereich& ab, const QString& name);
 
 // "Alles Speichern": writes the overview, the vehicle list and the place table into the start
 // directory, whichever folder the file dialogs have moved to, and the actions into the working
-// directory when their window has been opened and they are unsaved. The window titles are not
-// stored. Clears every unsaved flag at the end.
+// directory when their window has been opened and they are unsaved. The window titles are
+// stored with the overview, as every save of the overview does. Clears every unsaved flag at
+// the end.
 //
 // A file that cannot be written is reported with its name and the reason; the files written
 // before it stay written, the rest is not attempted, every flag stays set and the result is

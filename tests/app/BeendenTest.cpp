@@ -141,8 +141,7 @@ TEST(AllesSpeichernMenue, SchreibtNieAktionBinVorDemAktionenfenster) {
     EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
     EXPECT_TRUE(QFileInfo::exists(startDatei(u, "Status.BIN")));
     EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Aktion.BIN")));
-    // The window titles are not stored by save-all.
-    EXPECT_TRUE(u.speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).isEmpty());
+    EXPECT_EQ(u.speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).size(), AnzahlFenster);
 }
 
 TEST(AllesSpeichernMenue, LadebefehleFragenVorDemLaden) {

@@ -2,6 +2,7 @@
 
 #include "files/FahrzeugDatei.h"
 #include "files/StatusDatei.h"
+#include "model/Fensterwahl.h"
 #include "model/StatusUebersicht.h"
 #include "support/Fahrzeuge.h"
 #include "support/FehlerSchreiber.h"
@@ -62,6 +63,9 @@ TEST_F(AllesSpeichernTest, SchreibtDieDreiDateienInsStartverzeichnis) {
     dokumenteFuellen();
     // Left over from an action import: must not decide which vehicles count as placed.
     ab.kennungsListe = " 6A000002";
+    ab.fensterTitel[0] = "Feuerwehr";
+    ab.fensterTitel[1] = "Rettungsdienst";
+    ASSERT_TRUE(FensterVerschieben(ab, 2, 1));
     ab.markieren(AlleBits);
 
     ASSERT_TRUE(AllesSpeichern(ab, rf, fortschritt));
@@ -71,8 +75,9 @@ TEST_F(AllesSpeichernTest, SchreibtDieDreiDateienInsStartverzeichnis) {
     const QByteArray status = dateiInhalt(imStart("Status.BIN"));
     ASSERT_EQ(status.size(), StatusDateiLaenge);
     EXPECT_EQ(status, statusDateiBilden(ab));
-    EXPECT_EQ(status.mid(5 * 40, 12), QByteArray("\x01\0RTW 1     ", 12));
-    EXPECT_EQ(status.mid(7 * 40 + 2, 10), "Wache Nord");
+    // Window 1 moved to place 2: its fields 5 and 7 are now fields 57 and 59.
+    EXPECT_EQ(status.mid(57 * 40, 12), QByteArray("\x01\0RTW 1     ", 12));
+    EXPECT_EQ(status.mid(59 * 40 + 2, 10), "Wache Nord");
 
     const QByteArray fz = dateiInhalt(imStart("Fahrzeug.BIN"));
     ASSERT_EQ(fz.size(), 2 * FahrzeugSatzLaenge);
@@ -90,8 +95,10 @@ TEST_F(AllesSpeichernTest, SchreibtDieDreiDateienInsStartverzeichnis) {
 
     // Nothing went to the folder the dialog had moved to.
     EXPECT_TRUE(QDir(anders).entryList(QDir::Files).isEmpty());
-    // Save-all leaves the window titles in the settings store alone.
-    EXPECT_TRUE(t.speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).isEmpty());
+    // The titles go with the overview: a window moved before the save keeps its title.
+    EXPECT_EQ(t.speicher.lesen(anwendung::Velastat, sektion::Fahrzeuguebersicht, "1", {}), "Rettungsdienst");
+    EXPECT_EQ(t.speicher.lesen(anwendung::Velastat, sektion::Fahrzeuguebersicht, "2", {}), "Feuerwehr");
+    EXPECT_EQ(t.speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).size(), AnzahlFenster);
 }
 
 TEST_F(AllesSpeichernTest, UnveraenderteUndLeereDokumenteWerdenTrotzdemGeschrieben) {
@@ -193,6 +200,9 @@ TEST_F(AllesSpeichernTest, FehlschlagMeldetDieDateiUndLaesstFlagsUndDateien) {
         EXPECT_EQ(fortschritt2.gezeigt, 1);
         EXPECT_EQ(fortschritt2.verborgen, 1);
         EXPECT_EQ(kaputt.versuche, 1);
+        // The titles are stored only with a written overview file.
+        EXPECT_EQ(t2.speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).isEmpty(),
+                  f.unberuehrt.contains("Status.BIN"));
     }
 }
 
