@@ -118,7 +118,10 @@ void Anwendung::orteVerbinden() {
 
 void Anwendung::fahrzeugeVerbinden() {
     const Menue& m = m_form1->menue;
-    connect(m.MenueLadenFzg, &QAction::triggered, this, [this] { MenueLadenFzg(m_ab, m_rueckfrage); });
+    connect(m.MenueLadenFzg, &QAction::triggered, this, [this] {
+        MenueLadenFzg(m_ab, m_rueckfrage,
+                      ladenMitAllesSpeichern(m_ab, m_rueckfrage, m_form1->statusBar(), DokFahrzeugliste));
+    });
     connect(m.MenueSpeichernFzg, &QAction::triggered, this,
             [this] { MenueSpeichernFzg(m_ab, m_rueckfrage, m_form1->statusBar()); });
     connect(m.MenueUndoFahrzeug, &QAction::triggered, this,

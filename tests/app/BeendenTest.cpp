@@ -155,6 +155,7 @@ TEST(AllesSpeichernMenue, LadebefehleFragenVorDemLaden) {
     const Fall faelle[] = {
         {"Status", &Menue::MenueLadenStatus, DokStatusuebersicht, "neu/Status.BIN", QByteArray(16640, '\0')},
         {"Orte", &Menue::MenueLadenOrte, DokOrtskennungen, "neu/Orte.BIN", QByteArray()},
+        {"Fahrzeuge", &Menue::MenueLadenFzg, DokFahrzeugliste, "neu/Fahrzeug.BIN", QByteArray()},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
