@@ -10,6 +10,8 @@
 #include "model/OrtEingabe.h"
 #include "model/OrteLadenSpeichern.h"
 #include "model/StatusUebersicht.h"
+#include "model/StatusUmwandlung.h"
+#include "model/Zeitstempel.h"
 #include "support/Fahrzeuge.h"
 #include "support/SkriptRueckfrage.h"
 #include "support/Umgebung.h"
@@ -115,6 +117,18 @@ const Zeile Tabelle[] = {
      Alle & ~DokOrtskennungen},
     {"Orte speichern loescht nur ihr Bit", Alle,
      [](Umfeld& u) { OrteSpeichern(u.ab, u.ordner.filePath("o.bin")); }, Alle & ~DokOrtskennungen},
+
+    // Tools
+    {"Zeiten setzen setzt nur die Fahrzeugliste", Keine,
+     [](Umfeld& u) { ZeitenSetzen(u.ab, "13:00:00", u.fortschritt); }, DokFahrzeugliste},
+    // The conversion rewrites the statuses of the list too, so the list counts as changed as well.
+    {"Status umwandeln setzt Uebersicht und Fahrzeugliste", Keine,
+     [](Umfeld& u) {
+         Statuszuordnung neu = gleicheZuordnung();
+         neu[2] = "3";
+         StatusWerteUmwandeln(u.ab, neu, u.fortschritt);
+     },
+     DokStatusuebersicht | DokFahrzeugliste},
 
     // All at once
     {"Alles Speichern loescht alle, auch ungeschriebene Aktionen", Alle,
