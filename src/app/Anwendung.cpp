@@ -137,8 +137,10 @@ void Anwendung::aktionenVerbinden() {
     m_sanduhr = std::make_unique<Sanduhr>(m_form1->statusBar());
     const Menue& m = m_form1->menue;
     connect(m.MenuAktionen, &QAction::triggered, this, &Anwendung::aktionenZeigen);
-    connect(m.MenueLadenAktionen, &QAction::triggered, this,
-            [this] { AktionenLadenBefehl(m_ab, m_rueckfrage, *m_sanduhr); });
+    connect(m.MenueLadenAktionen, &QAction::triggered, this, [this] {
+        AktionenLadenBefehl(m_ab, m_rueckfrage, *m_sanduhr,
+                            ladenMitAktionenSpeichern(m_ab, m_rueckfrage, QDir::currentPath()));
+    });
     connect(m.MenueSpeichernAktionen, &QAction::triggered, this,
             [this] { AktionenSpeichernBefehl(m_ab, m_rueckfrage); });
 }

@@ -3,6 +3,7 @@
 #include "files/DateiSchreiber.h"
 #include "files/OrteDatei.h"
 #include "files/StandardDatei.h"
+#include "model/Aktionsliste.h"
 #include "model/Arbeitsbereich.h"
 #include "model/Fahrzeugliste.h"
 #include "model/FahrzeuglisteDatei.h"
@@ -21,11 +22,14 @@ struct Fehlschlag {
     QString grund;
 };
 
-std::optional<Fehlschlag> schreiben(const Arbeitsbereich& ab, const QString& pfad, const QByteArray& daten) {
-    const SchreibErgebnis ergebnis = ab.schreiber().schreiben(pfad, daten);
+std::optional<Fehlschlag> fehlschlag(const QString& pfad, const SchreibErgebnis& ergebnis) {
     if (ergebnis)
         return std::nullopt;
     return Fehlschlag{pfad, ergebnis.fehler};
+}
+
+std::optional<Fehlschlag> schreiben(const Arbeitsbereich& ab, const QString& pfad, const QByteArray& daten) {
+    return fehlschlag(pfad, ab.schreiber().schreiben(pfad, daten));
 }
 
 // The writing part; the strip is shown around it and a failure is told after it is hidden.
@@ -55,6 +59,11 @@ std::optional<Fehlschlag> allesSchreiben(Arbeitsbereich& ab, Fortschritt& fortsc
     if (auto f = schreiben(ab, startDatei(ab, speichertext::OrteDatei), orteSchreiben(ab.orte)))
         return f;
 
+    // The actions exist once their window has been opened; they go to the working directory.
+    if (ab.aktionenMenueAktiv && ab.istUngespeichert(DokAktionen)) {
+        const QString pfad = standardDateiImArbeitsordner(AktionDateiName);
+        return fehlschlag(pfad, aktionenSchreiben(ab, pfad));
+    }
     return std::nullopt;
 }
 

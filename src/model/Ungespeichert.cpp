@@ -1,5 +1,7 @@
 #include "model/Ungespeichert.h"
 
+#include "files/StandardDatei.h"
+#include "model/Aktionsliste.h"
 #include "model/AllesSpeichern.h"
 #include "model/Rueckfrage.h"
 
@@ -77,6 +79,15 @@ std::function<bool()> ladenMitAllesSpeichern(Arbeitsbereich& ab, Rueckfrage& rue
     return [&ab, &rueckfrage, &fortschritt, dokument] {
         return vorDemLadenFragen(ab, rueckfrage, dokument,
                                  [&] { return AllesSpeichern(ab, rueckfrage, fortschritt); });
+    };
+}
+
+std::function<bool()> ladenMitAktionenSpeichern(Arbeitsbereich& ab, Rueckfrage& rueckfrage,
+                                                const QString& ordner) {
+    return [&ab, &rueckfrage, ordner] {
+        return vorDemLadenFragen(ab, rueckfrage, DokAktionen, [&] {
+            return AktionenSpeichern(ab, standardDatei(ordner, AktionDateiName), rueckfrage);
+        });
     };
 }
 

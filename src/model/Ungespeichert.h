@@ -40,4 +40,11 @@ bool vorDemLadenFragen(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Dokument doku
 std::function<bool()> ladenMitAllesSpeichern(Arbeitsbereich& ab, Rueckfrage& rueckfrage,
                                              Fortschritt& fortschritt, Dokument dokument);
 
+// The hook of the action load command: "Ja" saves the actions as "Aktion.BIN" in `ordner`, the
+// working directory from before the command's file dialog. The dialog has moved the working
+// directory to the chosen file's folder, where "Aktion.BIN" is often the very file to be
+// loaded: saving there would overwrite it before it is read.
+std::function<bool()> ladenMitAktionenSpeichern(Arbeitsbereich& ab, Rueckfrage& rueckfrage,
+                                                const QString& ordner);
+
 } // namespace tabulo

@@ -1,5 +1,7 @@
 #include "app/AnwendungsUmfeld.h"
+#include "model/Aktionsliste.h"
 #include "model/Ungespeichert.h"
+#include "support/AktionenHilfen.h"
 #include "support/FehlerSchreiber.h"
 
 #include <QAction>
@@ -171,4 +173,54 @@ TEST(AllesSpeichernMenue, LadebefehleFragenVorDemLaden) {
         EXPECT_TRUE(QFileInfo::exists(startDatei(u, "Status.BIN")));
         EXPECT_EQ(u.ab.ungespeichert, 0);
     }
+}
+
+TEST(AllesSpeichernMenue, AktionenInDenArbeitsordnerNachDemAktionenfenster) {
+    AnwendungsUmfeld u;
+    Form1& f = u.starten();
+    u.anwendung->aktionenZeigen();
+    u.ab.aktionen = {aktion("6A000001", "3", 0, "alarm.exe")};
+    // A place file from another folder moves the working directory there.
+    const QString orte = u.datei("anderswo/Orte.BIN", QByteArray());
+    u.rueckfrage.dateien = {orte};
+    f.menue.MenueLadenOrte->trigger();
+    u.ab.markieren(DokAktionen);
+    u.rueckfrage.antworten = {Antwort::Ja};
+
+    f.close();
+
+    EXPECT_FALSE(f.isVisible());
+    ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+    EXPECT_TRUE(u.rueckfrage.fragen[0].text.contains("- Aktionen\r\n"));
+    EXPECT_EQ(dateiInhalt(QFileInfo(orte).absolutePath() + "/Aktion.BIN"),
+              aktionenDateiInhalt(u.ab.aktionen));
+    EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Aktion.BIN")));
+    EXPECT_TRUE(QFileInfo::exists(startDatei(u, "Status.BIN")));
+    EXPECT_EQ(u.ab.ungespeichert, 0);
+}
+
+TEST(AllesSpeichernMenue, AktionenLadenFragtUndSpeichertNurDieAktionen) {
+    AnwendungsUmfeld u;
+    Form1& f = u.starten();
+    u.anwendung->aktionenZeigen();
+    u.ab.aktionen = {aktion("6A000001", "3", 0, "alarm.exe")};
+    const QByteArray liste = aktionenDateiInhalt(u.ab.aktionen);
+    u.ab.markieren(DokAktionen | DokStatusuebersicht);
+    const QByteArray gewaehlt = aktionSatz("7B000001", '1', '1', "andere.exe");
+    const QString datei = u.datei("sicherung/Aktion.BIN", gewaehlt);
+    u.rueckfrage.dateien = {datei};
+    u.rueckfrage.antworten = {Antwort::Ja};
+
+    f.menue.MenueLadenAktionen->trigger();
+
+    ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+    EXPECT_EQ(u.rueckfrage.fragen[0].titel, "Aktionen Laden");
+    EXPECT_EQ(u.rueckfrage.fragen[0].knoepfe, Knoepfe::JaNein);
+    // Saved where the working directory was before the dialog; the chosen file is intact and loaded.
+    EXPECT_EQ(dateiInhalt(startDatei(u, "Aktion.BIN")), liste);
+    EXPECT_EQ(dateiInhalt(datei), gewaehlt);
+    EXPECT_EQ(aktionenDateiInhalt(u.ab.aktionen), gewaehlt);
+    // Only the actions were saved.
+    EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Status.BIN")));
+    EXPECT_EQ(u.ab.ungespeichert, DokStatusuebersicht);
 }

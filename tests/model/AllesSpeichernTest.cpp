@@ -2,14 +2,17 @@
 
 #include "files/FahrzeugDatei.h"
 #include "files/StatusDatei.h"
+#include "model/Aktionsliste.h"
 #include "model/Fensterwahl.h"
 #include "model/StatusUebersicht.h"
+#include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
 #include "support/FehlerSchreiber.h"
 #include "support/SkriptRueckfrage.h"
 #include "support/Umgebung.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -240,4 +243,54 @@ TEST_F(AllesSpeichernTest, FortschrittFelderInFarbeVierFahrzeugeInFarbeZwei) {
         EXPECT_DOUBLE_EQ(b.bis, (k + 1) / 4.0);
         EXPECT_EQ(b.farbe, std::optional<Farbe>(0x00FF00));
     }
+}
+
+TEST_F(AllesSpeichernTest, AktionenNurNachDemAktionenfensterUndWennUngespeichert) {
+    struct Fall {
+        const char* name;
+        bool menueAktiv;
+        quint16 bits;
+        bool geschrieben;
+    };
+    const Fall faelle[] = {
+        {"Fenster nie geoeffnet", false, DokAktionen | DokFahrzeugliste, false},
+        {"Aktionen gespeichert", true, DokFahrzeugliste, false},
+        {"Aktionen ungespeichert", true, DokAktionen, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QFile::remove(QDir(anders).filePath("Aktion.BIN"));
+        ab.aktionen = {aktion("6A000001", "3", 0, "alarm.exe")};
+        ab.aktionenMenueAktiv = f.menueAktiv;
+        ab.ungespeichert = f.bits;
+
+        ASSERT_TRUE(AllesSpeichern(ab, rf, fortschritt));
+
+        // Into the working directory, not into the start directory.
+        EXPECT_EQ(QFileInfo::exists(QDir(anders).filePath("Aktion.BIN")), f.geschrieben);
+        if (f.geschrieben) {
+            EXPECT_EQ(dateiInhalt(QDir(anders).filePath("Aktion.BIN")), aktionenDateiInhalt(ab.aktionen));
+        }
+        EXPECT_FALSE(QFileInfo::exists(imStart("Aktion.BIN")));
+        EXPECT_EQ(ab.ungespeichert, 0) << "cleared even when the actions were not written";
+    }
+}
+
+TEST_F(AllesSpeichernTest, AktionsdateiScheitertNachDenDreiDateien) {
+    FehlerSchreiber kaputt(FehlerSchreiber::Art::BeimAbschluss, 0, "Aktion");
+    ab.setzeSchreiber(kaputt);
+    dateiAnlegen(QDir(anders).filePath("aktion.bin"), "alt");
+    ab.aktionen = {aktion("6A000001", "3", 0, "alarm.exe")};
+    ab.aktionenMenueAktiv = true;
+    ab.markieren(DokAktionen | DokOrtskennungen);
+
+    EXPECT_FALSE(AllesSpeichern(ab, rf, fortschritt));
+
+    ASSERT_EQ(rf.fragen.size(), 1);
+    // Onto the file of the other case, as the host's file system would.
+    EXPECT_TRUE(rf.fragen[0].text.contains(QDir::toNativeSeparators(QDir(anders).filePath("aktion.bin"))));
+    EXPECT_EQ(dateiInhalt(QDir(anders).filePath("aktion.bin")), "alt");
+    for (const char* name : {"Status.BIN", "Fahrzeug.BIN", "Orte.BIN"})
+        EXPECT_TRUE(QFileInfo::exists(imStart(name))) << name;
+    EXPECT_EQ(ab.ungespeichert, DokAktionen | DokOrtskennungen);
 }

@@ -2,6 +2,8 @@
 // starts from a known flag set and expects the exact set afterwards, so an operation that sets
 // or clears a bit of another document fails here too.
 
+#include "model/AktionenGenerieren.h"
+#include "model/Aktionsliste.h"
 #include "model/AllesSpeichern.h"
 #include "model/FahrzeugBearbeitung.h"
 #include "model/Fahrzeugliste.h"
@@ -12,6 +14,7 @@
 #include "model/StatusUebersicht.h"
 #include "model/StatusUmwandlung.h"
 #include "model/Zeitstempel.h"
+#include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
 #include "support/SkriptRueckfrage.h"
 #include "support/Umgebung.h"
@@ -117,6 +120,43 @@ const Zeile Tabelle[] = {
      Alle & ~DokOrtskennungen},
     {"Orte speichern loescht nur ihr Bit", Alle,
      [](Umfeld& u) { OrteSpeichern(u.ab, u.ordner.filePath("o.bin")); }, Alle & ~DokOrtskennungen},
+
+    // Actions
+    {"Aktionsimport setzt die Aktionen", Keine,
+     [](Umfeld& u) {
+         AktionenImportieren(u.ab, u.datei("a.bin", aktionSatz("6A000001", '1', '0', "x")), u.rf,
+                             u.fortschritt);
+     },
+     DokAktionen},
+    {"Generieren setzt die Aktionen", Keine,
+     [](Umfeld& u) {
+         GenerierAuswahl auswahl;
+         auswahl.stati[2] = true;
+         auswahl.richtung[0] = true;
+         auswahl.vorlage = "x";
+         AktionenGenerieren(u.ab, auswahl);
+     },
+     DokAktionen},
+    // Deleting marks the actions too, so that neither the quit question nor save-all forgets it.
+    {"Loeschen setzt die Aktionen", Keine,
+     [](Umfeld& u) {
+         u.ab.aktionen = {aktion("6A000001", "1", 0, "x")};
+         AktionenEntfernen(u.ab, {true});
+     },
+     DokAktionen},
+    {"Aktionen laden loescht nur ihr Bit", Alle,
+     [](Umfeld& u) {
+         AktionenLaden(u.ab, u.datei("a.bin", aktionSatz("6A000001", '1', '0', "x")), u.rf, u.fortschritt);
+     },
+     Alle & ~DokAktionen},
+    {"Laden einer fehlenden Aktionsdatei loescht ihr Bit", Alle,
+     [](Umfeld& u) { AktionenLaden(u.ab, u.ordner.filePath("fehlt.bin"), u.rf, u.fortschritt); },
+     Alle & ~DokAktionen},
+    {"Abgewiesene Aktionsdatei laesst die Flags", Alle,
+     [](Umfeld& u) { AktionenLaden(u.ab, u.datei("a.bin", QByteArray(138, ' ')), u.rf, u.fortschritt); },
+     Alle},
+    {"Aktionen speichern loescht nur ihr Bit", Alle,
+     [](Umfeld& u) { aktionenSchreiben(u.ab, u.ordner.filePath("a.bin")); }, Alle & ~DokAktionen},
 
     // Tools
     {"Zeiten setzen setzt nur die Fahrzeugliste", Keine,

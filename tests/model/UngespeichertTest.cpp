@@ -1,8 +1,11 @@
 #include "model/Ungespeichert.h"
 
+#include "model/AktionenBefehle.h"
+#include "model/Aktionsliste.h"
 #include "model/FahrzeugBefehle.h"
 #include "model/OrteBefehle.h"
 #include "model/StatusBefehle.h"
+#include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
 #include "support/FehlerSchreiber.h"
 #include "support/SkriptRueckfrage.h"
@@ -264,4 +267,50 @@ TEST_F(Ungespeichert, StatusLadenMitNeinLaesstDasFlagGesetzt) {
     rf.fragen.clear();
     statusLadenBefehl(ab, rf, fortschritt, ladenMitAllesSpeichern(ab, rf, fortschritt, DokStatusuebersicht));
     EXPECT_TRUE(rf.fragen.isEmpty());
+}
+
+// "Ja" in the action load question saves the actions where the working directory was before the
+// dialog, so the file chosen to be loaded is never overwritten by the list it is to replace.
+TEST_F(Ungespeichert, AktionenFrageSpeichertNichtUeberDieGewaehlteDatei) {
+    struct Fall {
+        const char* name;
+        Antwort antwort;
+        bool speichernScheitert;
+        bool geladen;
+    };
+    const Fall faelle[] = {
+        {"Ja", Antwort::Ja, false, true},
+        {"Nein", Antwort::Nein, false, true},
+        {"Ja, Speichern scheitert", Antwort::Ja, true, false},
+    };
+    const QByteArray gewaehlt = aktionSatz("7B000001", '1', '1', "andere.exe");
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QTemporaryDir bisher;
+        const QString datei = ordner.filePath("sicherung/Aktion.BIN");
+        dateiAnlegen(datei, gewaehlt);
+        QDir::setCurrent(bisher.path());
+        FehlerSchreiber kaputt(FehlerSchreiber::Art::NachBytes, 0);
+        DateiSchreiber gut;
+        ab.setzeSchreiber(f.speichernScheitert ? static_cast<const DateiSchreiber&>(kaputt) : gut);
+        ab.aktionenMenueAktiv = true;
+        ab.aktionen = {aktion("6A000001", "3", 0, "alarm.exe")};
+        const QByteArray liste = aktionenDateiInhalt(ab.aktionen);
+        ab.ungespeichert = DokAktionen;
+        rf.fragen.clear();
+        rf.dateien = {datei};
+        rf.antworten = {f.antwort};
+
+        AktionenLadenBefehl(ab, rf, fortschritt, ladenMitAktionenSpeichern(ab, rf, QDir::currentPath()));
+
+        EXPECT_EQ(rf.fragen.value(0).titel, "Aktionen Laden");
+        EXPECT_EQ(dateiInhalt(datei), gewaehlt);
+        const bool gespeichert = f.antwort == Antwort::Ja && !f.speichernScheitert;
+        EXPECT_EQ(dateiInhalt(QDir(bisher.path()).filePath("Aktion.BIN")),
+                  gespeichert ? liste : QByteArray());
+        EXPECT_EQ(aktionenDateiInhalt(ab.aktionen), f.geladen ? gewaehlt : liste);
+        EXPECT_EQ(ab.istUngespeichert(DokAktionen), !f.geladen);
+        EXPECT_EQ(rf.fragen.size(), f.speichernScheitert ? 2 : 1) << "a failed save is reported";
+        ab.setzeSchreiber(t.schreiber);
+    }
 }
