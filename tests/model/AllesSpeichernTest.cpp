@@ -209,21 +209,6 @@ TEST_F(AllesSpeichernTest, FehlschlagMeldetDieDateiUndLaesstFlagsUndDateien) {
     }
 }
 
-TEST_F(AllesSpeichernTest, UnbeschreibbaresStartverzeichnis) {
-    // The start directory's parent is a regular file: nothing can be created there.
-    dateiAnlegen(ordner.filePath("datei"), "x");
-    ab.startverzeichnis = ordner.filePath("datei/start");
-    ab.markieren(DokStatusuebersicht);
-
-    EXPECT_FALSE(AllesSpeichern(ab, rf, fortschritt));
-
-    ASSERT_EQ(rf.fragen.size(), 1);
-    EXPECT_TRUE(
-        rf.fragen[0].text.contains(QDir::toNativeSeparators(ordner.filePath("datei/start/Status.BIN"))));
-    EXPECT_EQ(ab.ungespeichert, DokStatusuebersicht);
-    EXPECT_EQ(dateiInhalt(ordner.filePath("datei")), "x");
-}
-
 TEST_F(AllesSpeichernTest, FortschrittFelderInFarbeVierFahrzeugeInFarbeZwei) {
     ab.statusfarbe[4] = 0x0000FF;
     ab.statusfarbe[2] = 0x00FF00;

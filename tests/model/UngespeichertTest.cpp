@@ -46,29 +46,6 @@ protected:
 
 } // namespace
 
-TEST(BeendenFrageText, ZeilenInFesterReihenfolgeMitCrLf) {
-    const QString kopf = QStringLiteral("Folgende Dateien sind noch nicht gespeichert: \r\n");
-    const QString fuss = QStringLiteral("Wollen Sie jetzt Speichern?");
-    struct Fall {
-        quint16 bits;
-        QString zeilen;
-    };
-    const Fall faelle[] = {
-        {DokStatusuebersicht, QStringLiteral("- Status\u00fcbersicht\r\n")},
-        {DokFahrzeugliste | DokAktionen, QStringLiteral("- Fahrzeugliste\r\n- Aktionen\r\n")},
-        {DokStatusuebersicht | DokOrtskennungen,
-         QStringLiteral("- Ortskennungen\r\n- Status\u00fcbersicht\r\n")},
-        {AlleBits,
-         QStringLiteral("- Fahrzeugliste\r\n- Ortskennungen\r\n- Status\u00fcbersicht\r\n- Aktionen\r\n")},
-        // The unused bit 8 gives no line.
-        {DokAktionen | 8, QStringLiteral("- Aktionen\r\n")},
-    };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.bits);
-        EXPECT_EQ(beendenFrageText(f.bits), kopf + f.zeilen + fuss);
-    }
-}
-
 TEST_F(Ungespeichert, BeendenJeNachAntwort) {
     struct Fall {
         const char* name;
@@ -106,23 +83,6 @@ TEST_F(Ungespeichert, BeendenJeNachAntwort) {
         EXPECT_EQ(imStart("Status.BIN"), f.gespeichert);
         EXPECT_EQ(ab.ungespeichert, f.gespeichert ? 0 : f.bits);
     }
-}
-
-TEST_F(Ungespeichert, JaMitFehlschlagBeendetNicht) {
-    FehlerSchreiber kaputt(FehlerSchreiber::Art::BeimAbschluss, 0, "Fahrzeug");
-    ab.setzeSchreiber(kaputt);
-    ab.markieren(DokFahrzeugliste | DokStatusuebersicht);
-    rf.antworten = {Antwort::Ja};
-
-    EXPECT_FALSE(beendenErlaubt(ab, rf, fortschritt));
-
-    ASSERT_EQ(rf.fragen.size(), 2);
-    EXPECT_EQ(rf.fragen[1].titel, "Alles Speichern");
-    EXPECT_EQ(ab.ungespeichert, DokFahrzeugliste | DokStatusuebersicht);
-    // Asked again on the next try.
-    rf.antworten = {Antwort::Abbrechen};
-    EXPECT_FALSE(beendenErlaubt(ab, rf, fortschritt));
-    EXPECT_EQ(rf.fragen.size(), 3);
 }
 
 TEST_F(Ungespeichert, LadeFragenJeDokument) {
