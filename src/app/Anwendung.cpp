@@ -1,6 +1,7 @@
 #include "app/Anwendung.h"
 
 #include "actions/Aktionen.h"
+#include "app/FeldEdit.h"
 #include "app/Form1.h"
 #include "app/Fortschrittsstreifen.h"
 #include "app/Sanduhr.h"
@@ -11,6 +12,7 @@
 #include "model/Arbeitsbereich.h"
 #include "model/FahrzeugBefehle.h"
 #include "model/Fahrzeugliste.h"
+#include "model/FeldBearbeiten.h"
 #include "model/OrteBefehle.h"
 #include "model/OrteLadenSpeichern.h"
 #include "model/Rueckfrage.h"
@@ -41,6 +43,7 @@ Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     fahrzeugeVerbinden();
     werkzeugeVerbinden();
     aktionenVerbinden();
+    connect(m_form1.get(), &Form1::feldBearbeiten, this, &Anwendung::feldBearbeiten);
 }
 
 Anwendung::~Anwendung() = default;
@@ -98,6 +101,13 @@ void Anwendung::starten() {
     streifen.verbergen();
     m_ab.startFertig = StartFertigWert;
     form1.startBeenden();
+}
+
+// The field editor is created on first use and kept.
+void Anwendung::feldBearbeiten(int feld) {
+    if (!m_feldEdit)
+        m_feldEdit = std::make_unique<FeldEdit>(m_ab);
+    m_feldEdit->oeffnen(FeldBearbeiten(m_ab, feld), sperrFenster(false));
 }
 
 void Anwendung::orteVerbinden() {

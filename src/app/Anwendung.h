@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+class QWidget;
+
 namespace tabulo {
 
 class Arbeitsbereich;
@@ -18,6 +20,7 @@ class FahrzeugEdit;
 class Werkzeuge;
 class Aktionen;
 class Sanduhr;
+class FeldEdit;
 
 // Owns the program's windows and connects the main window's menu to them. Windows are
 // created here, hidden or shown as the program needs them, and live until the program ends.
@@ -48,6 +51,9 @@ public:
     Aktionen* aktionen() const { return m_aktionen.get(); }
     void aktionenZeigen();
 
+    // The field editor, once it has been opened.
+    FeldEdit* feldEdit() const { return m_feldEdit.get(); }
+
     // Today's date for `Heute`; tests set a fixed one.
     std::function<QDate()> uhr = [] { return QDate::currentDate(); };
 
@@ -64,12 +70,14 @@ private:
 
     std::unique_ptr<Sanduhr> m_sanduhr;
     std::unique_ptr<Aktionen> m_aktionen;
+    std::unique_ptr<FeldEdit> m_feldEdit;
 
     void orteVerbinden();
     void fahrzeugeVerbinden();
     void werkzeugeVerbinden();
     void aktionenVerbinden();
     void form2Platzieren();
+    void feldBearbeiten(int feld);
 };
 
 } // namespace tabulo

@@ -13,13 +13,14 @@ namespace {
 enum Schrift { SFahrzeug, SZeit, SKennung, SInfo, SStatus, SText };
 }
 
-FensterAnsicht::FensterAnsicht(Arbeitsbereich& ab, int fenster, QWidget* parent)
-    : QWidget(parent), m_ab(ab), m_fenster(fenster) {
+FensterAnsicht::FensterAnsicht(Arbeitsbereich& ab, int fenster, FeldZiehen* feldZiehen, QWidget* parent)
+    : QWidget(parent), m_ab(ab), m_fenster(fenster), m_feldZiehen(feldZiehen) {
     setObjectName(QStringLiteral("TabFrame%1").arg(fenster));
     // The window frames created at start-up carry these captions; they are never shown.
     setWindowTitle(QStringLiteral("Test%1").arg(fenster));
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&ab, &Arbeitsbereich::felderVeraendert, this, qOverload<>(&QWidget::update));
+    connect(&ab, &Arbeitsbereich::rahmenVeraendert, this, qOverload<>(&QWidget::update));
 }
 
 void FensterAnsicht::setzeRaster(const Rasterlayout& raster) {
@@ -33,6 +34,10 @@ QRectF FensterAnsicht::feldRechteck(int feld) const {
 
 QRectF FensterAnsicht::statusRechteck(int feld) const {
     return pxRechteck(m_raster.status.ort).translated(feldRechteck(feld).topLeft());
+}
+
+QRectF FensterAnsicht::textRechteck(int feld) const {
+    return pxRechteck(m_raster.text.ort).translated(feldRechteck(feld).topLeft());
 }
 
 int FensterAnsicht::feldBei(QPointF punkt) const {

@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/FeldZiehen.h"
 #include "app/FensterAnsicht.h"
 #include "app/FensterTab.h"
 #include "app/Fortschrittsstreifen.h"
@@ -47,7 +48,9 @@ QString Form1::fensterTitel() {
 }
 
 void Form1::aufbauen() {
-    auto* flaeche = new QWidget(this);
+    // The bare surface of the window also carries the field drags.
+    m_feldZiehen = new FeldZiehen(m_ab, m_ziehen, this);
+    QWidget* flaeche = m_feldZiehen;
     flaeche->setObjectName(QStringLiteral("Flaeche"));
     setCentralWidget(flaeche);
     // Below the minimum the window snaps back (the grid takes at least 6000 x 5000 twips).
@@ -59,6 +62,7 @@ void Form1::aufbauen() {
     m_modusleiste = new Modusleiste(m_ab, flaeche);
     m_modusleiste->setGeometry(
         pxGanz(Modusleiste::Links, Modusleiste::Oben, Modusleiste::Breite, Modusleiste::Hoehe));
+    connect(m_modusleiste, &Modusleiste::modusGewaehlt, this, &Form1::einfuegemodusGewaehlt);
 
     m_fensterTab = new FensterTab(m_ab, m_wahl, m_ziehen, flaeche);
     connect(m_fensterTab, &FensterTab::fensterGewechselt, this, &Form1::fensterZeigen);
@@ -67,7 +71,8 @@ void Form1::aufbauen() {
         activateWindow();
     });
     for (int w = 1; w <= AnzahlFenster; ++w) {
-        m_ansichten[w - 1] = new FensterAnsicht(m_ab, w, flaeche);
+        m_ansichten[w - 1] = new FensterAnsicht(m_ab, w, m_feldZiehen, flaeche);
+        connect(m_ansichten[w - 1], &FensterAnsicht::feldDoppelklick, this, &Form1::feldBearbeiten);
         m_ansichten[w - 1]->setVisible(w == m_wahl.aktuellesFenster());
     }
     geometrieSetzen(m_raster);

@@ -17,6 +17,7 @@ class Fortschrittsstreifen;
 class FensterAnsicht;
 class FensterTab;
 class Modusleiste;
+class FeldZiehen;
 
 // The main window: the status overview editor. It routes menu commands and events; the
 // overview view, the tabs and the drag handling live in their own files.
@@ -53,6 +54,14 @@ public:
     // Lays out the tab strip, the window frames and the fields for the current size.
     void rasterAnwenden();
 
+    FeldZiehen& feldZiehen() const { return *m_feldZiehen; }
+
+signals:
+    // A field was double-clicked: the field editor is to open for it.
+    void feldBearbeiten(int feld);
+    // The user chose an insert mode (1..4).
+    void einfuegemodusGewaehlt(int modus);
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -70,6 +79,7 @@ private:
     Fensterwahl m_wahl;
     Rasterlayout m_raster = entwurfsRaster();
 
+    FeldZiehen* m_feldZiehen = nullptr;
     Fortschrittsstreifen* m_statusBar = nullptr;
     Modusleiste* m_modusleiste = nullptr;
     FensterTab* m_fensterTab = nullptr;

@@ -14,7 +14,9 @@ namespace tabulo {
 struct ZiehQuelle {
     enum Art { Feld, Tab, Liste1, Liste2 };
     Art art = Feld;
-    int index = -1; // field index for Feld
+    // Feld: the field index. Liste1/Liste2: the index in the workspace's vehicle list of the
+    // dragged (selected) row, -1 when no row is selected.
+    int index = -1;
 };
 
 enum class ZiehZustand { Betreten, Ueber, Verlassen };

@@ -106,6 +106,8 @@ public:
     void orteGeaendert() { emit orteVeraendert(); }
     void aktionenGeaendert() { emit aktionenVeraendert(); }
     void titelGeaendert() { emit titelVeraendert(); }
+    // Only the box colours of fields changed (drag feedback).
+    void rahmenGeaendert() { emit rahmenVeraendert(); }
 
 signals:
     void felderVeraendert();
@@ -113,6 +115,7 @@ signals:
     void orteVeraendert();
     void aktionenVeraendert();
     void titelVeraendert();
+    void rahmenVeraendert();
     void flagsVeraendert();
     // The BOS and Landeskennung names were read; pick lists built from them follow.
     void namenVeraendert();
