@@ -39,6 +39,8 @@ Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
       m_ortskennungen(std::make_unique<Ortskennungen>(ab, rueckfrage)),
       m_form2(std::make_unique<Form2>(ab, rueckfrage)), m_fahrzeugEdit(std::make_unique<FahrzeugEdit>(ab)) {
     m_form2->setzeFortschritt(m_form1->statusBar());
+    m_form2->setzeZiehSteuerung(*m_ziehen);
+    connect(m_form1.get(), &Form1::einfuegemodusGewaehlt, m_form2.get(), &Form2::einfuegemodusGeaendert);
     orteVerbinden();
     fahrzeugeVerbinden();
     werkzeugeVerbinden();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ZiehSteuerung.h"
 #include "model/Fortschritt.h"
 
 #include <QWidget>
@@ -19,8 +20,9 @@ class NichtAufgenommenModell;
 class Rueckfrage;
 
 // The vehicle list window: all vehicles above, the vehicles no field shows below with their
-// count, the choice how far a list drop shifts, and the import button.
-class Form2 : public QWidget {
+// count, the choice how far a list drop shifts, and the import button. Vehicles are dragged
+// from either list onto the overview; a field dropped here leaves the overview.
+class Form2 : public QWidget, public ZiehZiel {
     Q_OBJECT
 
 public:
@@ -32,6 +34,13 @@ public:
 
     // The vehicle list entry selected in ListView1 (liste 1) or ListView2 (liste 2), -1 for none.
     int gewaehltesFahrzeug(int liste) const;
+
+    // Lets vehicles be dragged out of both lists.
+    void setzeZiehSteuerung(ZiehSteuerung& ziehen);
+    // The overview's insert mode changed: only modes 1 and 2 shift, so only they offer the choice
+    // how far.
+    void einfuegemodusGeaendert(int modus);
+    void ablegen(const ZiehQuelle& quelle, QPoint pos) override;
 
     FahrzeugListView* ListView1 = nullptr;
     FahrzeugListView* ListView2 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/Anwendung.h"
 #include "app/Form1.h"
+#include "vehicles/Form2.h"
 #include "files/DateiSchreiber.h"
 #include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
@@ -42,6 +43,18 @@ struct AnwendungsUmfeld {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&f));
         return f;
     }
+    // Main window above, vehicle list window below, both on the headless screen (800 x 600),
+    // where drags find their targets; the windows must not overlap.
+    void anordnen() {
+        Form1& f = anwendung->form1();
+        f.move(0, 0);
+        f.resize(600, 300); // the smallest the grid allows
+        QWidget& f2 = fahrzeugFenster();
+        f2.move(0, f.frameGeometry().bottom() + 10);
+        f2.resize(600, 590 - f2.y());
+        QTest::qWait(20);
+    }
+    QWidget& fahrzeugFenster() const { return anwendung->form2(); }
 };
 
 } // namespace tabulo::test

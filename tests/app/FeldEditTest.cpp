@@ -44,12 +44,13 @@ TEST(FeldEditFenster, OeffnetMitDerArtDesFeldesUndSperrtDasHauptfenster) {
         int eintrag;
     };
     EditUmfeld u;
-    for (const Fall fall : {Fall{7, 0, "", 0}, Fall{8, 1, "", 1}, Fall{6, 2, "Bereitschaft", 0}}) {
+    for (const Fall& fall : {Fall{7, 0, "", 0}, Fall{8, 1, "", 1}, Fall{6, 2, "Bereitschaft", 0}}) {
         SCOPED_TRACE(fall.feld);
         FeldEdit& e = u.doppelklick(fall.feld);
         EXPECT_TRUE(e.isVisible());
         EXPECT_EQ(e.windowTitle(), "Feld Bearbeiten");
         EXPECT_FALSE(u.f->isEnabled());
+        EXPECT_FALSE(u.fahrzeugFenster().isEnabled());
         EXPECT_EQ(e.editFeld(), fall.feld);
         EXPECT_EQ(e.auswahl(), fall.auswahl);
         EXPECT_EQ(e.Text->text(), fall.text);
@@ -59,6 +60,7 @@ TEST(FeldEditFenster, OeffnetMitDerArtDesFeldesUndSperrtDasHauptfenster) {
         QTest::mouseClick(e.Abbrechen, Qt::LeftButton);
         EXPECT_FALSE(e.isVisible());
         EXPECT_TRUE(u.f->isEnabled());
+        EXPECT_TRUE(u.fahrzeugFenster().isEnabled());
     }
     EXPECT_EQ(u.ab.ungespeichert, 0);
 }
@@ -94,6 +96,7 @@ TEST(FeldEditFenster, SchliessenGibtDieFensterFrei) {
     e.close();
     EXPECT_FALSE(e.isVisible());
     EXPECT_TRUE(u.f->isEnabled());
+    EXPECT_TRUE(u.fahrzeugFenster().isEnabled());
     EXPECT_EQ(u.ab.felder[6].text, "Bereitschaft");
 }
 

@@ -42,9 +42,7 @@ void tabZiehen(Form1& f, int von, int nach) {
 TEST(Form1Tabs, KlickZeigtGenauDiesesFenster) {
     AnwendungsUmfeld u;
     Form1& f = u.starten();
-    f.move(0, 0);
-    f.resize(780, 560); // all tabs in view, within the headless screen
-    QTest::qWait(20);
+    u.anordnen();
     for (const int tab : {3, 8, 1, 5}) {
         QTest::mouseClick(&f.fensterTab().leiste(), Qt::LeftButton, {}, tabMitte(f, tab));
         EXPECT_EQ(f.aktuellesFenster(), tab);
@@ -70,9 +68,7 @@ TEST(Form1Tabs, ZiehenEinesTabsVerschiebtDasFenster) {
         SCOPED_TRACE(testing::Message() << fall.von << " -> " << fall.nach);
         AnwendungsUmfeld u;
         Form1& f = u.starten();
-        f.move(0, 0);
-        f.resize(780, 560);
-        QTest::qWait(20);
+        u.anordnen();
         fensterBeschriften(u.ab);
         tabZiehen(f, fall.von, fall.nach);
         EXPECT_EQ(reihenfolge(u.ab), fall.reihenfolge);

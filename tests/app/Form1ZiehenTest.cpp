@@ -18,10 +18,7 @@ struct ZiehUmfeld : AnwendungsUmfeld {
         datei("Fahrzeug.bin", fahrzeugSatz("6A000001", "RTW 1", 3, "10:00:00", "Wache") +
                                   fahrzeugSatz("6A000002", "NEF 2", 4, "11:00:00", "Klinik"));
         f = &starten();
-        // Within the headless screen, where the drag finds its targets.
-        f->move(0, 0);
-        f->resize(780, 560);
-        QTest::qWait(20);
+        anordnen();
         // Every field shows its own index as text.
         for (int i = 0; i < AnzahlFelder; ++i)
             feldMitText(ab.felder[i], QString::number(i));

@@ -1,0 +1,119 @@
+#include "app/AnwendungsUmfeld.h"
+#include "app/FensterAnsicht.h"
+#include "app/Modusleiste.h"
+#include "model/FeldInhalt.h"
+#include "vehicles/FahrzeugListView.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+struct Umfeld : AnwendungsUmfeld {
+    Form1* f = nullptr;
+    Form2* f2 = nullptr;
+    Umfeld() {
+        datei("Fahrzeug.bin", fahrzeugSatz("6A000001", "RTW 1", 3, "10:00:00", "Wache") +
+                                  fahrzeugSatz("6A000002", "NEF 2", 4, "11:00:00", "Klinik") +
+                                  fahrzeugSatz("6A000003", "KTW 3", 2, "12:00:00", "Halle"));
+        // Vehicle 1 stands in field 0, so the second list holds vehicles 2 and 3.
+        datei("status.bin", statusDatei({statusSatz(1, "RTW 1", "6A000001")}));
+        f = &starten();
+        f2 = &anwendung->form2();
+        anordnen();
+        for (int i = 1; i < AnzahlFelder; ++i)
+            feldMitText(ab.felder[i], QString::number(i));
+        ab.felderGeaendert();
+    }
+    QPoint feldGlobal(int feld) const {
+        FensterAnsicht& a = f->tabFrame(fensterVon(feld));
+        return a.mapToGlobal(a.textRechteck(feld).center().toPoint());
+    }
+    QString zeigt(int feld) const {
+        const Feld& x = ab.felder[feld];
+        return x.feldtyp == FeldFahrzeug ? x.kennung : x.feldtyp == FeldFrei ? QStringLiteral("-") : x.text;
+    }
+    // Presses on a row of a list, carries it to a global point and releases it there.
+    void zeileZiehen(FahrzeugListView& liste, int zeile, QPoint ziel, qint16* listenZiehenUnterwegs = nullptr) {
+        QWidget* vp = liste.viewport();
+        const QPoint start = liste.visualRect(liste.model()->index(zeile, 0)).center();
+        QTest::mouseClick(vp, Qt::LeftButton, {}, start);
+        QTest::mousePress(vp, Qt::LeftButton, {}, start);
+        QTest::mouseMove(vp, start + QPoint(15, 0));
+        if (listenZiehenUnterwegs)
+            *listenZiehenUnterwegs = ab.listenZiehen;
+        QTest::mouseMove(vp, vp->mapFromGlobal(ziel));
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, vp->mapFromGlobal(ziel));
+    }
+};
+} // namespace
+
+TEST(Form2Ziehen, FahrzeugAusBeidenListenAufEinFeld) {
+    struct Fall {
+        int liste, zeile;
+        qint16 listenmodus;
+        const char* kennung;
+        int letztesVerschobenes;
+    };
+    for (const Fall& fall : {Fall{1, 1, AktuellesFenster, "6A000002", 51}, Fall{2, 1, LetztesFenster, "6A000003", 415}}) {
+        SCOPED_TRACE(fall.liste);
+        Umfeld u;
+        QTest::mouseClick(&u.f->frame2().modusButton(NachRechts), Qt::LeftButton);
+        u.f2->ModusButton[fall.listenmodus]->click();
+        FahrzeugListView& liste = fall.liste == 1 ? *u.f2->ListView1 : *u.f2->ListView2;
+        qint16 unterwegs = 0;
+        u.zeileZiehen(liste, fall.zeile, u.feldGlobal(20), &unterwegs);
+        EXPECT_EQ(unterwegs, fall.liste);
+        EXPECT_EQ(u.zeigt(20), fall.kennung);
+        EXPECT_TRUE(u.ab.felder[20].statusSichtbar);
+        EXPECT_EQ(u.zeigt(21), "20");
+        EXPECT_EQ(u.zeigt(fall.letztesVerschobenes), QString::number(fall.letztesVerschobenes - 1));
+        EXPECT_EQ(u.ab.listenZiehen, 0);
+        EXPECT_EQ(u.ab.ungespeichert, DokStatusuebersicht);
+        EXPECT_EQ(u.ab.rahmenFarbe[20], farbe::NormalB);
+        EXPECT_EQ(liste.gewaehltesFahrzeug(), fall.liste == 1 ? 1 : -1) << "dragging does not move the selection";
+    }
+}
+
+TEST(Form2Ziehen, FeldAufDieFahrzeuglisteNimmtEsHeraus) {
+    struct Fall {
+        int modus;
+        const char* feld0, *feld1, *feld51;
+    };
+    for (const Fall& fall : {Fall{Tauschen, "-", "1", "51"}, Fall{NachRechts, "1", "2", "-"}}) {
+        SCOPED_TRACE(fall.modus);
+        Umfeld u;
+        QTest::mouseClick(&u.f->frame2().modusButton(fall.modus), Qt::LeftButton);
+        FensterAnsicht& a = u.f->tabFrame(1);
+        const QPoint ziel = u.f2->ListView1->viewport()->mapToGlobal(QPoint(30, 30));
+        QTest::mousePress(&a, Qt::LeftButton, {}, a.mapFromGlobal(u.feldGlobal(0)));
+        QTest::mouseMove(&a, a.mapFromGlobal(u.feldGlobal(1)));
+        QTest::mouseMove(&a, a.mapFromGlobal(ziel));
+        QTest::mouseRelease(&a, Qt::LeftButton, {}, a.mapFromGlobal(ziel));
+        EXPECT_EQ(u.zeigt(0), fall.feld0);
+        EXPECT_EQ(u.zeigt(1), fall.feld1);
+        EXPECT_EQ(u.zeigt(51), fall.feld51);
+        EXPECT_EQ(u.ab.feldZiehen, 0);
+        EXPECT_EQ(u.ab.rahmenFarbe[0], farbe::NormalB);
+        EXPECT_EQ(u.ab.ungespeichert, DokStatusuebersicht);
+        EXPECT_EQ(u.ab.nichtAufgenommen.size(), 3u) << "the vehicle is no longer placed";
+    }
+}
+
+TEST(Form2Ziehen, EinfuegemodusSchaltetDieAufrueckWahl) {
+    Umfeld u;
+    EXPECT_TRUE(u.f2->ModusButton[1]->isEnabled());
+    for (const int k : {Tauschen, NachRechts, Ueberschreiben, NachUnten}) {
+        QTest::mouseClick(&u.f->frame2().modusButton(k), Qt::LeftButton);
+        const bool schiebend = k == NachRechts || k == NachUnten;
+        EXPECT_EQ(u.f2->ModusButton[1]->isEnabled(), schiebend) << k;
+        EXPECT_EQ(u.f2->ModusButton[2]->isEnabled(), schiebend) << k;
+        EXPECT_EQ(u.f2->ModusLabel->isEnabled(), schiebend) << k;
+        EXPECT_TRUE(u.f2->ButtonImport->isEnabled()) << k;
+    }
+}
