@@ -6,6 +6,7 @@
 #include "model/Arbeitsbereich.h"
 #include "model/FeldInhalt.h"
 #include "model/Fortschritt.h"
+#include "model/Rueckfrage.h"
 #include "model/StatusUebersicht.h"
 
 #include <QImage>

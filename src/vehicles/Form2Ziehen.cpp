@@ -42,7 +42,8 @@ bool ListenZiehen::eventFilter(QObject* objekt, QEvent* e) {
             m_zieht = true;
             m_ab.listenZiehen = static_cast<qint16>(m_nummer);
             m_ab.feldZiehen = 0;
-            m_ziehen.beginnen({m_nummer == 2 ? ZiehQuelle::Liste2 : ZiehQuelle::Liste1, m_liste.gewaehltesFahrzeug()});
+            m_ziehen.beginnen(
+                {m_nummer == 2 ? ZiehQuelle::Liste2 : ZiehQuelle::Liste1, m_liste.gewaehltesFahrzeug()});
         }
         m_ziehen.bewegen(global);
         return true; // the list keeps its selection while the vehicle is carried

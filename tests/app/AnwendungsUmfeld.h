@@ -2,13 +2,13 @@
 
 #include "app/Anwendung.h"
 #include "app/Form1.h"
-#include "vehicles/Form2.h"
 #include "files/DateiSchreiber.h"
 #include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
 #include "support/SkriptRueckfrage.h"
 #include "support/Uebersicht.h"
 #include "support/Umgebung.h"
+#include "vehicles/Form2.h"
 
 #include <QTemporaryDir>
 #include <QTest>

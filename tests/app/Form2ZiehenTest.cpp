@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -39,7 +38,8 @@ struct Umfeld : AnwendungsUmfeld {
         return x.feldtyp == FeldFahrzeug ? x.kennung : x.feldtyp == FeldFrei ? QStringLiteral("-") : x.text;
     }
     // Presses on a row of a list, carries it to a global point and releases it there.
-    void zeileZiehen(FahrzeugListView& liste, int zeile, QPoint ziel, qint16* listenZiehenUnterwegs = nullptr) {
+    void zeileZiehen(FahrzeugListView& liste, int zeile, QPoint ziel,
+                     qint16* listenZiehenUnterwegs = nullptr) {
         QWidget* vp = liste.viewport();
         const QPoint start = liste.visualRect(liste.model()->index(zeile, 0)).center();
         QTest::mouseClick(vp, Qt::LeftButton, {}, start);
@@ -60,7 +60,8 @@ TEST(Form2Ziehen, FahrzeugAusBeidenListenAufEinFeld) {
         const char* kennung;
         int letztesVerschobenes;
     };
-    for (const Fall& fall : {Fall{1, 1, AktuellesFenster, "6A000002", 51}, Fall{2, 1, LetztesFenster, "6A000003", 415}}) {
+    for (const Fall& fall :
+         {Fall{1, 1, AktuellesFenster, "6A000002", 51}, Fall{2, 1, LetztesFenster, "6A000003", 415}}) {
         SCOPED_TRACE(fall.liste);
         Umfeld u;
         QTest::mouseClick(&u.f->frame2().modusButton(NachRechts), Qt::LeftButton);
@@ -76,14 +77,15 @@ TEST(Form2Ziehen, FahrzeugAusBeidenListenAufEinFeld) {
         EXPECT_EQ(u.ab.listenZiehen, 0);
         EXPECT_EQ(u.ab.ungespeichert, DokStatusuebersicht);
         EXPECT_EQ(u.ab.rahmenFarbe[20], farbe::NormalB);
-        EXPECT_EQ(liste.gewaehltesFahrzeug(), fall.liste == 1 ? 1 : -1) << "dragging does not move the selection";
+        EXPECT_EQ(liste.gewaehltesFahrzeug(), fall.liste == 1 ? 1 : -1)
+            << "dragging does not move the selection";
     }
 }
 
 TEST(Form2Ziehen, FeldAufDieFahrzeuglisteNimmtEsHeraus) {
     struct Fall {
         int modus;
-        const char* feld0, *feld1, *feld51;
+        const char *feld0, *feld1, *feld51;
     };
     for (const Fall& fall : {Fall{Tauschen, "-", "1", "51"}, Fall{NachRechts, "1", "2", "-"}}) {
         SCOPED_TRACE(fall.modus);
