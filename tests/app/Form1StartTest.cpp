@@ -138,3 +138,21 @@ TEST(Form1Start, GroesseFolgtDemRasterUndMinimierenBehaeltEs) {
     EXPECT_GE(f.formBreite(), 6000 - 15);
     EXPECT_GE(f.formHoehe(), 5000 - 15);
 }
+
+TEST(Form1Start, VorDemEndeDesStartsBleibtDasEntwurfsraster) {
+    SpeicherImSpeicher speicher;
+    DateiSchreiber schreiber;
+    Arbeitsbereich ab(speicher, schreiber);
+    SkriptRueckfrage rueckfrage;
+    Form1 f(ab, rueckfrage);
+    f.show();
+    f.resize(900, 700);
+    f.rasterAnwenden();
+    EXPECT_EQ(f.raster().fw, 2160);
+    EXPECT_EQ(f.raster().fh, 510);
+    EXPECT_EQ(f.tabFrame(1).feldRechteck(5).topLeft(), QPointF(2190 / 15.0, 385 / 15.0));
+    ab.startFertig = 10;
+    f.rasterAnwenden();
+    EXPECT_EQ(f.raster().fw, rasterBerechnen(f.formBreite(), f.formHoehe()).fw);
+    EXPECT_NE(f.raster().fw, 2160);
+}
