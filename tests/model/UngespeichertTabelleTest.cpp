@@ -8,6 +8,8 @@
 #include "model/FahrzeugBearbeitung.h"
 #include "model/Fahrzeugliste.h"
 #include "model/FahrzeuglisteDatei.h"
+#include "model/FeldBearbeiten.h"
+#include "model/FeldVerschieben.h"
 #include "model/Fensterwahl.h"
 #include "model/OrtEingabe.h"
 #include "model/OrteLadenSpeichern.h"
@@ -98,6 +100,20 @@ const Zeile Tabelle[] = {
      [](Umfeld& u) { FahrzeuglisteLaden(u.ab, u.rf, u.datei("f.bin", QByteArray(409, ' '))); }, Alle},
 
     // Overview
+    {"Feld auf ein anderes Feld setzt die Uebersicht", Keine,
+     [](Umfeld& u) { FeldAufFeldAblegen(u.ab, 0, 5); }, DokStatusuebersicht},
+    {"Feld auf sich selbst setzt nichts", Keine, [](Umfeld& u) { FeldAufFeldAblegen(u.ab, 0, 0); }, Keine},
+    {"Fahrzeug auf ein Feld setzt die Uebersicht", Keine,
+     [](Umfeld& u) { FahrzeugAufFeldAblegen(u.ab, &u.ab.fahrzeuge[1], 10); }, DokStatusuebersicht},
+    {"Feld auf die Fahrzeugliste setzt die Uebersicht", Keine,
+     [](Umfeld& u) {
+         u.ab.feldZiehen = 1;
+         FeldEntfernen(u.ab, 0);
+     },
+     DokStatusuebersicht},
+    {"Feldeditor setzt die Uebersicht", Keine,
+     [](Umfeld& u) { FeldEditUebernehmen(u.ab, FeldBearbeiten(u.ab, 3), 2, -1, "Wache"); },
+     DokStatusuebersicht},
     {"Fenster verschieben setzt die Uebersicht", Keine, [](Umfeld& u) { FensterVerschieben(u.ab, 1, 3); },
      DokStatusuebersicht},
     {"Status speichern loescht nur die Uebersicht", Alle,
