@@ -77,6 +77,21 @@ void statusSaat() {
               statusDatei({statusSatz('\2', QByteArray(30, ' '), "00000000")}));
 }
 
+// Choice byte first: menu load, start-up read of the overview, start-up read of the vehicles.
+void statusLadenSaat() {
+    const QByteArray gemischt =
+        statusDatei({statusSatz('\1', "RTW 1 lang genug", "6A123456"), statusSatz('\1', "NEF", "6A123457"),
+                     statusSatz('\1', "weg", "6A999999"), statusSatz('\2', "Text  ", "12345678"),
+                     statusSatz('\x07', "sieben", "ABCDEFGH")});
+    for (char wahl = 0; wahl < 3; ++wahl) {
+        const QByteArray nr = QByteArray::number(wahl);
+        schreiben("status_laden", ("gemischt_" + nr).constData(), wahl + gemischt);
+        schreiben("status_laden", ("zu_kurz_" + nr).constData(), wahl + gemischt.left(StatusDateiLaenge - 1));
+        schreiben("status_laden", ("zu_lang_" + nr).constData(), wahl + gemischt + "x");
+        schreiben("status_laden", ("leer_" + nr).constData(), QByteArray(1, wahl));
+    }
+}
+
 // --- Fahrzeug.BIN ----------------------------------------------------------------------------
 
 QByteArray fahrzeugSatz(const char* kennung, const char* rufname, quint8 stat, quint8 f1, quint8 f2) {
@@ -269,6 +284,7 @@ int main(int argc, char** argv) {
     }
     wurzel = QString::fromLocal8Bit(argv[1]);
     statusSaat();
+    statusLadenSaat();
     fahrzeugSaat();
     fahrzeuglisteSaat();
     orteSaat();

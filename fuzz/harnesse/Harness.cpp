@@ -22,6 +22,7 @@ constexpr Harness harnesse[] = {
     // whole files through the documents' load, import and start-up operations
     {"fahrzeugliste", fahrzeuglisteHarness},
     {"orte_laden", orteLadenHarness},
+    {"status_laden", statusLadenHarness},
 };
 // clang-format on
 

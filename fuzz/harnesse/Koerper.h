@@ -13,5 +13,6 @@ void buendelDateiHarness(QByteArrayView eingabe);
 void einstellungenHarness(QByteArrayView eingabe);
 void fahrzeuglisteHarness(QByteArrayView eingabe);
 void orteLadenHarness(QByteArrayView eingabe);
+void statusLadenHarness(QByteArrayView eingabe);
 
 } // namespace tabulo::fuzz
