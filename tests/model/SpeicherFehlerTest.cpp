@@ -10,9 +10,11 @@
 #include "support/Umgebung.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace tabulo;
 using namespace tabulo::test;
@@ -148,5 +150,28 @@ TEST(SpeicherFehler, UnbeschreibbarerOrtWirdGemeldet) {
         }
         EXPECT_TRUE(QFileInfo(ordner.filePath(weg.datei)).isDir());
         EXPECT_EQ(dateiInhalt(ordner.filePath("keinOrdner")), "x");
+    }
+}
+
+// A file the user protected against writing is not replaced behind their back.
+TEST(SpeicherFehler, SchreibgeschuetzteDateiBleibt) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may write any file";
+    for (const Speicherweg& weg : speicherwege()) {
+        SCOPED_TRACE(weg.name);
+        const QString vorher = QDir::currentPath();
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(weg.datei);
+        dateiAnlegen(pfad, AlterInhalt);
+        QFile::setPermissions(pfad, QFile::ReadOwner | QFile::ReadUser);
+        Umfeld u;
+        weg.fuellen(u);
+        const quint16 flags = u.ab.ungespeichert;
+        weg.los(u, pfad);
+        ASSERT_EQ(u.rf.fragen.size(), 1);
+        EXPECT_EQ(u.rf.fragen[0].titel, weg.titel);
+        EXPECT_EQ(dateiInhalt(pfad), AlterInhalt);
+        EXPECT_EQ(u.ab.ungespeichert, flags);
+        QDir::setCurrent(vorher);
     }
 }

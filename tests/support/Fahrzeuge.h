@@ -4,7 +4,7 @@
 #include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
 #include "model/Fahrzeug.h"
-#include "model/Fortschritt.h"
+#include "support/ProtokollFortschritt.h"
 
 #include <QByteArray>
 #include <QList>
@@ -30,22 +30,6 @@ struct TestArbeitsbereich {
     Arbeitsbereich ab{speicher, schreiber};
     TestArbeitsbereich();
     QStringList kennungen() const;
-};
-
-// Records the slices a pass reports.
-struct ProtokollFortschritt : Fortschritt {
-    struct Bereich {
-        double von, bis;
-        std::optional<Farbe> farbe;
-    };
-    int gezeigt = 0;
-    int verborgen = 0;
-    QList<Bereich> bereiche;
-    void zeigen() override { ++gezeigt; }
-    void bereich(double von, double bis, std::optional<Farbe> farbe) override {
-        bereiche.append({von, bis, farbe});
-    }
-    void verbergen() override { ++verborgen; }
 };
 
 } // namespace tabulo::test

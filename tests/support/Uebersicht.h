@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Fortschritt.h"
+#include "support/ProtokollFortschritt.h"
 
 #include <QByteArray>
 #include <QList>
@@ -21,22 +21,6 @@ QByteArray fahrzeugSatz(const QByteArray& kennung, const QByteArray& rufname, qu
 
 // One 54-byte place record: BOS digit, Landeskennung, two Ortskennung digits, name.
 QByteArray ortSatz(char bos, const QByteArray& loo, const QByteArray& name);
-
-// Records what a pass draws into its progress strip.
-class ProtokollFortschritt : public Fortschritt {
-public:
-    struct Bereich {
-        double von, bis;
-        std::optional<Farbe> farbe;
-    };
-    int gezeigt = 0, verborgen = 0;
-    QList<Bereich> bereiche;
-    void zeigen() override { ++gezeigt; }
-    void bereich(double von, double bis, std::optional<Farbe> farbe) override {
-        bereiche.append({von, bis, farbe});
-    }
-    void verbergen() override { ++verborgen; }
-};
 
 // Changes the working directory for the lifetime of the object.
 class Arbeitsordner {

@@ -1,0 +1,79 @@
+// Files far larger than any fleet: they load as a whole, report their progress to the end, and
+// save back byte for byte.
+#include "files/DateiLesen.h"
+#include "files/FahrzeugDatei.h"
+#include "model/FahrzeuglisteDatei.h"
+#include "model/StartLesen.h"
+#include "support/Fahrzeuge.h"
+#include "support/SkriptRueckfrage.h"
+#include "support/Umgebung.h"
+
+#include <QTemporaryDir>
+#include <cstring>
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+
+constexpr int VieleFahrzeuge = 100000;
+
+// Record k of a large vehicle file: its own identifier and call name, every byte a reader
+// keeps set (status and Folgetelegramm digits vary), nothing placed in the overview.
+QByteArray vieleFahrzeuge() {
+    Fahrzeug vorlage = fahrzeug("00000000", "RTW");
+    vorlage.bemerkung = QStringLiteral("Bemerkung \u00e4\u20ac");
+    vorlage.datentelegramm = QStringLiteral("DT");
+    fahrzeugAuffuellen(vorlage);
+    const QByteArray satz = fahrzeugSatzSchreiben(vorlage, false);
+    QByteArray daten(qsizetype(VieleFahrzeuge) * FahrzeugSatzLaenge, Qt::Uninitialized);
+    char* p = daten.data();
+    for (int k = 0; k < VieleFahrzeuge; ++k, p += FahrzeugSatzLaenge) {
+        std::memcpy(p, satz.constData(), FahrzeugSatzLaenge);
+        const QByteArray kennung = QByteArray::number(k, 16).toUpper().rightJustified(8, '0');
+        std::memcpy(p, kennung.constData(), 8);
+        const QByteArray rufname = "F " + QByteArray::number(k);
+        std::memcpy(p + 8, rufname.constData(), rufname.size());
+        p[38] = static_cast<char>(k % 10);
+        p[48] = static_cast<char>(k % 2);
+        p[49] = static_cast<char>(k % 7);
+    }
+    return daten;
+}
+
+} // namespace
+
+TEST(GrosseDateien, HunderttausendFahrzeugeLadenUndSpeichernByteGenau) {
+    QTemporaryDir ordner;
+    const QByteArray datei = vieleFahrzeuge();
+    dateiAnlegen(ordner.filePath("Fahrzeug.BIN"), datei);
+    TestArbeitsbereich t;
+    SkriptRueckfrage rf;
+    ASSERT_TRUE(FahrzeuglisteLaden(t.ab, rf, ordner.filePath("Fahrzeug.BIN")));
+    EXPECT_TRUE(rf.fragen.isEmpty());
+    ASSERT_EQ(t.ab.fahrzeuge.size(), std::size_t(VieleFahrzeuge));
+    EXPECT_EQ(t.ab.fahrzeuge[VieleFahrzeuge - 1].kennung, "0001869F");
+    EXPECT_EQ(t.ab.nichtAufgenommen.size(), std::size_t(VieleFahrzeuge));
+
+    ProtokollFortschritt fortschritt;
+    ASSERT_TRUE(FahrzeuglisteSpeichern(t.ab, ordner.filePath("zurueck.BIN"), fortschritt).ok);
+    EXPECT_TRUE(dateiInhalt(ordner.filePath("zurueck.BIN")) == datei);
+    EXPECT_EQ(fortschritt.gezeigt, 1);
+    EXPECT_EQ(fortschritt.verborgen, 1);
+    ASSERT_FALSE(fortschritt.bereiche.isEmpty());
+    EXPECT_DOUBLE_EQ(fortschritt.bereiche.back().bis, 1.0);
+}
+
+TEST(GrosseDateien, HunderttausendFahrzeugeBeimStart) {
+    QTemporaryDir ordner;
+    const QByteArray datei = vieleFahrzeuge() + "angeschnittener Satz";
+    dateiAnlegen(ordner.filePath("Fahrzeug.bin"), datei);
+    TestArbeitsbereich t;
+    ProtokollFortschritt fortschritt;
+    EXPECT_EQ(fahrzeugeBeimStartLesen(t.ab, ordner.filePath("Fahrzeug.bin"), fortschritt), VieleFahrzeuge);
+    ASSERT_EQ(t.ab.fahrzeuge.size(), std::size_t(VieleFahrzeuge));
+    EXPECT_EQ(t.ab.fahrzeuge[12345].rufname, "F 12345   ");
+    ASSERT_FALSE(fortschritt.bereiche.isEmpty());
+    EXPECT_NEAR(fortschritt.bereiche.back().bis, 1.0, 0.001); // the cut-off tail is all that is left
+}

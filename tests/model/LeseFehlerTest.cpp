@@ -1,0 +1,172 @@
+// Every load and import command against a file that changes after the user chose it: it
+// vanishes, becomes a folder, is cut short or emptied. Each ends with a clear message or the
+// specified silent end, and never with a half-loaded document.
+#include "files/DateiLesen.h"
+#include "model/FahrzeugBefehle.h"
+#include "model/OrteBefehle.h"
+#include "model/StatusBefehle.h"
+#include "support/Fahrzeuge.h"
+#include "support/OrteDaten.h"
+#include "support/SkriptRueckfrage.h"
+#include "support/Uebersicht.h"
+#include "support/Umgebung.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+
+// A dialog that returns the chosen path and then lets the file change under the program.
+class WechselnderDialog : public SkriptRueckfrage {
+public:
+    std::function<void(const QString&)> danach;
+    std::optional<QString> dateiWaehlen(const DateiDialog& dialog) override {
+        const auto pfad = SkriptRueckfrage::dateiWaehlen(dialog);
+        if (pfad && danach)
+            danach(*pfad);
+        return pfad;
+    }
+};
+
+struct Umfeld {
+    TestArbeitsbereich t;
+    Arbeitsbereich& ab = t.ab;
+    WechselnderDialog rf;
+    ProtokollFortschritt fortschritt;
+};
+
+// Everything a load could touch.
+struct Zustand {
+    std::vector<Fahrzeug> fahrzeuge;
+    Ortstabelle orte;
+    std::array<Feld, AnzahlFelder> felder;
+    quint16 ungespeichert;
+    bool operator==(const Zustand&) const = default;
+};
+Zustand zustand(const Arbeitsbereich& ab) {
+    return {ab.fahrzeuge, ab.orte, ab.felder, ab.ungespeichert};
+}
+
+void fuellen(Arbeitsbereich& ab) {
+    ab.fahrzeuge = {fahrzeug("6A123456", "RTW 1"), fahrzeug("6A123457", "NEF")};
+    fahrzeugInFeld(ab, 3, ab.fahrzeuge[0]);
+    ab.orte.satzEinfuegen(QString::fromLatin1(orteSatz('7', "A23", "Musterstadt")));
+    ab.orte.listeBilden(ab.bosName);
+    ab.orte.anzahl = 1;
+    ab.ungespeichert = DokFahrzeugliste | DokOrtskennungen | DokStatusuebersicht;
+}
+
+struct Ladeweg {
+    const char* name;
+    QByteArray gueltig;    // a file the command takes
+    QByteArray abgewiesen; // one whose length it refuses
+    QString titel;         // caption of its messages
+    QString ungueltigText; // text of the refusal
+    bool fehltStill;       // a missing file ends the command without a word
+    std::function<void(Umfeld&)> los;
+};
+
+std::vector<Ladeweg> ladewege() {
+    const QByteArray fahrzeuge = fahrzeugDatei({fahrzeug("11111111"), fahrzeug("22222222")});
+    const QByteArray orte = orteSatz('1', "B00", "Andernorts") + orteSatz('2', "B00", "Andernorts");
+    const QByteArray status = statusDatei({statusSatz(2, "Wache Nord")});
+    const QString fzgUngueltig = QStringLiteral("Keine g\u00fcltige Fahrzeug-Datei!");
+    const QString orteUngueltig = QStringLiteral("Keine g\u00fcltige Ortskennungen-Datei!");
+    return {
+        {"Fahrzeugliste laden", fahrzeuge, fahrzeuge.left(500), "Fahrzeugliste Laden", fzgUngueltig, false,
+         [](Umfeld& u) { MenueLadenFzg(u.ab, u.rf); }},
+        {"Fahrzeugliste importieren", fahrzeuge, fahrzeuge.left(409), "Fahrzeugliste Importieren",
+         fzgUngueltig, false, [](Umfeld& u) { FahrzeugImportBefehl(u.ab, u.rf); }},
+        {"Ortskennungen laden", orte, orte.left(55), "Ortskennungen Laden", orteUngueltig, false,
+         [](Umfeld& u) { OrteLadenBefehl(u.ab, u.rf); }},
+        {"Ortskennungen importieren", orte, orte.left(53), "Ortskennungen Laden", orteUngueltig, false,
+         [](Umfeld& u) { OrteImportierenBefehl(u.ab, u.rf); }},
+        {"Status laden", status, status.left(16639), QStringLiteral("Status-\u00dcbersicht Laden"),
+         QStringLiteral("Keine g\u00fcltige Status-Datei!"), true,
+         [](Umfeld& u) { statusLadenBefehl(u.ab, u.rf, u.fortschritt); }},
+    };
+}
+
+struct Aenderung {
+    const char* name;
+    enum Folge { Lesefehler, Ungueltig, StillOderLesefehler } folge;
+    std::function<void(const QString& pfad, const Ladeweg&)> tun;
+};
+
+const Aenderung aenderungen[] = {
+    {"verschwunden", Aenderung::StillOderLesefehler,
+     [](const QString& p, const Ladeweg&) { QFile::remove(p); }},
+    {"durch Ordner ersetzt", Aenderung::Lesefehler,
+     [](const QString& p, const Ladeweg&) {
+         QFile::remove(p);
+         QDir().mkdir(p);
+     }},
+    {"gekuerzt", Aenderung::Ungueltig,
+     [](const QString& p, const Ladeweg& w) {
+         QFile::remove(p);
+         dateiAnlegen(p, w.abgewiesen);
+     }},
+};
+
+} // namespace
+
+TEST(LeseFehler, DateiAendertSichNachDemDialog) {
+    for (const Ladeweg& weg : ladewege()) {
+        for (const Aenderung& a : aenderungen) {
+            SCOPED_TRACE(std::string(weg.name) + " / " + a.name);
+            const QString vorher = QDir::currentPath();
+            QTemporaryDir ordner;
+            const QString pfad = ordner.filePath("gewaehlt.bin");
+            dateiAnlegen(pfad, weg.gueltig);
+            Umfeld u;
+            fuellen(u.ab);
+            const Zustand davor = zustand(u.ab);
+            u.rf.dateien = {pfad};
+            u.rf.danach = [&](const QString& p) { a.tun(p, weg); };
+
+            weg.los(u);
+
+            EXPECT_TRUE(zustand(u.ab) == davor) << "the document changed";
+            const bool still = a.folge == Aenderung::StillOderLesefehler && weg.fehltStill;
+            if (still) {
+                EXPECT_TRUE(u.rf.fragen.isEmpty());
+            } else {
+                ASSERT_EQ(u.rf.fragen.size(), 1);
+                EXPECT_EQ(u.rf.fragen[0].knoepfe, Knoepfe::Ok);
+                if (a.folge == Aenderung::Ungueltig) {
+                    EXPECT_EQ(u.rf.fragen[0].text, weg.ungueltigText);
+                } else {
+                    EXPECT_EQ(u.rf.fragen[0].titel, weg.titel);
+                    EXPECT_TRUE(u.rf.fragen[0].text.startsWith(leseFehlerText(pfad, QString())))
+                        << u.rf.fragen[0].text.toStdString();
+                }
+            }
+            QDir::setCurrent(vorher);
+        }
+    }
+}
+
+// The same file, unchanged, is taken as a whole: the test above refuses for the right reason.
+TEST(LeseFehler, UnveraenderteDateiWirdGenommen) {
+    for (const Ladeweg& weg : ladewege()) {
+        SCOPED_TRACE(weg.name);
+        const QString vorher = QDir::currentPath();
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("gewaehlt.bin");
+        dateiAnlegen(pfad, weg.gueltig);
+        Umfeld u;
+        fuellen(u.ab);
+        const Zustand davor = zustand(u.ab);
+        u.rf.dateien = {pfad};
+        weg.los(u);
+        EXPECT_TRUE(u.rf.fragen.isEmpty());
+        EXPECT_FALSE(zustand(u.ab) == davor);
+        QDir::setCurrent(vorher);
+    }
+}
