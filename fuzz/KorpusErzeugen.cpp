@@ -248,6 +248,20 @@ void buendelSaat() {
                   "4\0\"\"2\"55\""));
 }
 
+// The bundle load: a choice byte (bit 0 general settings, bit 1 titles, bit 2 colours) and
+// the file.
+void buendelLadenSaat() {
+    const QDir quelle(wurzel + QStringLiteral("/buendel_datei"));
+    for (const QString& name : quelle.entryList(QDir::Files)) {
+        QFile datei(quelle.filePath(name));
+        if (!datei.open(QIODevice::ReadOnly) || name.startsWith(QLatin1String("wert_mit")))
+            continue;
+        const QByteArray inhalt = datei.readAll();
+        schreiben("buendel_laden", (name + QStringLiteral("_alle")).toUtf8().constData(), '\7' + inhalt);
+        schreiben("buendel_laden", (name + QStringLiteral("_nur_titel")).toUtf8().constData(), '\2' + inhalt);
+    }
+}
+
 // --- Settings store --------------------------------------------------------------------------
 
 // One value per line in the order start-up reads them: directions 0-1, colours 0-9, titles 1-8,
@@ -273,6 +287,10 @@ void einstellungenSaat() {
           << "\"Anf\xc3\xbchrung\""
           << "Zeile\rUmbruch" << roh("nul\0l");
     schreiben("einstellungen", "titel_10000_zeichen", werte(titel));
+    // After the 52 values of start-up: TgVorlaufMin, TgVorlaufMax, Spaltenbreite.
+    schreiben("einstellungen", "vorlauf_hostil", werte({}) + "99999999999\n-65536\n\xef\xbc\x95\n");
+    schreiben("einstellungen", "vorlauf_halb_und_bruch", werte({}) + "99.5\n100.5\n2999.9999\n");
+    schreiben("einstellungen", "vorlauf_leer", werte({}) + "\n \n-\n");
 }
 
 } // namespace
@@ -291,6 +309,7 @@ int main(int argc, char** argv) {
     orteLadenSaat();
     aktionSaat();
     buendelSaat();
+    buendelLadenSaat();
     einstellungenSaat();
     return 0;
 }

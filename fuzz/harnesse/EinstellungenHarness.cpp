@@ -4,9 +4,11 @@
 #include "files/DateiSchreiber.h"
 #include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
+#include "model/Grundeinstellungen.h"
 #include "model/Text.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 namespace tabulo::fuzz {
@@ -58,10 +60,23 @@ void einstellungenHarness(QByteArrayView daten) {
         eintraege.push_back({sektion::Landeskennung, zahlText(k), wert(eingabe)});
     }
 
+    const std::optional<QString> vorlaufMin = wert(eingabe);
+    const std::optional<QString> vorlaufMax = wert(eingabe);
+    const std::optional<QString> spaltenbreite = wert(eingabe);
+
     SpeicherImSpeicher speicher;
     for (const Eintrag& e : eintraege)
         if (e.wert)
             speicher.speichern(anwendung::Velastat, e.sektion, e.schluessel, *e.wert);
+    if (vorlaufMin)
+        speicher.speichern(anwendung::Velastat, sektion::Einstellungen, QStringLiteral("TgVorlaufMin"),
+                           *vorlaufMin);
+    if (vorlaufMax)
+        speicher.speichern(anwendung::Velastat, sektion::Einstellungen, QStringLiteral("TgVorlaufMax"),
+                           *vorlaufMax);
+    if (spaltenbreite)
+        speicher.speichern(anwendung::Velastat, sektion::Ton5, QStringLiteral("Spaltenbreite"),
+                           *spaltenbreite);
     const DateiSchreiber schreiber;
     Arbeitsbereich ab(speicher, schreiber);
     ab.einstellungenLesen();
@@ -86,6 +101,28 @@ void einstellungenHarness(QByteArrayView daten) {
     for (int k = 0; k < 16; ++k, i += 2) {
         FUZZ_PRUEFEN(ab.bosName[k] == eintraege[i].wert.value_or(QStringLiteral("Undefiniert")));
         FUZZ_PRUEFEN(ab.landName[k] == eintraege[i + 1].wert.value_or(QStringLiteral("Undefiniert")));
+    }
+
+    // The host settings dialog: the lead-in is half a stored whole number or the default, the
+    // column width the stored text; whatever the boxes then hold is corrected into range.
+    const Telegrammvorlauf vorlauf = vorlaufLesen(speicher);
+    FUZZ_PRUEFEN(std::abs(vorlauf.min) <= 16384 && std::abs(vorlauf.max) <= 16384);
+    if (!vorlaufMin)
+        FUZZ_PRUEFEN(vorlauf.min == 7);
+    if (!vorlaufMax)
+        FUZZ_PRUEFEN(vorlauf.max == 19);
+    FUZZ_PRUEFEN(spaltenbreiteLesen(speicher) == spaltenbreite.value_or(QStringLiteral("758")));
+    const QString minText = vorlaufMin.value_or(QString());
+    const QString maxText = vorlaufMax.value_or(QString());
+    for (const auto& [a, b] : {std::pair{minText, maxText}, std::pair{maxText, minText}}) {
+        const VorlaufKorrektur k = vorlaufKorrigieren(a, b);
+        FUZZ_PRUEFEN(k.vorlauf.min >= 3 && k.vorlauf.min <= 50);
+        FUZZ_PRUEFEN(k.vorlauf.max >= 6 && k.vorlauf.max <= 100);
+        FUZZ_PRUEFEN(k.vorlauf.min <= k.vorlauf.max);
+    }
+    for (const QString& text : {spaltenbreite.value_or(QString()), minText, maxText}) {
+        const double breite = fuehrendeZahl(spaltenbreiteKorrigieren(text));
+        FUZZ_PRUEFEN(breite >= 500 && breite <= 3000);
     }
 
     // A status caption of any text finds a colour of the table or the neutral one.

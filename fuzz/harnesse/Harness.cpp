@@ -23,6 +23,7 @@ constexpr Harness harnesse[] = {
     {"fahrzeugliste", fahrzeuglisteHarness},
     {"orte_laden", orteLadenHarness},
     {"status_laden", statusLadenHarness},
+    {"buendel_laden", buendelLadenHarness},
 };
 // clang-format on
 

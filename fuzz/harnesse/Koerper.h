@@ -14,5 +14,6 @@ void einstellungenHarness(QByteArrayView eingabe);
 void fahrzeuglisteHarness(QByteArrayView eingabe);
 void orteLadenHarness(QByteArrayView eingabe);
 void statusLadenHarness(QByteArrayView eingabe);
+void buendelLadenHarness(QByteArrayView eingabe);
 
 } // namespace tabulo::fuzz

@@ -3,7 +3,6 @@
 #include "files/DateiLesen.h"
 #include "files/FahrzeugDatei.h"
 #include "model/FahrzeuglisteDatei.h"
-#include "model/StartLesen.h"
 #include "support/Fahrzeuge.h"
 #include "support/SkriptRueckfrage.h"
 #include "support/Umgebung.h"
@@ -63,17 +62,4 @@ TEST(GrosseDateien, HunderttausendFahrzeugeLadenUndSpeichernByteGenau) {
     EXPECT_EQ(fortschritt.verborgen, 1);
     ASSERT_FALSE(fortschritt.bereiche.isEmpty());
     EXPECT_DOUBLE_EQ(fortschritt.bereiche.back().bis, 1.0);
-}
-
-TEST(GrosseDateien, HunderttausendFahrzeugeBeimStart) {
-    QTemporaryDir ordner;
-    const QByteArray datei = vieleFahrzeuge() + "angeschnittener Satz";
-    dateiAnlegen(ordner.filePath("Fahrzeug.bin"), datei);
-    TestArbeitsbereich t;
-    ProtokollFortschritt fortschritt;
-    EXPECT_EQ(fahrzeugeBeimStartLesen(t.ab, ordner.filePath("Fahrzeug.bin"), fortschritt), VieleFahrzeuge);
-    ASSERT_EQ(t.ab.fahrzeuge.size(), std::size_t(VieleFahrzeuge));
-    EXPECT_EQ(t.ab.fahrzeuge[12345].rufname, "F 12345   ");
-    ASSERT_FALSE(fortschritt.bereiche.isEmpty());
-    EXPECT_NEAR(fortschritt.bereiche.back().bis, 1.0, 0.001); // the cut-off tail is all that is left
 }

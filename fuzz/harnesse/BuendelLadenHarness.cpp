@@ -1,0 +1,96 @@
+#include "Eingabe.h"
+#include "Harness.h"
+#include "Koerper.h"
+#include "Werkbank.h"
+#include "files/Ansi.h"
+#include "model/Einstellungsbuendel.h"
+#include "model/FeldInhalt.h"
+#include "model/Text.h"
+
+namespace tabulo::fuzz {
+
+namespace {
+
+BuendelGruppen gruppenAus(quint8 wahl) {
+    return {bool(wahl & 1), bool(wahl & 2), bool(wahl & 4)};
+}
+
+// What a title becomes on its way through a bundle file.
+QString wieGeschrieben(const QString& text) {
+    QString t = TextErsetzen(text, u"\"", u"'");
+    for (QChar& c : t)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    return ansiNachText(textNachAnsi(t));
+}
+
+void vorbereiten(Arbeitsbereich& ab) {
+    for (Feld& f : ab.felder)
+        feldFreimachen(f);
+    feldMitFahrzeug(ab, ab.felder[5], QStringLiteral("RTW"), QStringLiteral("6A123456"), QStringLiteral("4"),
+                    QStringLiteral("12:00:00"), QString());
+    feldMitFahrzeug(ab, ab.felder[6], QStringLiteral("NEF"), QStringLiteral("6A123457"),
+                    QStringLiteral("200"), QStringLiteral("12:00:00"), QString());
+    ab.speicher().speichern(anwendung::VelastatPlus, sektion::Einstellungen, QStringLiteral("TgVorlaufMin"),
+                            QStringLiteral("14"));
+}
+
+} // namespace
+
+// A bundle of any bytes changes only the groups that are ticked, only the eight titles and the
+// eleven colours there are, never to a system colour; what it applied exports and imports
+// again unchanged.
+void buendelLadenHarness(QByteArrayView daten) {
+    Eingabe eingabe(daten);
+    const BuendelGruppen gruppen = gruppenAus(eingabe.byte());
+    const QByteArray datei = eingabe.rest().toByteArray();
+
+    Werkbank w;
+    vorbereiten(w.ab);
+    const auto titelVorher = w.ab.fensterTitel;
+    const auto farbenVorher = w.ab.statusfarbe;
+    buendelAnwenden(w.ab, datei, gruppen);
+
+    const EinstellungsSpeicher& s = w.speicher;
+    const auto titel = s.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht);
+    const auto farben = s.alleLesen(anwendung::Velastat, sektion::Statusfarben);
+    const auto allgemein = s.alleLesen(anwendung::Velastat, sektion::Einstellungen);
+    if (!gruppen.fenstertitel)
+        FUZZ_PRUEFEN(titel.isEmpty() && w.ab.fensterTitel == titelVorher);
+    if (!gruppen.statusfarben)
+        FUZZ_PRUEFEN(farben.isEmpty() && w.ab.statusfarbe == farbenVorher);
+    if (!gruppen.einstellungen)
+        FUZZ_PRUEFEN(allgemein.isEmpty());
+    for (const auto& [schluessel, wert] : titel) {
+        bool ok = false;
+        const int nr = schluessel.toInt(&ok);
+        FUZZ_PRUEFEN(ok && nr >= 1 && nr <= AnzahlFenster && zahlText(nr) == schluessel);
+        FUZZ_PRUEFEN(w.ab.fensterTitel[nr - 1] == wert);
+    }
+    for (const auto& [schluessel, wert] : farben) {
+        bool ok = false;
+        const int k = schluessel.toInt(&ok);
+        FUZZ_PRUEFEN(ok && k >= 0 && k < AnzahlStatusfarben && zahlText(k) == schluessel);
+        FUZZ_PRUEFEN(zahlText(w.ab.statusfarbe[k]) == wert);
+    }
+    for (const auto& [schluessel, wert] : allgemein)
+        FUZZ_PRUEFEN(!schluessel.isEmpty() && !schluessel.contains(QLatin1Char('/')));
+    for (const Farbe f : w.ab.statusfarbe)
+        FUZZ_PRUEFEN(f <= 0xFFFFFFu);
+    for (const Feld& f : w.ab.felder)
+        if (f.feldtyp == FeldFahrzeug)
+            FUZZ_PRUEFEN(f.statusFarbe == w.ab.statusFarbeFuer(f.status));
+
+    // Exported and imported into a fresh installation: the same titles and colours.
+    const QByteArray export_ = buendelErzeugen(w.ab, {true, true, true});
+    Werkbank neu;
+    vorbereiten(neu.ab);
+    const BuendelLadeErgebnis e = buendelAnwenden(neu.ab, export_, {true, true, true});
+    FUZZ_PRUEFEN(e.fenstertitel == BuendelErgebnis::Geladen && e.statusfarben == BuendelErgebnis::Geladen);
+    for (int i = 0; i < AnzahlFenster; ++i)
+        FUZZ_PRUEFEN(neu.ab.fensterTitel[i] == wieGeschrieben(w.ab.fensterTitel[i]));
+    for (int k = 0; k < 10; ++k)
+        FUZZ_PRUEFEN(neu.ab.statusfarbe[k] == w.ab.statusfarbe[k]);
+}
+
+} // namespace tabulo::fuzz
