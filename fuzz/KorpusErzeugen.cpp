@@ -205,6 +205,22 @@ void aktionSaat() {
               QByteArray(300, 'K') + "\n\xe2\x82\xac\xe2\x82\xac\n" + QByteArray(500, 'a') + "\n\x01");
 }
 
+// Choice byte first: bit 0 import, the rest the answer to the question about known actions.
+void aktionenLadenSaat() {
+    const QByteArray bekanntUndNeu =
+        aktionSatz("6A123456", '3', '0', "neu.exe") + aktionSatz("6A123456", '4', '1', "  x") +
+        aktionSatz("6A999999", '5', ' ', "") + aktionSatz("6A999999", '5', ' ', "doppelt");
+    for (char wahl = 0; wahl < 6; ++wahl) {
+        const QByteArray nr = QByteArray::number(wahl);
+        schreiben("aktionen_laden", ("bekannt_und_neu_" + nr).constData(), wahl + bekanntUndNeu);
+        schreiben("aktionen_laden", ("laenge_138_" + nr).constData(), wahl + bekanntUndNeu.left(138));
+        schreiben("aktionen_laden", ("richtung_5_" + nr).constData(),
+                  wahl + bekanntUndNeu + aktionSatz("6A123456", '1', '5', "x"));
+    }
+    schreiben("aktionen_laden", "leer_laden", QByteArray(1, '\0'));
+    schreiben("aktionen_laden", "leer_importieren", QByteArray(1, '\1'));
+}
+
 // --- Einstellungen.BIN -----------------------------------------------------------------------
 
 QByteArray zeile(const QString& s, const QString& k, const QString& w) {
@@ -308,6 +324,7 @@ int main(int argc, char** argv) {
     orteSaat();
     orteLadenSaat();
     aktionSaat();
+    aktionenLadenSaat();
     buendelSaat();
     buendelLadenSaat();
     einstellungenSaat();

@@ -24,6 +24,7 @@ constexpr Harness harnesse[] = {
     {"orte_laden", orteLadenHarness},
     {"status_laden", statusLadenHarness},
     {"buendel_laden", buendelLadenHarness},
+    {"aktionen_laden", aktionenLadenHarness},
 };
 // clang-format on
 

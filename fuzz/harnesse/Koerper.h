@@ -15,5 +15,6 @@ void fahrzeuglisteHarness(QByteArrayView eingabe);
 void orteLadenHarness(QByteArrayView eingabe);
 void statusLadenHarness(QByteArrayView eingabe);
 void buendelLadenHarness(QByteArrayView eingabe);
+void aktionenLadenHarness(QByteArrayView eingabe);
 
 } // namespace tabulo::fuzz

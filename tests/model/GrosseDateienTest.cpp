@@ -1,7 +1,9 @@
 // Files far larger than any fleet: they load as a whole, report their progress to the end, and
 // save back byte for byte.
+#include "files/AktionDatei.h"
 #include "files/DateiLesen.h"
 #include "files/FahrzeugDatei.h"
+#include "model/Aktionsliste.h"
 #include "model/FahrzeuglisteDatei.h"
 #include "support/Fahrzeuge.h"
 #include "support/SkriptRueckfrage.h"
@@ -17,6 +19,7 @@ using namespace tabulo::test;
 namespace {
 
 constexpr int VieleFahrzeuge = 100000;
+constexpr int VieleAktionen = 200000;
 
 // Record k of a large vehicle file: its own identifier and call name, every byte a reader
 // keeps set (status and Folgetelegramm digits vary), nothing placed in the overview.
@@ -41,7 +44,47 @@ QByteArray vieleFahrzeuge() {
     return daten;
 }
 
+// Record k of a large action file: its own identifier, every status and both directions,
+// a command line without leading blanks (the load removes those).
+QByteArray vieleAktionen() {
+    const QByteArray satz = aktionSatzSchreiben("00000000", "0", true, "C:\\Programme\\Alarm\\alarm.exe /f");
+    QByteArray daten(qsizetype(VieleAktionen) * AktionSatzLaenge, Qt::Uninitialized);
+    char* p = daten.data();
+    for (int k = 0; k < VieleAktionen; ++k, p += AktionSatzLaenge) {
+        std::memcpy(p, satz.constData(), AktionSatzLaenge);
+        const QByteArray kennung = QByteArray::number(k / 20, 16).toUpper().rightJustified(8, '0');
+        std::memcpy(p, kennung.constData(), 8);
+        p[8] = static_cast<char>('0' + k % 10);
+        p[9] = (k / 10) % 2 ? '1' : '0';
+        const QByteArray nr = QByteArray::number(k);
+        std::memcpy(p + 10 + 31, nr.constData(), nr.size()); // right after the command
+    }
+    return daten;
+}
+
 } // namespace
+
+TEST(GrosseDateien, ZweihunderttausendAktionenLadenUndSpeichernByteGenau) {
+    QTemporaryDir ordner;
+    const QByteArray datei = vieleAktionen();
+    dateiAnlegen(ordner.filePath("Aktion.BIN"), datei);
+    TestArbeitsbereich t;
+    t.ab.fahrzeuge = {fahrzeug("00000007", "RTW 7")};
+    SkriptRueckfrage rf;
+    ProtokollFortschritt fortschritt;
+    ASSERT_EQ(AktionenLaden(t.ab, ordner.filePath("Aktion.BIN"), rf, fortschritt), LadeErgebnis::Geladen);
+    EXPECT_TRUE(rf.fragen.isEmpty());
+    ASSERT_EQ(t.ab.aktionen.size(), std::size_t(VieleAktionen));
+    EXPECT_EQ(t.ab.aktionen[140].rufname, "RTW 7");
+    EXPECT_EQ(t.ab.aktionen[VieleAktionen - 1].aktion, "C:\\Programme\\Alarm\\alarm.exe /f199999");
+    EXPECT_EQ(fortschritt.gezeigt, 1);
+    EXPECT_EQ(fortschritt.verborgen, 1);
+    ASSERT_FALSE(fortschritt.bereiche.isEmpty());
+    EXPECT_DOUBLE_EQ(fortschritt.bereiche.back().bis, 1.0);
+
+    ASSERT_TRUE(aktionenSchreiben(t.ab, ordner.filePath("zurueck.BIN")).ok);
+    EXPECT_TRUE(dateiInhalt(ordner.filePath("zurueck.BIN")) == datei);
+}
 
 TEST(GrosseDateien, HunderttausendFahrzeugeLadenUndSpeichernByteGenau) {
     QTemporaryDir ordner;

@@ -1,8 +1,10 @@
 // Every load and import command against a file that changes after the user chose it: it
 // vanishes, becomes a folder, is cut short or emptied. Each ends with a clear message or the
 // specified silent end, and never with a half-loaded document.
+#include "files/AktionDatei.h"
 #include "files/BuendelDatei.h"
 #include "files/DateiLesen.h"
+#include "model/AktionenBefehle.h"
 #include "model/Einstellungsbuendel.h"
 #include "model/FahrzeugBefehle.h"
 #include "model/OrteBefehle.h"
@@ -46,6 +48,7 @@ struct Umfeld {
 // Everything a load could touch.
 struct Zustand {
     std::vector<Fahrzeug> fahrzeuge;
+    std::vector<Aktion> aktionen;
     Ortstabelle orte;
     std::array<Feld, AnzahlFelder> felder;
     quint16 ungespeichert;
@@ -55,13 +58,10 @@ struct Zustand {
     bool operator==(const Zustand&) const = default;
 };
 Zustand zustand(const Arbeitsbereich& ab) {
-    return {ab.fahrzeuge,
-            ab.orte,
-            ab.felder,
-            ab.ungespeichert,
-            ab.fensterTitel,
-            ab.statusfarbe,
-            ab.speicher().alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht)};
+    return {ab.fahrzeuge,     ab.aktionen,
+            ab.orte,          ab.felder,
+            ab.ungespeichert, ab.fensterTitel,
+            ab.statusfarbe,   ab.speicher().alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht)};
 }
 
 void fuellen(Arbeitsbereich& ab) {
@@ -70,6 +70,12 @@ void fuellen(Arbeitsbereich& ab) {
     ab.orte.satzEinfuegen(QString::fromLatin1(orteSatz('7', "A23", "Musterstadt")));
     ab.orte.listeBilden(ab.bosName);
     ab.orte.anzahl = 1;
+    Aktion a;
+    a.kennung = QStringLiteral("6A123456");
+    a.status = QStringLiteral("3");
+    a.aktion = QStringLiteral("alarm.exe");
+    ab.aktionen = {a};
+    ab.aktionenMenueAktiv = true;
     ab.ungespeichert = DokFahrzeugliste | DokOrtskennungen | DokStatusuebersicht;
 }
 
@@ -87,6 +93,9 @@ std::vector<Ladeweg> ladewege() {
     const QByteArray fahrzeuge = fahrzeugDatei({fahrzeug("11111111"), fahrzeug("22222222")});
     const QByteArray orte = orteSatz('1', "B00", "Andernorts") + orteSatz('2', "B00", "Andernorts");
     const QByteArray status = statusDatei({statusSatz(2, "Wache Nord")});
+    const QByteArray aktionen = aktionSatzSchreiben("11111111", "4", true, "neu.exe") +
+                                aktionSatzSchreiben("22222222", "5", false, "neu.exe");
+    const QString aktionenUngueltig = QStringLiteral("Keine g\u00fcltige Aktionen-Datei!");
     const QString fzgUngueltig = QStringLiteral("Keine g\u00fcltige Fahrzeug-Datei!");
     const QString orteUngueltig = QStringLiteral("Keine g\u00fcltige Ortskennungen-Datei!");
     return {
@@ -101,6 +110,10 @@ std::vector<Ladeweg> ladewege() {
         {"Status laden", status, status.left(16639), QStringLiteral("Status-\u00dcbersicht Laden"),
          QStringLiteral("Keine g\u00fcltige Status-Datei!"), true,
          [](Umfeld& u) { statusLadenBefehl(u.ab, u.rf, u.fortschritt); }},
+        {"Aktionen laden", aktionen, aktionen.left(138), "Aktionen Laden", aktionenUngueltig, true,
+         [](Umfeld& u) { AktionenLadenBefehl(u.ab, u.rf, u.fortschritt); }},
+        {"Aktionen importieren", aktionen, aktionen.left(136), "Aktionen Laden", aktionenUngueltig, true,
+         [](Umfeld& u) { AktionenImportierenBefehl(u.ab, u.rf, u.fortschritt); }},
         {"Einstellungsbuendel laden",
          buendelZeileSchreiben({QStringLiteral("Fahrzeug\u00fcbersicht"), "1", "Wache Nord"}) +
              buendelZeileSchreiben({"Statusfarben", "4", "65280"}),
