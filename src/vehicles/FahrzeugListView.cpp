@@ -50,6 +50,25 @@ int FahrzeugListView::gewaehltesFahrzeug() const {
     return zeile < 0 ? -1 : m_modell.fahrzeugIndex(zeile);
 }
 
+// Every refresh reports all rows as changed. The tree view would measure each of 10,000 rows to
+// find the area to repaint; only the rows in sight need it, so the range is cut to them first.
+void FahrzeugListView::dataChanged(const QModelIndex& oben, const QModelIndex& unten,
+                                   const QList<int>& rollen) {
+    constexpr int WenigeZeilen = 64;
+    if (!isVisible() || !oben.isValid() || !unten.isValid() || oben.parent().isValid() ||
+        unten.row() - oben.row() < WenigeZeilen) {
+        QTreeView::dataChanged(oben, unten, rollen);
+        return;
+    }
+    const QModelIndex erste = indexAt(QPoint(0, 0));
+    const QModelIndex letzte = indexAt(QPoint(0, viewport()->height() - 1));
+    const int von = std::max(oben.row(), erste.isValid() ? erste.row() : 0);
+    const int bis = std::min(unten.row(), letzte.isValid() ? letzte.row() : model()->rowCount() - 1);
+    if (von <= bis)
+        QTreeView::dataChanged(model()->index(von, oben.column()), model()->index(bis, unten.column()),
+                               rollen);
+}
+
 void FahrzeugListView::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Delete && e->modifiers() == Qt::NoModifier) {
         const int f = gewaehltesFahrzeug();

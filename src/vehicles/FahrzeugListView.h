@@ -30,6 +30,8 @@ signals:
     void leerGedrueckt();
 
 protected:
+    void dataChanged(const QModelIndex& oben, const QModelIndex& unten,
+                     const QList<int>& rollen = {}) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 
