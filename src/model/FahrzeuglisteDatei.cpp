@@ -8,8 +8,8 @@
 #include "model/Fortschritt.h"
 #include "model/KennungsSuche.h"
 #include "model/Rueckfrage.h"
+#include "model/TextIndex.h"
 
-#include <QHash>
 #include <optional>
 
 namespace tabulo {
@@ -93,21 +93,29 @@ bool FahrzeuglisteImportieren(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const 
         return false;
 
     // Present: shown by a field at the last refresh, or in the list before the import began.
+    const int vorher = static_cast<int>(ab.fahrzeuge.size());
     QString vorhanden = ab.kennungsListe;
-    vorhanden.reserve(vorhanden.size() + static_cast<qsizetype>(ab.fahrzeuge.size()) * 9);
-    QHash<QString, std::vector<int>> zeilen;
-    for (int i = 0; i < static_cast<int>(ab.fahrzeuge.size()); ++i) {
+    vorhanden.reserve(vorhanden.size() + static_cast<qsizetype>(vorher) * 9);
+    for (const Fahrzeug& f : ab.fahrzeuge) {
         vorhanden += QLatin1Char(' ');
-        vorhanden += ab.fahrzeuge[i].kennung;
-        zeilen[ab.fahrzeuge[i].kennung].push_back(i);
+        vorhanden += f.kennung;
     }
     const KennungsSuche suche(std::move(vorhanden));
+    // Rows appended by this import are never present, so the rows known before it suffice.
+    // Overwriting changes no identifier, neither of a row nor of a field.
+    TextIndex zeilen(vorher, [&](int z) { return QStringView(ab.fahrzeuge[z].kennung); });
+    for (int z = 0; z < vorher; ++z)
+        zeilen.hinzufuegen(z);
+    TextIndex felder(AnzahlFelder, [&](int i) { return QStringView(ab.felder[i].kennung); });
+    for (int i = 0; i < AnzahlFelder; ++i)
+        if (ab.felder[i].feldtyp == FeldFahrzeug)
+            felder.hinzufuegen(i);
 
     std::optional<Antwort> antwort;
     bool felderGeaendert = false;
-    for (const Fahrzeug& f : fahrzeugSaetzeLesen(*daten)) {
+    for (Fahrzeug& f : fahrzeugSaetzeLesen(*daten)) {
         if (!suche.enthaelt(f.kennung)) {
-            ab.fahrzeuge.push_back(f);
+            ab.fahrzeuge.push_back(std::move(f));
             continue;
         }
         if (!antwort)
@@ -117,14 +125,11 @@ bool FahrzeuglisteImportieren(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const 
             continue;
         if (*antwort != Antwort::Ja)
             break;
-        // Rows appended by this import are never present, so the rows known before it suffice.
-        for (int zeile : zeilen.value(f.kennung))
-            ab.fahrzeuge[zeile] = f;
-        for (Feld& feld : ab.felder) {
-            if (feld.feldtyp == FeldFahrzeug && feld.kennung == f.kennung) {
-                fahrzeugInFeld(feld, f, ab);
-                felderGeaendert = true;
-            }
+        for (int z = zeilen.erster(f.kennung); z >= 0; z = zeilen.naechster(z))
+            ab.fahrzeuge[z] = f;
+        for (int i = felder.erster(f.kennung); i >= 0; i = felder.naechster(i)) {
+            fahrzeugInFeld(ab.felder[i], f, ab);
+            felderGeaendert = true;
         }
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/Fahrzeug.h"
+#include "model/TextIndex.h"
 
-#include <QHash>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -14,8 +14,14 @@ class Fortschritt;
 struct Feld;
 
 // Row of the first vehicle for every identifier of the list: a field shows the first row whose
-// identifier equals its own.
-QHash<QString, int> ersteFahrzeugZeilen(const std::vector<Fahrzeug>& fahrzeuge);
+// identifier equals its own. `erster(kennung)` gives the row, -1 for none; the list must not
+// change while the index is used.
+struct FahrzeugKennung {
+    const std::vector<Fahrzeug>* fahrzeuge;
+    QStringView operator()(int zeile) const { return (*fahrzeuge)[zeile].kennung; }
+};
+using ErsteFahrzeugZeilen = TextIndex<FahrzeugKennung>;
+ErsteFahrzeugZeilen ersteFahrzeugZeilen(const std::vector<Fahrzeug>& fahrzeuge);
 
 // Brings every vehicle field whose identifier is in the vehicle list up to date with its first
 // row, one progress slice per field (the strip is full after field 414). Fields whose vehicle is

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QHash>
+#include "model/TextIndex.h"
+
 #include <QString>
 #include <QStringView>
-#include <unordered_set>
 
 namespace tabulo {
 
 // Answers "does this identifier occur in the text as a substring" (ordinal, case-sensitive),
 // exactly as a plain search would, but for thousands of questions against one text: every
-// window of the usual identifier length is kept in a hash set. Other lengths fall back to the
+// window of the usual identifier length is kept in an index. Other lengths fall back to the
 // plain search.
 class KennungsSuche {
 public:
@@ -21,12 +21,15 @@ public:
     const QString& text() const { return m_text; }
 
 private:
-    struct Streuung {
-        size_t operator()(QStringView s) const noexcept { return qHash(s); }
+    struct Fenster {
+        const KennungsSuche* suche;
+        QStringView operator()(int anfang) const {
+            return QStringView(suche->m_text).sliced(anfang, suche->m_laenge);
+        }
     };
     QString m_text;
     qsizetype m_laenge;
-    std::unordered_set<QStringView, Streuung> m_fenster;
+    TextIndex<Fenster> m_fenster;
 };
 
 } // namespace tabulo

@@ -11,7 +11,6 @@
 #include "model/Text.h"
 
 #include <QFileInfo>
-#include <QHash>
 #include <algorithm>
 
 namespace tabulo {
@@ -20,17 +19,17 @@ namespace {
 // Records are drawn from i/415 to (i+1)/415, so the strip is full one record early.
 constexpr int FortschrittTeiler = AnzahlFelder - 1;
 
-void satzEintragen(const Arbeitsbereich& ab, const QHash<QString, int>& index, Feld& feld,
+void satzEintragen(const Arbeitsbereich& ab, const ErsteFahrzeugZeilen& index, Feld& feld,
                    const StatusSatz& satz) {
     switch (satz.art) {
     case FeldFahrzeug: {
-        const auto treffer = index.constFind(satz.kennung);
-        if (treffer == index.cend()) {
+        const int treffer = index.erster(satz.kennung);
+        if (treffer < 0) {
             // The vehicle is no longer in the list: the field is given up.
             feldFreimachen(feld);
             return;
         }
-        const Fahrzeug& f = ab.fahrzeuge[*treffer];
+        const Fahrzeug& f = ab.fahrzeuge[treffer];
         feldMitFahrzeug(ab, feld, satz.name, satz.kennung, f.stat, f.zeit, f.info);
         return;
     }
@@ -57,7 +56,7 @@ static void schritt(Fortschritt* fortschritt, int i, std::optional<Farbe> farbe)
 }
 
 void statusSaetzeEintragen(Arbeitsbereich& ab, QByteArrayView daten, Fortschritt* fortschritt) {
-    const QHash<QString, int> index = ersteFahrzeugZeilen(ab.fahrzeuge);
+    const ErsteFahrzeugZeilen index = ersteFahrzeugZeilen(ab.fahrzeuge);
     const int anzahl = static_cast<int>(std::min<qsizetype>(daten.size() / StatusSatzLaenge, AnzahlFelder));
     for (int i = 0; i < anzahl; ++i) {
         schritt(fortschritt, i, std::nullopt);

@@ -235,6 +235,7 @@ TEST_F(FahrzeuglisteDatei, ImportKonflikteMitJaNeinAbbrechen) {
         a.fahrzeuge = {fahrzeug("AAAAAAAA", alt, "2"), fahrzeug("BBBBBBBB", alt),
                        fahrzeug("AAAAAAAA", alt, "2")};
         fahrzeugInFeld(a, 5, a.fahrzeuge[0]);
+        fahrzeugInFeld(a, 300, a.fahrzeuge[0]);
         FahrzeuglisteAktualisieren(a);
         SkriptRueckfrage r;
         r.antworten = {f.antwort};
@@ -252,6 +253,7 @@ TEST_F(FahrzeuglisteDatei, ImportKonflikteMitJaNeinAbbrechen) {
         EXPECT_EQ(a.fahrzeuge[0].rufname, f.rufnameA);
         EXPECT_EQ(a.fahrzeuge[2].rufname, f.rufnameA);
         EXPECT_EQ(a.felder[5].fahrzeug, f.feldName);
+        EXPECT_EQ(a.felder[300].fahrzeug, f.feldName);
         EXPECT_TRUE(a.istUngespeichert(DokFahrzeugliste));
         EXPECT_EQ(a.istUngespeichert(DokStatusuebersicht), f.antwort == Antwort::Ja);
         if (f.antwort == Antwort::Ja) {
