@@ -4,23 +4,71 @@
 #include "model/Text.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
+#include <cstring>
 
 namespace tabulo {
 
-Fahrzeug fahrzeugSatzLesen(QByteArrayView satz) {
+namespace {
+
+// The decimal texts of the byte values, shared by every entry instead of made for each.
+const QString& byteText(quint8 wert) {
+    static const auto texte = [] {
+        std::array<QString, 256> t;
+        for (int i = 0; i < 256; ++i)
+            t[i] = zahlText(i);
+        return t;
+    }();
+    return texte[wert];
+}
+
+QString folgetelegrammText(quint8 erste, quint8 zweite) {
+    static const auto paare = [] {
+        std::array<QString, 100> t;
+        for (int i = 0; i < 100; ++i)
+            t[i] = zahlText(i / 10) + zahlText(i % 10);
+        return t;
+    }();
+    if (erste < 10 && zweite < 10)
+        return paare[erste * 10 + zweite];
+    return byteText(erste) + byteText(zweite);
+}
+
+// A column whose bytes equal those of the record before takes that entry's text: the texts are
+// shared (blank remarks, the same time), not decoded and held once per entry.
+struct Vorgaenger {
+    const Fahrzeug* fahrzeug = nullptr;
+    QByteArrayView satz;
+};
+
+QString spalte(QByteArrayView satz, qsizetype von, qsizetype laenge, const Vorgaenger& vorher,
+               QString Fahrzeug::*feld) {
+    const QByteArrayView bytes = satz.sliced(von, laenge);
+    if (vorher.fahrzeug && std::memcmp(bytes.data(), vorher.satz.data() + von, size_t(laenge)) == 0)
+        return vorher.fahrzeug->*feld;
+    return ansiNachText(bytes);
+}
+
+Fahrzeug satzLesen(QByteArrayView satz, const Vorgaenger& vorher) {
     assert(satz.size() >= FahrzeugSatzLaenge);
     const auto byte = [&](int i) { return static_cast<quint8>(satz[i]); };
     Fahrzeug f;
-    f.kennung = ansiNachText(satz.sliced(0, 8));
-    f.rufname = ansiNachText(satz.sliced(8, 10));
-    f.info = ansiNachText(satz.sliced(18, 20));
-    f.stat = zahlText(byte(38));
-    f.zeit = ansiNachText(satz.sliced(40, 8));
-    f.folgetelegramm = zahlText(byte(48)) + zahlText(byte(49));
-    f.datentelegramm = ansiNachText(satz.sliced(50, 100));
-    f.bemerkung = ansiNachText(satz.sliced(152, 256));
+    f.kennung = spalte(satz, 0, 8, vorher, &Fahrzeug::kennung);
+    f.rufname = spalte(satz, 8, 10, vorher, &Fahrzeug::rufname);
+    f.info = spalte(satz, 18, 20, vorher, &Fahrzeug::info);
+    f.stat = byteText(byte(38));
+    f.zeit = spalte(satz, 40, 8, vorher, &Fahrzeug::zeit);
+    f.folgetelegramm = folgetelegrammText(byte(48), byte(49));
+    f.datentelegramm = spalte(satz, 50, 100, vorher, &Fahrzeug::datentelegramm);
+    f.bemerkung = spalte(satz, 152, 256, vorher, &Fahrzeug::bemerkung);
     return f;
+}
+
+} // namespace
+
+Fahrzeug fahrzeugSatzLesen(QByteArrayView satz) {
+    return satzLesen(satz, {});
 }
 
 void fahrzeugAuffuellen(Fahrzeug& f) {
@@ -64,8 +112,12 @@ QByteArray fahrzeugSatzSchreiben(const Fahrzeug& f, bool aufgenommen) {
 std::vector<Fahrzeug> fahrzeugSaetzeLesen(QByteArrayView daten) {
     std::vector<Fahrzeug> liste;
     liste.reserve(daten.size() / FahrzeugSatzLaenge);
-    for (qsizetype pos = 0; pos + FahrzeugSatzLaenge <= daten.size(); pos += FahrzeugSatzLaenge)
-        liste.push_back(fahrzeugSatzLesen(daten.sliced(pos, FahrzeugSatzLaenge)));
+    Vorgaenger vorher;
+    for (qsizetype pos = 0; pos + FahrzeugSatzLaenge <= daten.size(); pos += FahrzeugSatzLaenge) {
+        const QByteArrayView satz = daten.sliced(pos, FahrzeugSatzLaenge);
+        liste.push_back(satzLesen(satz, vorher));
+        vorher = {&liste.back(), satz};
+    }
     return liste;
 }
 

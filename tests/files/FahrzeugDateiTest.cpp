@@ -117,3 +117,24 @@ TEST(FahrzeugSatz, GanzeSaetzeEinesPuffers) {
     EXPECT_TRUE(fahrzeugSaetzeLesen(QByteArray()).empty());
     EXPECT_TRUE(fahrzeugSaetzeLesen(QByteArray(407, 'x')).empty());
 }
+
+// Reading a buffer shares a column with the entry before when its bytes are the same. Each record
+// below differs from the one before in one byte only (first or last of a column, a number byte),
+// so a comparison over a wrong range would hand on a stale text.
+TEST(FahrzeugSatz, PufferGibtDieselbenEintraegeWieEinzelneSaetze) {
+    const int geaendert[] = {0,  7,  8,   17,  18,  37,  38,  39,  40,  47, 48,
+                             49, 50, 149, 150, 151, 152, 300, 407, 407, -1};
+    QByteArray daten;
+    QByteArray satz = musterSatz();
+    for (int stelle : geaendert) {
+        daten += satz;
+        daten += satz; // the same record again
+        if (stelle >= 0)
+            satz[stelle] = static_cast<char>(static_cast<quint8>(satz[stelle]) + 11);
+    }
+    const auto liste = fahrzeugSaetzeLesen(daten);
+    ASSERT_EQ(liste.size(), daten.size() / FahrzeugSatzLaenge);
+    for (size_t k = 0; k < liste.size(); ++k)
+        EXPECT_EQ(liste[k], fahrzeugSatzLesen(QByteArrayView(daten).sliced(k * FahrzeugSatzLaenge)))
+            << "record " << k;
+}
