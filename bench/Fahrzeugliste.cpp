@@ -1,115 +1,82 @@
 #include "model/Fahrzeugliste.h"
 
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
+#include "Flotte.h"
+#include "Ziele.h"
+#include "files/DateiLesen.h"
 #include "files/FahrzeugDatei.h"
-#include "model/Arbeitsbereich.h"
-#include "model/FahrzeugModelle.h"
 #include "model/FahrzeuglisteDatei.h"
-#include "model/Rueckfrage.h"
-#include "vehicles/FahrzeugListView.h"
+#include "vehicles/Form2.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
+#include <QCoreApplication>
 
 using namespace tabulo;
+using namespace tabulo::bench;
 
 namespace {
 
-// Answers every question with Ja.
-struct JaRueckfrage : Rueckfrage {
-    Antwort frage(const QString&, const QString&, Knoepfe, Symbol) override { return Antwort::Ja; }
-    std::optional<QString> dateiWaehlen(const DateiDialog&) override { return std::nullopt; }
-    std::optional<Farbe> farbeWaehlen(Farbe) override { return std::nullopt; }
-};
-
-std::vector<Fahrzeug> flotte(int n) {
-    std::vector<Fahrzeug> liste;
-    for (int i = 0; i < n; ++i) {
-        Fahrzeug f;
-        f.kennung = QStringLiteral("%1").arg(i * 7919 % n, 8, 16, QLatin1Char('0')).toUpper();
-        f.rufname = QStringLiteral("Fzg %1").arg(i);
-        f.stat = QStringLiteral("2");
-        f.zeit = QStringLiteral("12:00:00");
-        f.folgetelegramm = QStringLiteral("00");
-        liste.push_back(f);
+// The vehicle list window on the fleet, shown, as it listens to every refresh.
+struct FlotteMitForm2 : Flotte {
+    FesteRueckfrage rueckfrage{Antwort::Ja};
+    Form2 form2{ab, rueckfrage};
+    FlotteMitForm2() {
+        form2.show();
+        QCoreApplication::processEvents();
     }
-    return liste;
-}
-
-QString flottenDatei(const QTemporaryDir& ordner, int n) {
-    QByteArray bytes;
-    for (const Fahrzeug& f : flotte(n))
-        bytes += fahrzeugSatzSchreiben(f, false);
-    const QString pfad = ordner.filePath(QStringLiteral("Fahrzeug.BIN"));
-    QFile datei(pfad);
-    datei.open(QIODevice::WriteOnly);
-    datei.write(bytes);
-    return pfad;
-}
-
-struct Umfeld {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
-    JaRueckfrage rf;
-    QTemporaryDir ordner;
 };
 
 } // namespace
 
-// Loading a fleet file into the list with both list views attached.
-static void BM_FahrzeuglisteLadenMitAnsicht(benchmark::State& state) {
-    Umfeld u;
-    const QString pfad = flottenDatei(u.ordner, static_cast<int>(state.range(0)));
-    FahrzeugModell m1(u.ab);
-    NichtAufgenommenModell m2(u.ab);
-    FahrzeugListView v1(m1);
-    FahrzeugListView v2(m2);
-    v1.resize(600, 300);
-    v2.resize(600, 300);
+// The refresh after every change of vehicles or fields.
+static void Aktualisieren(benchmark::State& state) {
+    FlotteMitForm2 f;
     for (auto _ : state)
-        FahrzeuglisteLaden(u.ab, u.rf, pfad);
+        FahrzeuglisteAktualisieren(f.ab);
+    if (f.ab.nichtAufgenommen.size() != FlottenFahrzeuge - AnzahlFelder)
+        state.SkipWithError("wrong number of vehicles not placed");
 }
-BENCHMARK(BM_FahrzeuglisteLadenMitAnsicht)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Aktualisieren)->Unit(benchmark::kMillisecond);
 
-// The refresh that follows every change of vehicles or fields.
-static void BM_FahrzeuglisteAktualisieren(benchmark::State& state) {
-    Umfeld u;
-    u.ab.fahrzeuge = flotte(static_cast<int>(state.range(0)));
-    for (int i = 0; i < AnzahlFelder; ++i)
-        u.ab.felder[i].kennung = u.ab.fahrzeuge[i].kennung;
-    FahrzeugModell m1(u.ab);
-    NichtAufgenommenModell m2(u.ab);
-    for (auto _ : state)
-        FahrzeuglisteAktualisieren(u.ab);
-}
-BENCHMARK(BM_FahrzeuglisteAktualisieren)->Arg(10000)->Unit(benchmark::kMillisecond);
-
-// A column click: sorting the list and keeping the selection.
-static void BM_SpalteSortieren(benchmark::State& state) {
-    Umfeld u;
-    u.ab.fahrzeuge = flotte(static_cast<int>(state.range(0)));
-    FahrzeugModell m1(u.ab);
-    NichtAufgenommenModell m2(u.ab);
-    FahrzeugListView v1(m1);
-    v1.selectionModel()->select(m1.index(5000, 0),
-                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    for (auto _ : state)
-        m1.spalteGeklickt(1);
-}
-BENCHMARK(BM_SpalteSortieren)->Arg(10000)->Unit(benchmark::kMillisecond);
-
-// Importing a fleet into itself: every record present, every one overwritten.
-static void BM_ImportAllesVorhanden(benchmark::State& state) {
-    Umfeld u;
-    const QString pfad = flottenDatei(u.ordner, static_cast<int>(state.range(0)));
+// The same pass with a plain text search per vehicle, as the list of identifiers is defined.
+static void Aktualisieren_Textsuche(benchmark::State& state) {
+    FlotteMitForm2 f;
     for (auto _ : state) {
-        state.PauseTiming();
-        u.ab.fahrzeuge = flotte(static_cast<int>(state.range(0)));
-        state.ResumeTiming();
-        FahrzeuglisteImportieren(u.ab, u.rf, pfad);
+        f.ab.kennungsListe = kennungsListeBilden(f.ab);
+        f.ab.nichtAufgenommen.clear();
+        for (int i = 0; i < static_cast<int>(f.ab.fahrzeuge.size()); ++i)
+            if (!f.ab.kennungsListe.contains(f.ab.fahrzeuge[i].kennung))
+                f.ab.nichtAufgenommen.push_back(i);
+        f.ab.fahrzeugeGeaendert();
     }
 }
-BENCHMARK(BM_ImportAllesVorhanden)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Aktualisieren_Textsuche)->Unit(benchmark::kMillisecond);
+
+TABULO_ZIEL("FahrzeuglisteAktualisieren", "Aktualisieren", "the same with a plain text search",
+            "Aktualisieren_Textsuche", Grenze::Millisekunden, 2.0);
+
+// Importing the fleet's own file: every record conflicts, the answer is Ja.
+static void FahrzeugImport(benchmark::State& state) {
+    FlotteMitForm2 f;
+    const QString pfad = f.pfad(QStringLiteral("Fahrzeug.BIN"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.ab.fahrzeuge = fahrzeugSaetzeLesen(flottenDateien().fahrzeuge);
+        FahrzeuglisteAktualisieren(f.ab);
+        state.ResumeTiming();
+        FahrzeuglisteImportieren(f.ab, f.rueckfrage, pfad);
+    }
+    if (f.ab.fahrzeuge.size() != FlottenFahrzeuge)
+        state.SkipWithError("the import added vehicles");
+}
+BENCHMARK(FahrzeugImport)->Unit(benchmark::kMillisecond);
+
+// Reading and decoding the same file, the least an import has to do.
+static void FahrzeugImport_Dekodieren(benchmark::State& state) {
+    Flotte f;
+    const QString pfad = f.pfad(QStringLiteral("Fahrzeug.BIN"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fahrzeugSaetzeLesen(*dateiLesen(pfad).daten));
+}
+BENCHMARK(FahrzeugImport_Dekodieren)->Unit(benchmark::kMillisecond);
+
+TABULO_ZIEL("vehicle import 10,000 into 10,000, all Ja", "FahrzeugImport", "reading and decoding the file",
+            "FahrzeugImport_Dekodieren", Grenze::Millisekunden, 100.0);

@@ -1,0 +1,131 @@
+#include "Prozess.h"
+
+#include "app/Anwendung.h"
+#include "app/Form1.h"
+#include "app/QtRueckfrage.h"
+#include "files/DateiSchreiber.h"
+#include "files/EinstellungsSpeicher.h"
+#include "model/Arbeitsbereich.h"
+#include "vehicles/Form2.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QMainWindow>
+#include <QProcess>
+#include <QWindow>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+namespace tabulo::bench {
+
+namespace {
+
+constexpr const char* KindSchalter = "--tabulo-kind";
+
+qint64 jetztNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Peak resident set of this process in KiB.
+qint64 spitzenspeicherKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& zeile : status.readAll().split('\n'))
+        if (zeile.startsWith("VmHWM:"))
+            return zeile.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+// Until every given window is exposed and its first paint is done.
+void warteBisGezeigt(std::initializer_list<QWidget*> fenster) {
+    for (int runde = 0; runde < 1000; ++runde) {
+        QCoreApplication::processEvents();
+        bool alle = true;
+        for (QWidget* w : fenster)
+            alle = alle && w->windowHandle() && w->windowHandle()->isExposed();
+        if (alle)
+            break;
+    }
+    QCoreApplication::processEvents();
+}
+
+void melden(qint64 gezeigt, qint64 fahrzeuge, qint64 aktionen) {
+    std::printf("gezeigt %lld hwm %lld fahrzeuge %lld aktionen %lld\n", static_cast<long long>(gezeigt),
+                static_cast<long long>(spitzenspeicherKiB()), static_cast<long long>(fahrzeuge),
+                static_cast<long long>(aktionen));
+    std::fflush(stdout);
+}
+
+int leeresFenster(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QMainWindow fenster;
+    fenster.show();
+    warteBisGezeigt({&fenster});
+    melden(jetztNs(), 0, 0);
+    return 0;
+}
+
+// The program's own start: the settings store, the start-up on the working directory's files,
+// then the action window (which reads the action file on its first opening).
+int tabulo(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QtEinstellungsSpeicher speicher;
+    DateiSchreiber schreiber;
+    Arbeitsbereich ab(speicher, schreiber);
+    QtRueckfrage rueckfrage;
+    Anwendung anwendung(ab, rueckfrage);
+    rueckfrage.setzeEltern(&anwendung.form1());
+    anwendung.starten();
+    warteBisGezeigt({&anwendung.form1(), &anwendung.form2()});
+    melden(jetztNs(), static_cast<qint64>(ab.fahrzeuge.size()), static_cast<qint64>(ab.aktionen.size()));
+    return 0;
+}
+
+} // namespace
+
+int kindAusfuehren(int argc, char** argv) {
+    if (argc < 3 || std::strcmp(argv[1], KindSchalter) != 0)
+        return -1;
+    if (std::strcmp(argv[2], "leer") == 0)
+        return leeresFenster(argc, argv);
+    if (std::strcmp(argv[2], "tabulo") == 0)
+        return tabulo(argc, argv);
+    return 2;
+}
+
+ProzessMessung prozessMessen(Kind kind, const QString& ordner) {
+    ProzessMessung m;
+    QProcess prozess;
+    prozess.setProgram(QCoreApplication::applicationFilePath());
+    prozess.setArguments({QString::fromLatin1(KindSchalter),
+                          kind == Kind::Tabulo ? QStringLiteral("tabulo") : QStringLiteral("leer")});
+    prozess.setWorkingDirectory(ordner);
+    prozess.setProcessChannelMode(QProcess::SeparateChannels);
+    const qint64 beginn = jetztNs();
+    prozess.start();
+    if (!prozess.waitForFinished(120000) || prozess.exitStatus() != QProcess::NormalExit ||
+        prozess.exitCode() != 0) {
+        m.fehler = QStringLiteral("child failed: ") + QString::fromLocal8Bit(prozess.readAllStandardError());
+        return m;
+    }
+    const QList<QByteArray> teile = prozess.readAllStandardOutput().trimmed().split(' ');
+    if (teile.size() < 8 || teile[0] != "gezeigt") {
+        m.fehler = QStringLiteral("child said nothing");
+        return m;
+    }
+    m.ms = double(teile[1].toLongLong() - beginn) / 1e6;
+    m.mib = double(teile[3].toLongLong()) / 1024.0;
+    if (kind == Kind::Tabulo && teile[5].toLongLong() == 0) {
+        m.fehler = QStringLiteral("the child read no vehicles");
+        return m;
+    }
+    m.ok = true;
+    return m;
+}
+
+} // namespace tabulo::bench

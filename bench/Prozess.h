@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Start-up and peak memory are properties of a whole process, so these cases start the benchmark
+// program again in a child mode: it starts either a bare Qt main window or the whole program on
+// the fleet's files, waits until its windows are shown, and reports when that was and its peak
+// resident memory.
+namespace tabulo::bench {
+
+// Runs the child mode when the arguments ask for it and returns its exit code; -1 otherwise.
+int kindAusfuehren(int argc, char** argv);
+
+enum class Kind { LeeresFenster, Tabulo };
+
+struct ProzessMessung {
+    bool ok = false;
+    double ms = 0;  // from the start of the process until its windows were shown
+    double mib = 0; // peak resident memory
+    QString fehler;
+};
+
+// Starts a child in `ordner` (its working directory, the fleet's files lie there).
+ProzessMessung prozessMessen(Kind kind, const QString& ordner);
+
+} // namespace tabulo::bench
