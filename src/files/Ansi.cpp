@@ -1,5 +1,6 @@
 #include "files/Ansi.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tabulo {
@@ -23,6 +24,10 @@ char zeichenNachByte(char16_t u) {
 } // namespace
 
 QString ansiNachText(QByteArrayView bytes) {
+    // Mostly there is nothing from 0x80 to 0x9F, and the rest is Latin-1.
+    const auto* anfang = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (std::none_of(anfang, anfang + bytes.size(), [](unsigned char b) { return b >= 0x80 && b < 0xA0; }))
+        return QString::fromLatin1(bytes);
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* ziel = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {

@@ -35,40 +35,42 @@ QString folgetelegrammText(quint8 erste, quint8 zweite) {
     return byteText(erste) + byteText(zweite);
 }
 
-// A column whose bytes equal those of the record before takes that entry's text: the texts are
-// shared (blank remarks, the same time), not decoded and held once per entry.
-struct Vorgaenger {
-    const Fahrzeug* fahrzeug = nullptr;
-    QByteArrayView satz;
-};
-
-QString spalte(QByteArrayView satz, qsizetype von, qsizetype laenge, const Vorgaenger& vorher,
-               QString Fahrzeug::*feld) {
+QString spalte(QByteArrayView satz, qsizetype von, qsizetype laenge, const Fahrzeug* vorher,
+               QByteArrayView vorherSatz, QString Fahrzeug::*feld) {
     const QByteArrayView bytes = satz.sliced(von, laenge);
-    if (vorher.fahrzeug && std::memcmp(bytes.data(), vorher.satz.data() + von, size_t(laenge)) == 0)
-        return vorher.fahrzeug->*feld;
+    if (vorher && std::memcmp(bytes.data(), vorherSatz.data() + von, size_t(laenge)) == 0)
+        return vorher->*feld;
     return ansiNachText(bytes);
 }
 
-Fahrzeug satzLesen(QByteArrayView satz, const Vorgaenger& vorher) {
+Fahrzeug satzLesen(QByteArrayView satz, const Fahrzeug* vorher, QByteArrayView vorherSatz) {
     assert(satz.size() >= FahrzeugSatzLaenge);
     const auto byte = [&](int i) { return static_cast<quint8>(satz[i]); };
+    const auto text = [&](qsizetype von, qsizetype laenge, QString Fahrzeug::*feld) {
+        return spalte(satz, von, laenge, vorher, vorherSatz, feld);
+    };
     Fahrzeug f;
-    f.kennung = spalte(satz, 0, 8, vorher, &Fahrzeug::kennung);
-    f.rufname = spalte(satz, 8, 10, vorher, &Fahrzeug::rufname);
-    f.info = spalte(satz, 18, 20, vorher, &Fahrzeug::info);
+    f.kennung = text(0, 8, &Fahrzeug::kennung);
+    f.rufname = text(8, 10, &Fahrzeug::rufname);
+    f.info = text(18, 20, &Fahrzeug::info);
     f.stat = byteText(byte(38));
-    f.zeit = spalte(satz, 40, 8, vorher, &Fahrzeug::zeit);
+    f.zeit = text(40, 8, &Fahrzeug::zeit);
     f.folgetelegramm = folgetelegrammText(byte(48), byte(49));
-    f.datentelegramm = spalte(satz, 50, 100, vorher, &Fahrzeug::datentelegramm);
-    f.bemerkung = spalte(satz, 152, 256, vorher, &Fahrzeug::bemerkung);
+    f.datentelegramm = text(50, 100, &Fahrzeug::datentelegramm);
+    f.bemerkung = text(152, 256, &Fahrzeug::bemerkung);
     return f;
 }
 
 } // namespace
 
 Fahrzeug fahrzeugSatzLesen(QByteArrayView satz) {
-    return satzLesen(satz, {});
+    return satzLesen(satz, nullptr, {});
+}
+
+void FahrzeugSatzLeser::anhaengen(QByteArrayView satz) {
+    const bool folgt = !m_vorherSatz.isNull() && !m_ziel.empty();
+    m_ziel.push_back(satzLesen(satz, folgt ? &m_ziel.back() : nullptr, m_vorherSatz));
+    m_vorherSatz = satz;
 }
 
 void fahrzeugAuffuellen(Fahrzeug& f) {
@@ -112,12 +114,9 @@ QByteArray fahrzeugSatzSchreiben(const Fahrzeug& f, bool aufgenommen) {
 std::vector<Fahrzeug> fahrzeugSaetzeLesen(QByteArrayView daten) {
     std::vector<Fahrzeug> liste;
     liste.reserve(daten.size() / FahrzeugSatzLaenge);
-    Vorgaenger vorher;
-    for (qsizetype pos = 0; pos + FahrzeugSatzLaenge <= daten.size(); pos += FahrzeugSatzLaenge) {
-        const QByteArrayView satz = daten.sliced(pos, FahrzeugSatzLaenge);
-        liste.push_back(satzLesen(satz, vorher));
-        vorher = {&liste.back(), satz};
-    }
+    FahrzeugSatzLeser leser(liste);
+    for (qsizetype pos = 0; pos + FahrzeugSatzLaenge <= daten.size(); pos += FahrzeugSatzLaenge)
+        leser.anhaengen(daten.sliced(pos, FahrzeugSatzLaenge));
     return liste;
 }
 

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-
 #include <vector>
 
 namespace tabulo {
@@ -20,7 +19,20 @@ void fahrzeugAuffuellen(Fahrzeug& f);
 // The 408 bytes of an entry that has been padded; texts longer than their width are cut.
 QByteArray fahrzeugSatzSchreiben(const Fahrzeug& f, bool aufgenommen);
 
-// All whole records of a buffer, in order.
+// Appends the decoded records of one buffer, in order, to a list. A column whose bytes equal
+// those of the record before takes that entry's text: blank remarks and equal times are held
+// once, not once per vehicle. The buffer must outlive the reader, and only the reader appends.
+class FahrzeugSatzLeser {
+public:
+    explicit FahrzeugSatzLeser(std::vector<Fahrzeug>& ziel) : m_ziel(ziel) {}
+    void anhaengen(QByteArrayView satz);
+
+private:
+    std::vector<Fahrzeug>& m_ziel;
+    QByteArrayView m_vorherSatz;
+};
+
+// All whole records of a buffer, in order, read as above.
 std::vector<Fahrzeug> fahrzeugSaetzeLesen(QByteArrayView daten);
 
 // A number column written as one byte: its leading number, clamped to 0..255.

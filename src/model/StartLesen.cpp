@@ -27,8 +27,9 @@ int fahrzeugeBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt
     const int anzahl = static_cast<int>(daten->size() / FahrzeugSatzLaenge);
     ab.fahrzeuge.clear();
     ab.fahrzeuge.reserve(anzahl);
+    FahrzeugSatzLeser leser(ab.fahrzeuge);
     for (int k = 0; k < anzahl; ++k) {
-        ab.fahrzeuge.push_back(fahrzeugSatzLesen(QByteArrayView(*daten).sliced(k * FahrzeugSatzLaenge)));
+        leser.anhaengen(QByteArrayView(*daten).sliced(k * FahrzeugSatzLaenge, FahrzeugSatzLaenge));
         const double anteil = double(k + 1) * FahrzeugSatzLaenge / laenge;
         fortschritt.bereich(anteil, anteil, farbe::ReinGruen);
     }
