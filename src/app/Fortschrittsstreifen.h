@@ -5,11 +5,13 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QWidget>
+#include <functional>
 
 namespace tabulo {
 
 // The progress strip `StatusBar` of a window: filled slices from left to right. It repaints at
-// most once per frame while a pass runs, so the strip does not slow the work it reports on.
+// most once per frame while a pass runs, and only when the fill has grown by a pixel column, so
+// the strip does not slow the work it reports on.
 class Fortschrittsstreifen : public QWidget, public Fortschritt {
     Q_OBJECT
 
@@ -20,9 +22,12 @@ public:
     void bereich(double anteilVon, double anteilBis, std::optional<Farbe> farbe) override;
     void verbergen() override;
 
-    // Slices drawn since the strip was last shown (for tests).
+    // Slices kept since the strip was last shown (neighbours of one colour are merged).
     int anzahlBereiche() const { return m_bereiche.size(); }
     double gefuellt() const { return m_gefuellt; }
+
+    // Milliseconds of a steady clock; tests put in their own.
+    std::function<qint64()> uhr;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -34,7 +39,9 @@ private:
     };
     QList<Bereich> m_bereiche;
     double m_gefuellt = 0;
-    QElapsedTimer m_letztesZeichnen;
+    qint64 m_letztesZeichnen = 0;
+    int m_letzteSpalte = -1;
+    QElapsedTimer m_zeit;
 };
 
 } // namespace tabulo
