@@ -1,5 +1,6 @@
 #include "Prozess.h"
 
+#include "Flotte.h"
 #include "app/Anwendung.h"
 #include "app/Form1.h"
 #include "app/QtRueckfrage.h"
@@ -95,6 +96,15 @@ int kindAusfuehren(int argc, char** argv) {
         return leeresFenster(argc, argv);
     if (std::strcmp(argv[2], "tabulo") == 0)
         return tabulo(argc, argv);
+    // For profiling a child by hand: the fleet's files into a folder, its settings into the
+    // configuration folder XDG_CONFIG_HOME names.
+    if (std::strcmp(argv[2], "dateien") == 0 && argc >= 4) {
+        QCoreApplication app(argc, argv);
+        flottenDateienSchreiben(QString::fromLocal8Bit(argv[3]));
+        QtEinstellungsSpeicher speicher;
+        flottenEinstellungen(speicher);
+        return 0;
+    }
     return 2;
 }
 
