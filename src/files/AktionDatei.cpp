@@ -9,12 +9,17 @@ namespace tabulo {
 
 AktionSatz aktionSatzLesen(QByteArrayView satz) {
     assert(satz.size() >= AktionSatzLaenge);
-    const QString text = ansiNachText(satz.first(AktionSatzLaenge));
     AktionSatz s;
-    s.kennung = text.left(8);
-    s.status = text[8];
-    s.richtung = text[9];
-    s.aktion = ohneRandLeerzeichen(text.mid(10, AktionTextBreite));
+    s.kennung = ansiNachText(satz.first(8));
+    s.status = ansiNachZeichen(satz[8]);
+    s.richtung = ansiNachZeichen(satz[9]);
+    // Leading and trailing blanks go before the text is made, so it is made once.
+    QByteArrayView aktion = satz.sliced(10, AktionTextBreite);
+    while (!aktion.isEmpty() && aktion.front() == ' ')
+        aktion = aktion.sliced(1);
+    while (!aktion.isEmpty() && aktion.back() == ' ')
+        aktion.chop(1);
+    s.aktion = ansiNachText(aktion);
     return s;
 }
 

@@ -37,6 +37,11 @@ QString ansiNachText(QByteArrayView bytes) {
     return text;
 }
 
+QChar ansiNachZeichen(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    return (b >= 0x80 && b < 0xA0) ? QChar(obereSteuerzeichen[b - 0x80]) : QChar(b);
+}
+
 QByteArray textNachAnsi(QStringView text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char* ziel = bytes.data();

@@ -8,9 +8,10 @@
 #include "model/Fortschritt.h"
 #include "model/Rueckfrage.h"
 #include "model/Text.h"
+#include "model/TextIndex.h"
 
 #include <QFileInfo>
-#include <QHash>
+#include <array>
 #include <optional>
 
 namespace tabulo {
@@ -64,26 +65,57 @@ std::optional<GepruefteDatei> dateiPruefen(const QString& pfad, Rueckfrage& ruec
     return datei;
 }
 
+// The status as a text of one character; the Latin-1 ones are made once and shared.
+QString statusText(QChar zeichen) {
+    static const auto texte = [] {
+        std::array<QString, 256> t;
+        for (int u = 0; u < 256; ++u)
+            t[u] = QString(QChar(u));
+        return t;
+    }();
+    return zeichen.unicode() < 256 ? texte[zeichen.unicode()] : QString(zeichen);
+}
+
+// An identity (Kennung cut or padded to 8, the status character or a blank, the direction digit)
+// held without a string of its own.
+struct Identitaet {
+    std::array<char16_t, 10> zeichen;
+    QStringView ansicht() const { return QStringView(zeichen.data(), 10); }
+
+    Identitaet(QStringView kennung, QStringView status, int richtungNr) {
+        for (int i = 0; i < 8; ++i)
+            zeichen[i] = i < kennung.size() ? kennung[i].unicode() : u' ';
+        zeichen[8] = status.isEmpty() ? u' ' : status[0].unicode();
+        zeichen[9] = richtungNr == 0 ? u'0' : u'1';
+    }
+    explicit Identitaet(const Aktion& a) : Identitaet(a.kennung, a.status, a.richtungNr) {}
+};
+
 struct Decoder {
     const Arbeitsbereich& ab;
     // The first vehicle with exactly the record's identifier gives the call name.
-    QHash<QString, int> zeilen;
+    ErsteFahrzeugZeilen zeilen;
 
     explicit Decoder(const Arbeitsbereich& ab) : ab(ab), zeilen(ersteFahrzeugZeilen(ab.fahrzeuge)) {}
 
-    // The record's identity and its entry.
-    std::pair<QString, Aktion> satz(const GepruefteDatei& datei, qsizetype k) const {
-        const AktionSatz s = aktionSatzLesen(QByteArrayView(datei.daten).sliced(k * AktionSatzLaenge));
+    Aktion satz(const GepruefteDatei& datei, qsizetype k) const {
+        AktionSatz s = aktionSatzLesen(QByteArrayView(datei.daten).sliced(k * AktionSatzLaenge));
         Aktion a;
         a.richtungNr = richtungAusZeichen(s.richtung);
-        const auto zeile = zeilen.constFind(s.kennung);
-        a.rufname =
-            zeile == zeilen.cend() ? NichtVorhanden : ab.fahrzeuge[static_cast<size_t>(*zeile)].rufname;
-        a.status = QString(s.status);
+        const int zeile = zeilen.erster(s.kennung);
+        if (zeile >= 0) {
+            // The vehicle's texts are shared, not held once more per action.
+            const Fahrzeug& f = ab.fahrzeuge[static_cast<size_t>(zeile)];
+            a.rufname = f.rufname;
+            a.kennung = f.kennung;
+        } else {
+            a.rufname = NichtVorhanden;
+            a.kennung = std::move(s.kennung);
+        }
+        a.status = statusText(s.status);
         a.richtung = ab.richtungsname[a.richtungNr];
-        a.aktion = s.aktion;
-        a.kennung = s.kennung;
-        return {aktionsIdentitaet(a), std::move(a)};
+        a.aktion = std::move(s.aktion);
+        return a;
     }
 };
 
@@ -97,10 +129,7 @@ AnzahlAnzeige anzahlAnzeige(qsizetype anzahl) {
 }
 
 QString aktionsIdentitaet(const Aktion& aktion) {
-    QString id = aufBreite(aktion.kennung, 8);
-    id += aktion.status.isEmpty() ? QChar(QLatin1Char(' ')) : aktion.status.at(0);
-    id += aktion.richtungNr == 0 ? QLatin1Char('0') : QLatin1Char('1');
-    return id;
+    return Identitaet(aktion).ansicht().toString();
 }
 
 LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& rueckfrage,
@@ -117,7 +146,7 @@ LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& 
             const Decoder decoder(ab);
             for (qsizetype k = 0; k < datei->anzahl; ++k) {
                 anzeige.schritt(k, datei->anzahl, farbe::Rot);
-                neu.push_back(decoder.satz(*datei, k).second);
+                neu.push_back(decoder.satz(*datei, k));
             }
         }
         ab.aktionen = std::move(neu);
@@ -155,10 +184,14 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
     // The identities of the entries present before the import, kept apart from the vehicle
     // list's KennungsListe. Records are compared with whole identities, never as a substring
     // of a joined text, so one entry's end and the next one's start never make a match.
-    QHash<QString, QList<int>> vorhanden;
-    vorhanden.reserve(static_cast<qsizetype>(ab.aktionen.size()));
-    for (int i = 0; i < static_cast<int>(ab.aktionen.size()); ++i)
-        vorhanden[aktionsIdentitaet(ab.aktionen[i])].append(i);
+    const int vorher = static_cast<int>(ab.aktionen.size());
+    std::vector<Identitaet> identitaeten;
+    identitaeten.reserve(static_cast<size_t>(vorher));
+    for (const Aktion& a : ab.aktionen)
+        identitaeten.emplace_back(a);
+    TextIndex vorhanden(vorher, [&](int i) { return identitaeten[static_cast<size_t>(i)].ansicht(); });
+    for (int i = 0; i < vorher; ++i)
+        vorhanden.hinzufuegen(i);
 
     bool fehlt = false;
     const auto datei = dateiPruefen(pfad, rueckfrage, fehlt);
@@ -176,9 +209,9 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
         std::optional<Antwort> antwort;
         for (qsizetype k = 0; k < datei->anzahl; ++k) {
             anzeige.schritt(k, datei->anzahl, farbe::Rot);
-            auto [identitaet, aktion] = decoder.satz(*datei, k);
-            const auto gleiche = vorhanden.constFind(identitaet);
-            if (gleiche == vorhanden.cend()) {
+            Aktion aktion = decoder.satz(*datei, k);
+            const int erste = vorhanden.erster(Identitaet(aktion).ansicht());
+            if (erste < 0) {
                 anhaengen.push_back(std::move(aktion));
                 continue;
             }
@@ -186,7 +219,7 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
                 antwort = rueckfrage.frage(TitelImport, TextUeberschreiben, Knoepfe::JaNeinAbbrechen,
                                            Symbol::Ausrufezeichen);
             if (*antwort == Antwort::Ja) {
-                for (int i : *gleiche)
+                for (int i = erste; i >= 0; i = vorhanden.naechster(i))
                     ueberschreiben.emplace_back(i, aktion);
                 ++ergebnis.ueberschrieben;
             } else if (*antwort == Antwort::Nein) {
