@@ -1,123 +1,153 @@
 #include "actions/Aktionen.h"
 
-#include "files/AktionDatei.h"
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
+#include "Flotte.h"
+#include "Ziele.h"
+#include "app/Fortschrittsstreifen.h"
+#include "files/DateiLesen.h"
 #include "model/AktionenGenerieren.h"
-#include "model/AktionenModell.h"
 #include "model/Aktionsliste.h"
-#include "model/Arbeitsbereich.h"
 #include "model/Fortschritt.h"
-#include "model/Rueckfrage.h"
 
-#include <QFile>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTreeView>
-#include <benchmark/benchmark.h>
 
 using namespace tabulo;
+using namespace tabulo::bench;
 
 namespace {
 
-struct StummeRueckfrage : Rueckfrage {
-    Antwort frage(const QString&, const QString&, Knoepfe, Symbol) override { return Antwort::Abbrechen; }
-    std::optional<QString> dateiWaehlen(const DateiDialog&) override { return std::nullopt; }
-    std::optional<Farbe> farbeWaehlen(Farbe) override { return std::nullopt; }
+// The action window on the fleet, shown.
+struct FlotteMitAktionen : Flotte {
+    FesteRueckfrage rueckfrage{Antwort::Ja};
+    Fortschritt ohne;
+    Aktionen fenster{ab, rueckfrage, ohne};
+    FlotteMitAktionen() {
+        fenster.show();
+        QCoreApplication::processEvents();
+    }
+    // What the user sees after the list changed: the list at its end, painted.
+    void zeigen() {
+        QCoreApplication::processEvents();
+        fenster.ListView1->scrollToBottom();
+        fenster.ListView1->viewport()->repaint();
+        fenster.Anzahl->repaint();
+    }
 };
 
-// 10,000 vehicles; all ten statuses give 100,000 actions.
-void flotte(Arbeitsbereich& ab) {
-    for (int i = 0; i < 10000; ++i) {
-        Fahrzeug f;
-        f.rufname = QStringLiteral("Fzg %1").arg(i);
-        f.kennung = QStringLiteral("6A%1").arg(i, 6, 16, QLatin1Char('0')).toUpper();
-        ab.fahrzeuge.push_back(f);
-    }
-}
-
+// Every vehicle, every status, direction 0: 100,000 actions.
 GenerierAuswahl alleStati() {
     GenerierAuswahl a;
     a.stati.fill(true);
     a.richtung[0] = true;
-    a.vorlage = QStringLiteral("C:\\Programme\\Velastat\\Kestrix.exe *?");
     return a;
 }
 
 } // namespace
 
-static void BM_AktionenGenerieren(benchmark::State& state) {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab(speicher, schreiber);
-    flotte(ab);
+// "Go!" with all ten statuses selected: 100,000 new actions, counted and shown.
+static void Aktionen_Generieren(benchmark::State& state) {
+    FlotteMitAktionen f;
+    f.fenster.auswahlZeigen(alleStati());
     for (auto _ : state) {
-        ab.aktionen.clear();
-        GenerierAuswahl a = alleStati();
-        AktionenGenerieren(ab, a);
+        state.PauseTiming();
+        f.ab.aktionen.clear();
+        f.ab.aktionenGeaendert();
+        f.zeigen();
+        state.ResumeTiming();
+        f.fenster.ButtonAutoGen->click();
+        f.zeigen();
     }
-    state.SetItemsProcessed(state.iterations() * 100000);
+    if (f.ab.aktionen.size() != FlottenAktionen)
+        state.SkipWithError("wrong number of actions");
 }
-BENCHMARK(BM_AktionenGenerieren)->Unit(benchmark::kMillisecond);
+BENCHMARK(Aktionen_Generieren)->Unit(benchmark::kMillisecond);
 
-static void BM_AktionenLadenUndSpeichern(benchmark::State& state) {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab(speicher, schreiber);
-    flotte(ab);
-    GenerierAuswahl a = alleStati();
-    AktionenGenerieren(ab, a);
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("Aktion.BIN"));
-    aktionenSchreiben(ab, pfad);
-    StummeRueckfrage rueckfrage;
-    Fortschritt fortschritt;
+// The window taking a list of 100,000 actions it did not show yet: counted and shown.
+static void Aktionen_Zeigen(benchmark::State& state) {
+    FlotteMitAktionen f;
+    std::vector<Aktion> alle = f.ab.aktionen;
     for (auto _ : state) {
-        AktionenLaden(ab, pfad, rueckfrage, fortschritt);
-        aktionenSchreiben(ab, pfad);
+        state.PauseTiming();
+        f.ab.aktionen.clear();
+        f.ab.aktionenGeaendert();
+        f.zeigen();
+        f.ab.aktionen = alle;
+        state.ResumeTiming();
+        f.ab.aktionenGeaendert();
+        f.zeigen();
     }
-    state.SetItemsProcessed(state.iterations() * 100000);
 }
-BENCHMARK(BM_AktionenLadenUndSpeichern)->Unit(benchmark::kMillisecond);
+BENCHMARK(Aktionen_Zeigen)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("generating 100,000 actions and showing them", "Aktionen_Generieren",
+            "showing 100,000 actions already made", "Aktionen_Zeigen", Grenze::Millisekunden, 300.0);
 
-static void BM_AktionenImportInSichSelbst(benchmark::State& state) {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab(speicher, schreiber);
-    flotte(ab);
-    GenerierAuswahl a = alleStati();
-    AktionenGenerieren(ab, a);
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("Aktion.BIN"));
-    aktionenSchreiben(ab, pfad);
-    StummeRueckfrage rueckfrage; // answers Cancel at the first known record
-    Fortschritt fortschritt;
-    struct Ja : StummeRueckfrage {
-        Antwort frage(const QString&, const QString&, Knoepfe, Symbol) override { return Antwort::Ja; }
-    } ja;
+// Importing the fleet's own action file: every identity is there, the answer is Ja.
+static void Aktionen_Import(benchmark::State& state) {
+    FlotteMitAktionen f;
+    const QString pfad = f.pfad(QStringLiteral("Aktion.BIN"));
+    for (auto _ : state) {
+        const ImportErgebnis e = AktionenImportieren(f.ab, pfad, f.rueckfrage, f.ohne);
+        f.zeigen();
+        if (e.ueberschrieben != FlottenAktionen || e.angehaengt != 0)
+            state.SkipWithError("not every action was overwritten");
+    }
+}
+BENCHMARK(Aktionen_Import)->Unit(benchmark::kMillisecond);
+
+// Loading the same file, the least an import has to do.
+static void Aktionen_Laden(benchmark::State& state) {
+    FlotteMitAktionen f;
+    const QString pfad = f.pfad(QStringLiteral("Aktion.BIN"));
+    for (auto _ : state) {
+        if (AktionenLaden(f.ab, pfad, f.rueckfrage, f.ohne) != LadeErgebnis::Geladen)
+            state.SkipWithError("not loaded");
+        f.zeigen();
+    }
+}
+BENCHMARK(Aktionen_Laden)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("action import 100,000 into 100,000, all Ja", "Aktionen_Import", "loading the same file",
+            "Aktionen_Laden", Grenze::Millisekunden, 1000.0);
+
+// The load alone, without a window, beside reading the file's bytes.
+static void Laden_Aktionen(benchmark::State& state) {
+    Flotte f;
+    FesteRueckfrage rueckfrage(Antwort::Ok);
+    Fortschritt ohne;
     for (auto _ : state)
-        AktionenImportieren(ab, pfad, ja, fortschritt);
-    state.SetItemsProcessed(state.iterations() * 100000);
+        if (AktionenLaden(f.ab, f.pfad(QStringLiteral("Aktion.BIN")), rueckfrage, ohne) !=
+            LadeErgebnis::Geladen)
+            state.SkipWithError("not loaded");
 }
-BENCHMARK(BM_AktionenImportInSichSelbst)->Unit(benchmark::kMillisecond);
+BENCHMARK(Laden_Aktionen)->Unit(benchmark::kMillisecond);
+static void Lesen_Aktionen(benchmark::State& state) {
+    Flotte f;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dateiLesen(f.pfad(QStringLiteral("Aktion.BIN"))));
+}
+BENCHMARK(Lesen_Aktionen)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("load Aktion.BIN (100,000 actions)", "Laden_Aktionen", "reading its bytes", "Lesen_Aktionen",
+            Grenze::Verhaeltnis, 3.0);
 
-// The window's list after 100,000 new actions: refresh, jump to the end, paint.
-static void BM_AktionenListeZeigen(benchmark::State& state) {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab(speicher, schreiber);
-    flotte(ab);
-    StummeRueckfrage rueckfrage;
-    Fortschritt fortschritt;
-    Aktionen fenster(ab, rueckfrage, fortschritt);
+// The action load draws 100,000 slices into the main window's strip.
+static void Fortschritt_Aktionen(benchmark::State& state, bool mitStreifen) {
+    Flotte f;
+    QWidget fenster;
+    Fortschrittsstreifen streifen(&fenster);
+    streifen.setGeometry(4, 7, 140, 17);
+    fenster.resize(300, 40);
     fenster.show();
-    for (auto _ : state) {
-        ab.aktionen.clear();
-        GenerierAuswahl a = alleStati();
-        AktionenGenerieren(ab, a);
-        fenster.ListView1->scrollToBottom();
-        fenster.ListView1->viewport()->repaint();
-        benchmark::DoNotOptimize(fenster.ListView1->verticalScrollBar()->value());
-    }
+    QCoreApplication::processEvents();
+    FesteRueckfrage rueckfrage(Antwort::Ok);
+    Fortschritt ohne;
+    Fortschritt& fortschritt = mitStreifen ? static_cast<Fortschritt&>(streifen) : ohne;
+    for (auto _ : state)
+        AktionenLaden(f.ab, f.pfad(QStringLiteral("Aktion.BIN")), rueckfrage, fortschritt);
 }
-BENCHMARK(BM_AktionenListeZeigen)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Fortschritt_Aktionen, Streifen, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Fortschritt_Aktionen, Ohne, false)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("action load (100,000 slices) with the strip", "Fortschritt_Aktionen/Streifen",
+            "the same load without a strip", "Fortschritt_Aktionen/Ohne", Grenze::Verhaeltnis, 1.1);

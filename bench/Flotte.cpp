@@ -4,8 +4,10 @@
 #include "files/FahrzeugDatei.h"
 #include "files/OrteDatei.h"
 #include "files/StatusDatei.h"
+#include "model/Aktionsliste.h"
 #include "model/Fahrzeugliste.h"
 #include "model/FeldInhalt.h"
+#include "model/Fortschritt.h"
 #include "model/StatusUebersicht.h"
 #include "model/Text.h"
 
@@ -144,16 +146,11 @@ void Flotte::zuruecksetzen() {
     const FlottenDateien& d = flottenDateien();
     ab.fahrzeuge = fahrzeugSaetzeLesen(d.fahrzeuge);
     statusSaetzeEintragen(ab, d.status, nullptr);
-    ab.aktionen.clear();
-    ab.aktionen.reserve(FlottenAktionen);
-    for (qsizetype pos = 0; pos < d.aktionen.size(); pos += AktionSatzLaenge) {
-        const AktionSatz satz = aktionSatzLesen(QByteArrayView(d.aktionen).sliced(pos, AktionSatzLaenge));
-        const Fahrzeug& f = ab.fahrzeuge[pos / AktionSatzLaenge / 10];
-        ab.aktionen.push_back(
-            {f.rufname, QString(satz.status), ab.richtungsname[0], satz.aktion, satz.kennung});
-    }
+    FesteRueckfrage rueckfrage(Antwort::Ok);
+    Fortschritt ohne;
+    if (AktionenLaden(ab, pfad(QStringLiteral("Aktion.BIN")), rueckfrage, ohne) != LadeErgebnis::Geladen)
+        qFatal("The fleet's actions did not load");
     ab.felderGeaendert();
-    ab.aktionenGeaendert();
     FahrzeuglisteAktualisieren(ab);
     ab.alleFreigeben();
 }

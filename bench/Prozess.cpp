@@ -1,6 +1,7 @@
 #include "Prozess.h"
 
 #include "Flotte.h"
+#include "actions/Aktionen.h"
 #include "app/Anwendung.h"
 #include "app/Form1.h"
 #include "app/QtRueckfrage.h"
@@ -82,7 +83,9 @@ int tabulo(int argc, char** argv) {
     Anwendung anwendung(ab, rueckfrage);
     rueckfrage.setzeEltern(&anwendung.form1());
     anwendung.starten();
-    warteBisGezeigt({&anwendung.form1(), &anwendung.form2()});
+    // The action file is read when the action window is first opened.
+    anwendung.aktionenZeigen();
+    warteBisGezeigt({&anwendung.form1(), &anwendung.form2(), anwendung.aktionen()});
     melden(jetztNs(), static_cast<qint64>(ab.fahrzeuge.size()), static_cast<qint64>(ab.aktionen.size()));
     return 0;
 }

@@ -48,7 +48,8 @@ static void Start_LeeresFenster(benchmark::State& state) {
 BENCHMARK(Start_LeeresFenster)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
 
 // The program on the fleet: settings read, 416 fields, Fahrzeug.BIN, Status.BIN and Orte.BIN
-// read, main window and vehicle list window shown; then the action window with Aktion.BIN.
+// read, main window and vehicle list window shown; then the action window opened, which reads
+// Aktion.BIN.
 static void Start_Tabulo(benchmark::State& state) {
     prozessFall(state, Kind::Tabulo);
 }

@@ -1,0 +1,47 @@
+#include "Flotte.h"
+#include "Ziele.h"
+#include "model/AllesSpeichern.h"
+#include "model/Fortschritt.h"
+
+#include <QDir>
+
+using namespace tabulo;
+using namespace tabulo::bench;
+
+namespace {
+// The working directory is the fleet's folder while a case runs, as save-all writes the actions
+// there.
+struct ImOrdner {
+    QString vorher = QDir::currentPath();
+    explicit ImOrdner(const QString& ordner) { QDir::setCurrent(ordner); }
+    ~ImOrdner() { QDir::setCurrent(vorher); }
+};
+} // namespace
+
+// "Alles Speichern" with every document unsaved: Status.BIN, Fahrzeug.BIN, Orte.BIN, Aktion.BIN.
+static void AllesSpeichern_Flotte(benchmark::State& state) {
+    Flotte f;
+    ImOrdner ordner(f.ordner.path());
+    FesteRueckfrage rueckfrage(Antwort::Ok);
+    Fortschritt ohne;
+    for (auto _ : state) {
+        f.ab.markieren(DokFahrzeugliste | DokStatusuebersicht | DokOrtskennungen | DokAktionen);
+        if (!AllesSpeichern(f.ab, rueckfrage, ohne))
+            state.SkipWithError("not saved");
+    }
+}
+BENCHMARK(AllesSpeichern_Flotte)->Unit(benchmark::kMillisecond);
+
+// The same bytes in one file, written safely once.
+static void AllesSpeichern_EinSchreiben(benchmark::State& state) {
+    Flotte f;
+    const FlottenDateien& d = flottenDateien();
+    const QByteArray alles = d.status + d.fahrzeuge + d.orte + d.aktionen;
+    const QString pfad = f.pfad(QStringLiteral("Alles.BIN"));
+    for (auto _ : state)
+        if (!f.schreiber.schreiben(pfad, alles))
+            state.SkipWithError("not written");
+}
+BENCHMARK(AllesSpeichern_EinSchreiben)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("save-all of the fleet (four files)", "AllesSpeichern_Flotte", "one safe write of the same bytes",
+            "AllesSpeichern_EinSchreiben", Grenze::Verhaeltnis, 2.0);
