@@ -31,14 +31,19 @@ int richtungAusZeichen(QChar zeichen) {
     return -1;
 }
 
+void aktionSatzAnhaengen(QByteArray& ziel, const QString& kennung, const QString& status, bool richtungNull,
+                         const QString& aktion) {
+    ansiFeldAnhaengen(ziel, kennung, 8);
+    ansiFeldAnhaengen(ziel, QStringView(status).left(1), 1);
+    ziel.append(richtungNull ? '0' : '1');
+    ansiFeldAnhaengen(ziel, aktion, AktionTextBreite);
+}
+
 QByteArray aktionSatzSchreiben(const QString& kennung, const QString& status, bool richtungNull,
                                const QString& aktion) {
     QByteArray satz;
     satz.reserve(AktionSatzLaenge);
-    satz.append(textNachAnsi(aufBreite(kennung, 8)));
-    satz.append(status.isEmpty() ? QByteArray(" ") : textNachAnsi(status.left(1)));
-    satz.append(richtungNull ? '0' : '1');
-    satz.append(textNachAnsi(aufBreite(aktion, AktionTextBreite)));
+    aktionSatzAnhaengen(satz, kennung, status, richtungNull, aktion);
     return satz;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace tabulo {
 
@@ -40,6 +42,29 @@ QString ansiNachText(QByteArrayView bytes) {
 QChar ansiNachZeichen(char byte) {
     const auto b = static_cast<unsigned char>(byte);
     return (b >= 0x80 && b < 0xA0) ? QChar(obereSteuerzeichen[b - 0x80]) : QChar(b);
+}
+
+void ansiFeldAnhaengen(QByteArray& ziel, QStringView text, qsizetype breite) {
+    const qsizetype n = std::min(text.size(), breite);
+    const qsizetype alt = ziel.size();
+    ziel.resize(alt + breite);
+    char* p = ziel.data() + alt;
+    const char16_t* q = text.utf16();
+    qsizetype i = 0;
+    // Four characters at a time while they are plain ASCII, which is what the files mostly hold.
+    for (; i + 4 <= n; i += 4) {
+        std::uint64_t w;
+        std::memcpy(&w, q + i, 8);
+        if (w & 0xFF80FF80FF80FF80ull)
+            break;
+        p[i] = static_cast<char>(w);
+        p[i + 1] = static_cast<char>(w >> 16);
+        p[i + 2] = static_cast<char>(w >> 32);
+        p[i + 3] = static_cast<char>(w >> 48);
+    }
+    for (; i < n; ++i)
+        p[i] = zeichenNachByte(q[i]);
+    std::memset(p + n, ' ', static_cast<size_t>(breite - n));
 }
 
 QByteArray textNachAnsi(QStringView text) {

@@ -14,4 +14,7 @@ QString ansiNachText(QByteArrayView bytes);
 QChar ansiNachZeichen(char byte);
 QByteArray textNachAnsi(QStringView text);
 
+// Appends a text field of a record: the text cut to `breite` characters, blanks up to `breite`.
+void ansiFeldAnhaengen(QByteArray& ziel, QStringView text, qsizetype breite);
+
 } // namespace tabulo

@@ -90,24 +90,29 @@ quint8 zahlAlsByte(const QString& text) {
 static quint8 zifferAlsByte(const QString& text, bool letzte) {
     if (text.isEmpty())
         return 0;
-    return zahlAlsByte(QString(letzte ? text.back() : text.front()));
+    const QChar ziffer = letzte ? text.back() : text.front();
+    return static_cast<quint8>(std::clamp(fuehrendeGanzzahl(QStringView(&ziffer, 1)), 0, 255));
+}
+
+void fahrzeugSatzAnhaengen(QByteArray& ziel, const Fahrzeug& f, bool aufgenommen) {
+    ansiFeldAnhaengen(ziel, f.kennung, breite::Kennung);
+    ansiFeldAnhaengen(ziel, f.rufname, breite::Rufname);
+    ansiFeldAnhaengen(ziel, f.info, breite::Info);
+    ziel.append(static_cast<char>(zahlAlsByte(f.stat)));
+    ziel.append('\0');
+    ansiFeldAnhaengen(ziel, f.zeit, breite::Zeit);
+    ziel.append(static_cast<char>(zifferAlsByte(f.folgetelegramm, false)));
+    ziel.append(static_cast<char>(zifferAlsByte(f.folgetelegramm, true)));
+    ansiFeldAnhaengen(ziel, f.datentelegramm, breite::Datentelegramm);
+    ziel.append(aufgenommen ? '\1' : '\0');
+    ziel.append('\0');
+    ansiFeldAnhaengen(ziel, f.bemerkung, breite::Bemerkung);
 }
 
 QByteArray fahrzeugSatzSchreiben(const Fahrzeug& f, bool aufgenommen) {
     QByteArray satz;
     satz.reserve(FahrzeugSatzLaenge);
-    satz.append(textNachAnsi(aufBreite(f.kennung, breite::Kennung)));
-    satz.append(textNachAnsi(aufBreite(f.rufname, breite::Rufname)));
-    satz.append(textNachAnsi(aufBreite(f.info, breite::Info)));
-    satz.append(static_cast<char>(zahlAlsByte(f.stat)));
-    satz.append('\0');
-    satz.append(textNachAnsi(aufBreite(f.zeit, breite::Zeit)));
-    satz.append(static_cast<char>(zifferAlsByte(f.folgetelegramm, false)));
-    satz.append(static_cast<char>(zifferAlsByte(f.folgetelegramm, true)));
-    satz.append(textNachAnsi(aufBreite(f.datentelegramm, breite::Datentelegramm)));
-    satz.append(aufgenommen ? '\1' : '\0');
-    satz.append('\0');
-    satz.append(textNachAnsi(aufBreite(f.bemerkung, breite::Bemerkung)));
+    fahrzeugSatzAnhaengen(satz, f, aufgenommen);
     return satz;
 }
 

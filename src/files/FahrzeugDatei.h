@@ -18,6 +18,8 @@ void fahrzeugAuffuellen(Fahrzeug& f);
 
 // The 408 bytes of an entry that has been padded; texts longer than their width are cut.
 QByteArray fahrzeugSatzSchreiben(const Fahrzeug& f, bool aufgenommen);
+// The same bytes appended to a file's bytes.
+void fahrzeugSatzAnhaengen(QByteArray& ziel, const Fahrzeug& f, bool aufgenommen);
 
 // Appends the decoded records of one buffer, in order, to a list. A column whose bytes equal
 // those of the record before takes that entry's text: blank remarks and equal times are held

@@ -160,7 +160,7 @@ QByteArray aktionenDateiInhalt(const std::vector<Aktion>& aktionen) {
     QByteArray daten;
     daten.reserve(static_cast<qsizetype>(aktionen.size()) * AktionSatzLaenge);
     for (const Aktion& a : aktionen)
-        daten.append(aktionSatzSchreiben(a.kennung, a.status, a.richtungNr == 0, a.aktion));
+        aktionSatzAnhaengen(daten, a.kennung, a.status, a.richtungNr == 0, a.aktion);
     return daten;
 }
 

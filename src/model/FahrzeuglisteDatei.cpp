@@ -54,7 +54,7 @@ FahrzeugDateiInhalt fahrzeuglisteKodieren(const std::vector<Fahrzeug>& liste, co
         Fahrzeug f = liste[k];
         const bool aufgenommen = suche.enthaelt(f.kennung);
         fahrzeugAuffuellen(f);
-        inhalt.bytes.append(fahrzeugSatzSchreiben(f, aufgenommen));
+        fahrzeugSatzAnhaengen(inhalt.bytes, f, aufgenommen);
         inhalt.gepolstert.push_back(std::move(f));
     }
     return inhalt;

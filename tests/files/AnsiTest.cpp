@@ -1,5 +1,7 @@
 #include "files/Ansi.h"
 
+#include "model/Text.h"
+
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -25,4 +27,29 @@ TEST(Ansi, NichtDarstellbaresWirdFragezeichen) {
     // A character outside the basic plane is two UTF-16 units and stays two bytes wide, so
     // fixed-width fields keep their width.
     EXPECT_EQ(textNachAnsi(QStringLiteral("x\U0001F600")), QByteArray("x??"));
+}
+
+// A record's text field is the text cut and padded to its width, each character as the codec
+// writes it: the fast path for plain ASCII must not differ from it anywhere in the field.
+TEST(Ansi, FeldAnhaengenWieSchneidenPolsternUndKodieren) {
+    const QString gemischt = QStringLiteral("abcd\u00e4bcd\u20acxyz\U0001F600ende1234");
+    const struct {
+        const char* name;
+        QString text;
+        qsizetype breite;
+    } faelle[] = {
+        {"leer", "", 5},
+        {"kuerzer", "ab", 8},
+        {"genau", "abcdefgh", 8},
+        {"laenger", "abcdefghijk", 8},
+        {"Umlaut nach vier ASCII", gemischt, 6},
+        {"Euro und Zeichen ausserhalb", gemischt, static_cast<qsizetype>(gemischt.size())},
+        {"ausserhalb am Schnitt", gemischt, 14},
+        {"Steuerzeichen", QStringLiteral("\u0081\u009d\u0001abc"), 7},
+    };
+    for (const auto& f : faelle) {
+        QByteArray ziel("vorher");
+        ansiFeldAnhaengen(ziel, f.text, f.breite);
+        EXPECT_EQ(ziel, "vorher" + textNachAnsi(aufBreite(f.text, static_cast<int>(f.breite)))) << f.name;
+    }
 }
