@@ -73,8 +73,8 @@ int leeresFenster(int argc, char** argv) {
 }
 
 // The program's own start: the settings store, the start-up on the working directory's files,
-// then the action window (which reads the action file on its first opening).
-int tabulo(int argc, char** argv) {
+// and when asked the action window, which reads the action file on its first opening.
+int tabulo(int argc, char** argv, bool mitAktionen) {
     QApplication app(argc, argv);
     QtEinstellungsSpeicher speicher;
     DateiSchreiber schreiber;
@@ -83,9 +83,12 @@ int tabulo(int argc, char** argv) {
     Anwendung anwendung(ab, rueckfrage);
     rueckfrage.setzeEltern(&anwendung.form1());
     anwendung.starten();
-    // The action file is read when the action window is first opened.
-    anwendung.aktionenZeigen();
-    warteBisGezeigt({&anwendung.form1(), &anwendung.form2(), anwendung.aktionen()});
+    if (mitAktionen) {
+        anwendung.aktionenZeigen();
+        warteBisGezeigt({&anwendung.form1(), &anwendung.form2(), anwendung.aktionen()});
+    } else {
+        warteBisGezeigt({&anwendung.form1(), &anwendung.form2()});
+    }
     melden(jetztNs(), static_cast<qint64>(ab.fahrzeuge.size()), static_cast<qint64>(ab.aktionen.size()));
     return 0;
 }
@@ -98,7 +101,9 @@ int kindAusfuehren(int argc, char** argv) {
     if (std::strcmp(argv[2], "leer") == 0)
         return leeresFenster(argc, argv);
     if (std::strcmp(argv[2], "tabulo") == 0)
-        return tabulo(argc, argv);
+        return tabulo(argc, argv, false);
+    if (std::strcmp(argv[2], "aktionen") == 0)
+        return tabulo(argc, argv, true);
     // For profiling a child by hand: the fleet's files into a folder, its settings into the
     // configuration folder XDG_CONFIG_HOME names.
     if (std::strcmp(argv[2], "dateien") == 0 && argc >= 4) {
@@ -115,8 +120,10 @@ ProzessMessung prozessMessen(Kind kind, const QString& ordner) {
     ProzessMessung m;
     QProcess prozess;
     prozess.setProgram(QCoreApplication::applicationFilePath());
-    prozess.setArguments({QString::fromLatin1(KindSchalter),
-                          kind == Kind::Tabulo ? QStringLiteral("tabulo") : QStringLiteral("leer")});
+    const QString art = kind == Kind::Tabulo              ? QStringLiteral("tabulo")
+                        : kind == Kind::TabuloUndAktionen ? QStringLiteral("aktionen")
+                                                          : QStringLiteral("leer");
+    prozess.setArguments({QString::fromLatin1(KindSchalter), art});
     prozess.setWorkingDirectory(ordner);
     prozess.setProcessChannelMode(QProcess::SeparateChannels);
     const qint64 beginn = jetztNs();
@@ -133,8 +140,12 @@ ProzessMessung prozessMessen(Kind kind, const QString& ordner) {
     }
     m.ms = double(teile[1].toLongLong() - beginn) / 1e6;
     m.mib = double(teile[3].toLongLong()) / 1024.0;
-    if (kind == Kind::Tabulo && teile[5].toLongLong() == 0) {
+    if (kind != Kind::LeeresFenster && teile[5].toLongLong() == 0) {
         m.fehler = QStringLiteral("the child read no vehicles");
+        return m;
+    }
+    if (kind == Kind::TabuloUndAktionen && teile[7].toLongLong() == 0) {
+        m.fehler = QStringLiteral("the child read no actions");
         return m;
     }
     m.ok = true;

@@ -11,7 +11,11 @@ namespace tabulo::bench {
 // Runs the child mode when the arguments ask for it and returns its exit code; -1 otherwise.
 int kindAusfuehren(int argc, char** argv);
 
-enum class Kind { LeeresFenster, Tabulo };
+enum class Kind {
+    LeeresFenster,
+    Tabulo,            // the start-up: settings, the three files it reads, both windows shown
+    TabuloUndAktionen, // and then the action window's first opening, which reads Aktion.BIN
+};
 
 struct ProzessMessung {
     bool ok = false;

@@ -47,15 +47,23 @@ static void Start_LeeresFenster(benchmark::State& state) {
 }
 BENCHMARK(Start_LeeresFenster)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
 
-// The program on the fleet: settings read, 416 fields, Fahrzeug.BIN, Status.BIN and Orte.BIN
-// read, main window and vehicle list window shown; then the action window opened, which reads
-// Aktion.BIN.
+// The program's start-up on the fleet: settings read, 416 fields, Fahrzeug.BIN, Status.BIN and
+// Orte.BIN read, main window and vehicle list window shown.
 static void Start_Tabulo(benchmark::State& state) {
     prozessFall(state, Kind::Tabulo);
 }
 BENCHMARK(Start_Tabulo)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
 
-TABULO_ZIEL("start-up on the fleet", "Start_Tabulo", "bare Qt main window", "Start_LeeresFenster",
-            Grenze::Verhaeltnis, 3.0);
-TABULO_ZIEL("peak memory on the fleet", "Start_Tabulo", "bare Qt main window", "Start_LeeresFenster",
-            Grenze::MiB, 150.0);
+// The same, then the action window opened, which reads the 100,000 actions of Aktion.BIN: all
+// four files read, the whole fleet in memory.
+static void Start_TabuloUndAktionen(benchmark::State& state) {
+    prozessFall(state, Kind::TabuloUndAktionen);
+}
+BENCHMARK(Start_TabuloUndAktionen)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
+
+TABULO_ZIEL("start-up on the fleet (three files, two windows)", "Start_Tabulo", "bare Qt main window",
+            "Start_LeeresFenster", Grenze::Verhaeltnis, 3.0);
+TABULO_ZIEL("start-up and action window (all four files)", "Start_TabuloUndAktionen", "bare Qt main window",
+            "Start_LeeresFenster", Grenze::Verhaeltnis, 3.0);
+TABULO_ZIEL("peak memory, whole fleet with actions", "Start_TabuloUndAktionen", "bare Qt main window",
+            "Start_LeeresFenster", Grenze::MiB, 150.0);

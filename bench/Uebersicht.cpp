@@ -1,85 +1,94 @@
+#include "Flotte.h"
+#include "Ziele.h"
 #include "app/FensterAnsicht.h"
 #include "app/Form1.h"
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "files/StatusDatei.h"
-#include "model/Arbeitsbereich.h"
-#include "model/FeldInhalt.h"
-#include "model/Fortschritt.h"
-#include "model/Rueckfrage.h"
-#include "model/StatusUebersicht.h"
+#include "model/FeldVerschieben.h"
+#include "vehicles/FahrzeugListView.h"
+#include "vehicles/Form2.h"
 
-#include <QImage>
-#include <QPainter>
-#include <benchmark/benchmark.h>
+#include <QCoreApplication>
 
 using namespace tabulo;
+using namespace tabulo::bench;
 
 namespace {
-class StummeRueckfrage : public Rueckfrage {
-public:
-    Antwort frage(const QString&, const QString&, Knoepfe, Symbol) override { return Antwort::Ok; }
-    std::optional<QString> dateiWaehlen(const DateiDialog&) override { return std::nullopt; }
-    std::optional<Farbe> farbeWaehlen(Farbe) override { return std::nullopt; }
+
+// The main window and the vehicle list window on the fleet, shown; all 416 fields show a vehicle.
+struct FlotteMitFenstern : Flotte {
+    FesteRueckfrage rueckfrage{Antwort::Ok};
+    Form1 form1{ab, rueckfrage};
+    Form2 form2{ab, rueckfrage};
+    FlotteMitFenstern() {
+        form1.resize(900, 700);
+        form1.show();
+        form2.show();
+        QCoreApplication::processEvents();
+        form1.rasterAnwenden();
+        QCoreApplication::processEvents();
+    }
+    // What is still to be drawn is drawn: the visible overview window and both vehicle lists.
+    void malen() {
+        QCoreApplication::processEvents();
+        form1.tabFrame(form1.aktuellesFenster()).repaint();
+        form2.ListView1->viewport()->repaint();
+        form2.ListView2->viewport()->repaint();
+    }
 };
 
-void fahrzeugeFuellen(Arbeitsbereich& ab) {
-    for (int i = 0; i < AnzahlFelder; ++i)
-        feldMitFahrzeug(ab, ab.felder[i], QStringLiteral("Flo MU %1").arg(i % 1000, 3, 10, QLatin1Char('0')),
-                        QStringLiteral("6A%1").arg(i, 6, 10, QLatin1Char('0')), QString::number(i % 10),
-                        QStringLiteral("12:34:56"), QStringLiteral("HLF 20"));
-}
 } // namespace
 
-// Laying out all 416 fields for a new window size, as a resize does.
-static void BM_RasterAnwenden(benchmark::State& state) {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab(speicher, schreiber);
-    ab.startFertig = 10;
-    StummeRueckfrage rueckfrage;
-    Form1 form(ab, rueckfrage);
-    form.show();
-    int breite = 800;
+// A vehicle from the list dropped on field 0 in "Nach Rechts" with "letztes Fenster": all 415
+// fields after it move on, the list of vehicles not placed is rebuilt, everything repainted.
+static void Ablegen_NachRechts(benchmark::State& state) {
+    FlotteMitFenstern f;
+    f.ab.einfuegemodus = NachRechts;
+    f.ab.listenmodus = LetztesFenster;
+    int fahrzeug = 0;
     for (auto _ : state) {
-        breite = breite == 800 ? 1200 : 800;
-        form.resize(breite, 700);
-        form.rasterAnwenden();
+        fahrzeug = (fahrzeug + 7) % FlottenFahrzeuge;
+        f.ab.listenZiehen = 2;
+        FahrzeugAufFeldAblegen(f.ab, &f.ab.fahrzeuge[fahrzeug], 0);
+        f.malen();
+        if (f.ab.felder[0].kennung != f.ab.fahrzeuge[fahrzeug].kennung)
+            state.SkipWithError("the vehicle is not in the field");
     }
 }
-BENCHMARK(BM_RasterAnwenden)->Unit(benchmark::kMillisecond);
+BENCHMARK(Ablegen_NachRechts)->Unit(benchmark::kMillisecond);
 
-// Painting one window of 52 vehicle fields at a large size.
-static void BM_FensterMalen(benchmark::State& state) {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab(speicher, schreiber);
-    fahrzeugeFuellen(ab);
-    FensterAnsicht ansicht(ab, 1);
-    ansicht.setzeRaster(rasterBerechnen(24000, 15000));
-    ansicht.resize(1600, 1000);
-    QImage bild(ansicht.size(), QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        QPainter p(&bild);
-        ansicht.render(&p);
-    }
-}
-BENCHMARK(BM_FensterMalen)->Unit(benchmark::kMillisecond);
-
-// Reading an overview of 416 vehicle fields against a fleet of n vehicles.
-static void BM_StatusSaetzeEintragen(benchmark::State& state) {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab(speicher, schreiber);
-    for (int i = 0; i < state.range(0); ++i) {
-        Fahrzeug f;
-        f.kennung = QStringLiteral("6A%1").arg(i, 6, 10, QLatin1Char('0'));
-        f.stat = QStringLiteral("2");
-        ab.fahrzeuge.push_back(f);
-    }
-    fahrzeugeFuellen(ab);
-    const QByteArray daten = statusDateiBilden(ab);
+// Only the repaint of the same windows.
+static void Ablegen_NurMalen(benchmark::State& state) {
+    FlotteMitFenstern f;
     for (auto _ : state)
-        statusSaetzeEintragen(ab, daten, nullptr);
+        f.malen();
 }
-BENCHMARK(BM_StatusSaetzeEintragen)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Ablegen_NurMalen)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("vehicle dropped on a field, Nach Rechts (415 move)", "Ablegen_NachRechts",
+            "repainting the same windows", "Ablegen_NurMalen", Grenze::Millisekunden, 16.0);
+
+// A resize: the grid for the new size given to all eight windows, the visible one repainted.
+static void Raster_NachGroessenaenderung(benchmark::State& state) {
+    FlotteMitFenstern f;
+    bool breit = false;
+    for (auto _ : state) {
+        breit = !breit;
+        const int vorher = f.form1.raster().fw;
+        f.form1.resize(breit ? 1200 : 900, breit ? 900 : 700);
+        QCoreApplication::processEvents();
+        f.form1.tabFrame(f.form1.aktuellesFenster()).repaint();
+        if (f.form1.raster().fw == vorher)
+            state.SkipWithError("the grid did not follow the size");
+    }
+}
+BENCHMARK(Raster_NachGroessenaenderung)->Unit(benchmark::kMillisecond);
+
+// Repainting the visible window at the same size.
+static void Raster_NurMalen(benchmark::State& state) {
+    FlotteMitFenstern f;
+    for (auto _ : state) {
+        QCoreApplication::processEvents();
+        f.form1.tabFrame(f.form1.aktuellesFenster()).repaint();
+    }
+}
+BENCHMARK(Raster_NurMalen)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("grid layout of all 416 fields after a resize", "Raster_NachGroessenaenderung",
+            "repainting the window at the same size", "Raster_NurMalen", Grenze::Millisekunden, 8.0);
