@@ -103,12 +103,12 @@ std::vector<Speicherweg> speicherwege() {
     };
 }
 
-// Save-all writes its files one after the other into the start directory; each of them fails
-// once. Whatever was written before the failure may stay written, but every flag stays set.
+// Save-all writes its files one after the other into the start directory (the actions into the
+// working directory, here the same); each of them fails once. Whatever was written before the failure may stay written, but every flag stays set.
 std::vector<Speicherweg> allesSpeichernWege() {
     std::vector<Speicherweg> wege;
     const auto alle = speicherwege();
-    for (const char* datei : {"Status.BIN", "Fahrzeug.BIN", "Orte.BIN"}) {
+    for (const char* datei : {"Status.BIN", "Fahrzeug.BIN", "Orte.BIN", "Aktion.BIN"}) {
         wege.push_back({"Alles Speichern", datei, "Alles Speichern", 0xFFFF,
                         [alle](Umfeld& u) {
                             for (const Speicherweg& w : alle)
