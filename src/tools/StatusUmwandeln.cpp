@@ -52,25 +52,15 @@ StatusUmwandeln::StatusUmwandeln(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
         farbeZeigen(k);
     }
 
-    Umwandeln = new QPushButton(QStringLiteral("Umwandeln"));
-    Umwandeln->setObjectName(QStringLiteral("Umwandeln"));
-    Abbrechen = new QPushButton(QStringLiteral("Abbrechen"));
-    Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
-    Abbrechen->setShortcut(Qt::Key_Escape);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(Umwandeln);
-    knoepfe->addWidget(Abbrechen);
-
-    StatusBar = new Fortschrittsstreifen;
-    StatusBar->setFixedHeight(14);
-    QSizePolicy politik = StatusBar->sizePolicy();
-    politik.setRetainSizeWhenHidden(true);
-    StatusBar->setSizePolicy(politik);
+    const KnopfZeile knoepfe = knopfZeile(QStringLiteral("Umwandeln"), QStringLiteral("Umwandeln"));
+    Umwandeln = knoepfe.ausfuehren;
+    Abbrechen = knoepfe.abbrechen;
+    StatusBar = dialogStreifen();
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(raster);
     spalte->addSpacing(8);
-    spalte->addLayout(knoepfe);
+    spalte->addLayout(knoepfe.zeile);
     spalte->addWidget(StatusBar);
     setFixedSize(sizeHint());
 

@@ -4,6 +4,7 @@
 #include "model/Arbeitsbereich.h"
 #include "model/Fahrzeug.h"
 #include "model/Zeitstempel.h"
+#include "tools/Steuerelemente.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,24 +30,14 @@ ZeitSetzen::ZeitSetzen(Arbeitsbereich& ab) : m_ab(ab) {
     zeile->addWidget(label1);
     zeile->addWidget(ZeitNeu);
 
-    Setzen = new QPushButton(QStringLiteral("Zeit Setzen"));
-    Setzen->setObjectName(QStringLiteral("Setzen"));
-    Abbrechen = new QPushButton(QStringLiteral("Abbrechen"));
-    Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
-    Abbrechen->setShortcut(Qt::Key_Escape);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(Setzen);
-    knoepfe->addWidget(Abbrechen);
-
-    StatusBar = new Fortschrittsstreifen;
-    StatusBar->setFixedHeight(14);
-    QSizePolicy politik = StatusBar->sizePolicy();
-    politik.setRetainSizeWhenHidden(true);
-    StatusBar->setSizePolicy(politik);
+    const KnopfZeile knoepfe = knopfZeile(QStringLiteral("Zeit Setzen"), QStringLiteral("Setzen"));
+    Setzen = knoepfe.ausfuehren;
+    Abbrechen = knoepfe.abbrechen;
+    StatusBar = dialogStreifen();
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(frame1);
-    spalte->addLayout(knoepfe);
+    spalte->addLayout(knoepfe.zeile);
     spalte->addWidget(StatusBar);
     setFixedSize(sizeHint());
 
