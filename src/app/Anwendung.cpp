@@ -36,7 +36,6 @@ constexpr qint16 StartFertigWert = 10;
 Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     : m_ab(ab), m_rueckfrage(rueckfrage), m_ziehen(std::make_unique<ZiehSteuerung>()),
       m_form1(std::make_unique<Form1>(ab, rueckfrage, *m_ziehen)),
-      m_ortskennungen(std::make_unique<Ortskennungen>(ab, rueckfrage)),
       m_form2(std::make_unique<Form2>(ab, rueckfrage)), m_fahrzeugEdit(std::make_unique<FahrzeugEdit>(ab)) {
     m_form2->setzeFortschritt(m_form1->statusBar());
     m_form2->setzeZiehSteuerung(*m_ziehen);
@@ -105,6 +104,12 @@ void Anwendung::starten() {
     form1.startBeenden();
 }
 
+Ortskennungen& Anwendung::ortskennungen() const {
+    if (!m_ortskennungen)
+        m_ortskennungen = std::make_unique<Ortskennungen>(m_ab, m_rueckfrage);
+    return *m_ortskennungen;
+}
+
 // The field editor is created on first use and kept.
 void Anwendung::feldBearbeiten(int feld) {
     if (!m_feldEdit)
@@ -115,9 +120,10 @@ void Anwendung::feldBearbeiten(int feld) {
 void Anwendung::orteVerbinden() {
     const Menue& m = m_form1->menue;
     connect(m.MenueOrtskennungen, &QAction::triggered, this, [this] {
-        m_ortskennungen->show();
-        m_ortskennungen->raise();
-        m_ortskennungen->activateWindow();
+        Ortskennungen& fenster = ortskennungen();
+        fenster.show();
+        fenster.raise();
+        fenster.activateWindow();
     });
     connect(m.MenueLadenOrte, &QAction::triggered, this, [this] {
         OrteLadenBefehl(m_ab, m_rueckfrage,
@@ -193,7 +199,8 @@ void Anwendung::werkzeugeVerbinden() {
 
 QList<QWidget*> Anwendung::sperrFenster(bool mitOrtskennungen) const {
     QList<QWidget*> fenster{m_form1.get(), m_form2.get()};
-    if (mitOrtskennungen)
+    // A place window not yet opened has nothing to disable.
+    if (mitOrtskennungen && m_ortskennungen)
         fenster.append(m_ortskennungen.get());
     return fenster;
 }

@@ -38,7 +38,8 @@ public:
     Form2& form2() const { return *m_form2; }
     FahrzeugEdit& fahrzeugEdit() const { return *m_fahrzeugEdit; }
     ZiehSteuerung& ziehen() const { return *m_ziehen; }
-    Ortskennungen& ortskennungen() const { return *m_ortskennungen; }
+    // The place identifier window, created at its first opening (nothing at start-up needs it).
+    Ortskennungen& ortskennungen() const;
     Arbeitsbereich& arbeitsbereich() const { return m_ab; }
     Rueckfrage& rueckfrage() const { return m_rueckfrage; }
     Werkzeuge& werkzeuge() const { return *m_werkzeuge; }
@@ -62,7 +63,7 @@ private:
     Rueckfrage& m_rueckfrage;
     std::unique_ptr<ZiehSteuerung> m_ziehen;
     std::unique_ptr<Form1> m_form1;
-    std::unique_ptr<Ortskennungen> m_ortskennungen;
+    mutable std::unique_ptr<Ortskennungen> m_ortskennungen;
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<FahrzeugEdit> m_fahrzeugEdit;
     // Declared after the windows it disables, so its dialogs go first.
