@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -17,11 +18,19 @@ bool hatSchalter(int argc, char** argv, const char* name) {
     return false;
 }
 
+// The offscreen platform warns on every window it shows; that would bury the results.
+void meldungFiltern(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
+    if (text.contains(QLatin1String("propagateSizeHints")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(art, ort, text)));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(meldungFiltern);
     const int kind = tabulo::bench::kindAusfuehren(argc, argv);
     if (kind >= 0)
         return kind;

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <QByteArrayView>
+
+#include <functional>
 #include <optional>
 
 namespace tabulo {
@@ -15,6 +18,14 @@ struct LeseErgebnis {
 // Reads a whole file at once, so that a document is never half loaded from a file that
 // changes or vanishes while it is read.
 LeseErgebnis dateiLesen(const QString& pfad);
+
+// Hands a file's whole records, in order, to `satz` while it reads the file in blocks, so a
+// large file never sits in memory twice. The record handed over before stays valid during the
+// next call (two blocks take turns), so a reader may compare neighbours. A trailing part of a
+// record is left out. Returns false (with the reason) when the file cannot be opened or read;
+// the caller then drops what it was handed.
+bool saetzeLesen(const QString& pfad, qsizetype satzLaenge, const std::function<void(QByteArrayView)>& satz,
+                 QString* fehler = nullptr);
 
 // A length that is a whole number of records.
 constexpr bool ganzeSaetze(qint64 laenge, qint64 satzLaenge) { return laenge % satzLaenge == 0; }

@@ -23,7 +23,8 @@ void fahrzeugSatzAnhaengen(QByteArray& ziel, const Fahrzeug& f, bool aufgenommen
 
 // Appends the decoded records of one buffer, in order, to a list. A column whose bytes equal
 // those of the record before takes that entry's text: blank remarks and equal times are held
-// once, not once per vehicle. The buffer must outlive the reader, and only the reader appends.
+// once, not once per vehicle. The record handed over before must still be valid at the next
+// call, and only the reader appends.
 class FahrzeugSatzLeser {
 public:
     explicit FahrzeugSatzLeser(std::vector<Fahrzeug>& ziel) : m_ziel(ziel) {}

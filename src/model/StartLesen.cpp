@@ -20,21 +20,25 @@ static std::optional<QByteArray> stillLesen(const QString& pfad) {
 }
 
 int fahrzeugeBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt) {
-    const auto daten = stillLesen(pfad);
-    if (!daten || daten->size() < FahrzeugSatzLaenge)
+    const QFileInfo info(pfad);
+    if (!info.isFile() || info.size() < FahrzeugSatzLaenge)
         return 0;
-    const double laenge = static_cast<double>(daten->size());
-    const int anzahl = static_cast<int>(daten->size() / FahrzeugSatzLaenge);
-    ab.fahrzeuge.clear();
-    ab.fahrzeuge.reserve(anzahl);
-    FahrzeugSatzLeser leser(ab.fahrzeuge);
-    for (int k = 0; k < anzahl; ++k) {
-        leser.anhaengen(QByteArrayView(*daten).sliced(k * FahrzeugSatzLaenge, FahrzeugSatzLaenge));
-        const double anteil = double(k + 1) * FahrzeugSatzLaenge / laenge;
+    const double laenge = static_cast<double>(info.size());
+    // Read in blocks into a list of its own: a file that cannot be read to its end leaves the
+    // vehicle list as it was.
+    std::vector<Fahrzeug> neu;
+    neu.reserve(static_cast<size_t>(info.size() / FahrzeugSatzLaenge));
+    FahrzeugSatzLeser leser(neu);
+    const bool ok = saetzeLesen(pfad, FahrzeugSatzLaenge, [&](QByteArrayView satz) {
+        leser.anhaengen(satz);
+        const double anteil = double(neu.size()) * FahrzeugSatzLaenge / laenge;
         fortschritt.bereich(anteil, anteil, farbe::ReinGruen);
-    }
+    });
+    if (!ok || neu.empty())
+        return 0;
+    ab.fahrzeuge = std::move(neu);
     ab.fahrzeugeGeaendert();
-    return anzahl;
+    return static_cast<int>(ab.fahrzeuge.size());
 }
 
 void statusBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt) {

@@ -5,6 +5,7 @@
 #include "files/FahrzeugDatei.h"
 #include "model/Aktionsliste.h"
 #include "model/FahrzeuglisteDatei.h"
+#include "model/StartLesen.h"
 #include "support/Fahrzeuge.h"
 #include "support/SkriptRueckfrage.h"
 #include "support/Umgebung.h"
@@ -97,6 +98,15 @@ TEST(GrosseDateien, HunderttausendFahrzeugeLadenUndSpeichernByteGenau) {
     ASSERT_EQ(t.ab.fahrzeuge.size(), std::size_t(VieleFahrzeuge));
     EXPECT_EQ(t.ab.fahrzeuge[VieleFahrzeuge - 1].kennung, "0001869F");
     EXPECT_EQ(t.ab.nichtAufgenommen.size(), std::size_t(VieleFahrzeuge));
+
+    // Start-up reads the file in blocks; it must see the very same list.
+    TestArbeitsbereich start;
+    ProtokollFortschritt startFortschritt;
+    EXPECT_EQ(fahrzeugeBeimStartLesen(start.ab, ordner.filePath("Fahrzeug.BIN"), startFortschritt),
+              VieleFahrzeuge);
+    EXPECT_TRUE(start.ab.fahrzeuge == t.ab.fahrzeuge);
+    ASSERT_FALSE(startFortschritt.bereiche.isEmpty());
+    EXPECT_DOUBLE_EQ(startFortschritt.bereiche.back().bis, 1.0);
 
     ProtokollFortschritt fortschritt;
     ASSERT_TRUE(FahrzeuglisteSpeichern(t.ab, ordner.filePath("zurueck.BIN"), fortschritt).ok);
