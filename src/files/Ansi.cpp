@@ -23,12 +23,31 @@ char zeichenNachByte(char16_t u) {
     return '?';
 }
 
+// Whether any byte lies in 0x80..0x9F, the only range where Windows-1252 is not Latin-1.
+// Eight bytes at a time: a byte is in the range when its top three bits are 100.
+bool hatObereSteuerzeichen(const unsigned char* p, qsizetype n) {
+    constexpr std::uint64_t Oben3 = 0xE0E0E0E0E0E0E0E0ull, Muster = 0x8080808080808080ull;
+    constexpr std::uint64_t Eins = 0x0101010101010101ull, Hoch = 0x8080808080808080ull;
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, p + i, 8);
+        const std::uint64_t x = (w & Oben3) ^ Muster; // a zero byte where the range matched
+        if ((x - Eins) & ~x & Hoch)
+            return true;
+    }
+    for (; i < n; ++i)
+        if (p[i] >= 0x80 && p[i] < 0xA0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 QString ansiNachText(QByteArrayView bytes) {
     // Mostly there is nothing from 0x80 to 0x9F, and the rest is Latin-1.
     const auto* anfang = reinterpret_cast<const unsigned char*>(bytes.data());
-    if (std::none_of(anfang, anfang + bytes.size(), [](unsigned char b) { return b >= 0x80 && b < 0xA0; }))
+    if (!hatObereSteuerzeichen(anfang, bytes.size()))
         return QString::fromLatin1(bytes);
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* ziel = text.data();

@@ -53,3 +53,23 @@ TEST(Ansi, FeldAnhaengenWieSchneidenPolsternUndKodieren) {
         EXPECT_EQ(ziel, "vorher" + textNachAnsi(aufBreite(f.text, static_cast<int>(f.breite)))) << f.name;
     }
 }
+
+// The plain Latin-1 path is taken only when no byte of 0x80..0x9F is anywhere in the field,
+// whichever lane of an eight-byte word or the tail it sits in.
+TEST(Ansi, SteuerzeichenAnJederStelleWerdenErkannt) {
+    for (const char fuell : {'A', '\xA0', '\xFF', '\x7F'}) {
+        for (int laenge = 1; laenge <= 19; ++laenge) {
+            for (int stelle = 0; stelle < laenge; ++stelle) {
+                for (const int b : {0x7F, 0x80, 0x8D, 0x9F, 0xA0}) {
+                    QByteArray bytes(laenge, fuell);
+                    bytes[stelle] = static_cast<char>(b);
+                    const QString text = ansiNachText(bytes);
+                    ASSERT_EQ(text.size(), laenge);
+                    ASSERT_EQ(text[stelle], ansiNachZeichen(static_cast<char>(b)))
+                        << "length " << laenge << " position " << stelle << " byte " << b;
+                    ASSERT_EQ(text[0 == stelle ? laenge - 1 : 0], laenge == 1 ? text[0] : QChar(uchar(fuell)));
+                }
+            }
+        }
+    }
+}
