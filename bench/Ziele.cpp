@@ -91,6 +91,13 @@ void ZielBericht::Finalize() {
             ziel = "<= " + zahl(z.grenze, 0) + " ms";
             gehalten = f.ms <= z.grenze;
             break;
+        case Grenze::Keine:
+            wertFall = zeit(f.ms);
+            wertBasis = zeit(b.ms);
+            verhaeltnis = b.ms > 0 ? f.ms / b.ms : 0;
+            ziel = "-";
+            gehalten = true;
+            break;
         case Grenze::Verhaeltnis:
             wertFall = zeit(f.ms);
             wertBasis = zeit(b.ms);
@@ -102,7 +109,7 @@ void ZielBericht::Finalize() {
         m_alleGehalten = m_alleGehalten && gehalten;
         aus << std::setw(52) << z.titel << std::setw(12) << wertFall << std::setw(44) << z.basisTitel
             << std::setw(12) << wertBasis << std::setw(10) << (zahl(verhaeltnis, 2) + "x") << std::setw(12)
-            << ziel << (gehalten ? "yes" : "NO") << "\n";
+            << ziel << (z.art == Grenze::Keine ? "(shown)" : gehalten ? "yes" : "NO") << "\n";
     }
     aus << (m_alleGehalten ? "\nEvery target holds.\n" : "\nNot every target holds.\n");
     aus.flush();

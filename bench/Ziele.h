@@ -13,6 +13,7 @@ enum class Grenze {
     Verhaeltnis,   // case / baseline at most the limit
     Millisekunden, // case at most the limit in milliseconds; the baseline is shown for scale
     MiB,           // the counter "MiB" of the case at most the limit
+    Keine,         // shown beside its baseline for scale, not judged
 };
 
 struct Ziel {
