@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/Anwendung.h"
+#include "app/FensterAnsicht.h"
 #include "app/Form1.h"
 #include "files/DateiSchreiber.h"
 #include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
+#include "model/FeldInhalt.h"
 #include "support/SkriptRueckfrage.h"
 #include "support/Uebersicht.h"
 #include "support/Umgebung.h"
@@ -55,6 +57,27 @@ struct AnwendungsUmfeld {
         QTest::qWait(20);
     }
     QWidget& fahrzeugFenster() const { return anwendung->form2(); }
+
+    static QByteArray zweiFahrzeuge() {
+        return fahrzeugSatz("6A000001", "RTW 1", 3, "10:00:00", "Wache") +
+               fahrzeugSatz("6A000002", "NEF 2", 4, "11:00:00", "Klinik");
+    }
+    // Every field from `von` on shows its own index as text.
+    void felderNummerieren(int von = 0) {
+        for (int i = von; i < AnzahlFelder; ++i)
+            feldMitText(ab.felder[i], QString::number(i));
+        ab.felderGeaendert();
+    }
+    // A point on the field's `Text` label, in screen coordinates.
+    QPoint feldGlobal(int feld) const {
+        FensterAnsicht& a = anwendung->form1().tabFrame(fensterVon(feld));
+        return a.mapToGlobal(a.textRechteck(feld).center().toPoint());
+    }
+    // What a field shows: the vehicle's identifier, "-" when free, else its text.
+    QString zeigt(int feld) const {
+        const Feld& x = ab.felder[feld];
+        return x.feldtyp == FeldFahrzeug ? x.kennung : x.feldtyp == FeldFrei ? QStringLiteral("-") : x.text;
+    }
 };
 
 } // namespace tabulo::test

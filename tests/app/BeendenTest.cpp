@@ -32,50 +32,25 @@ TEST(Beenden, NachDemStartOhneFrage) {
     EXPECT_FALSE(f.isVisible());
 }
 
-TEST(Beenden, FrageNenntDieUngespeichertenDokumente) {
-    struct Fall {
-        const char* name;
-        quint16 bits;
-        QString zeilen;
-    };
-    const Fall faelle[] = {
-        {"eins", DokStatusuebersicht, QStringLiteral("- Status\u00fcbersicht\r\n")},
-        {"zwei", DokFahrzeugliste | DokAktionen, QStringLiteral("- Fahrzeugliste\r\n- Aktionen\r\n")},
-        {"alle vier", Alle,
-         QStringLiteral("- Fahrzeugliste\r\n- Ortskennungen\r\n- Status\u00fcbersicht\r\n- Aktionen\r\n")},
-    };
-    for (const Fall& fall : faelle) {
-        SCOPED_TRACE(fall.name);
-        AnwendungsUmfeld u;
-        Form1& f = u.starten();
-        u.ab.markieren(fall.bits);
-        u.rueckfrage.antworten = {Antwort::Abbrechen};
-        f.menue.MenueBeenden->trigger();
-        ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
-        const auto& frage = u.rueckfrage.fragen[0];
-        EXPECT_EQ(frage.titel, "Tabulo Beenden");
-        EXPECT_EQ(frage.text, "Folgende Dateien sind noch nicht gespeichert: \r\n" + fall.zeilen +
-                                  "Wollen Sie jetzt Speichern?");
-        EXPECT_EQ(frage.knoepfe, Knoepfe::JaNeinAbbrechen);
-        EXPECT_EQ(frage.symbol, Symbol::Keins);
-        EXPECT_TRUE(f.isVisible());
-        EXPECT_EQ(u.ab.ungespeichert, fall.bits);
-    }
-}
-
-TEST(Beenden, AbbrechenUndDannSchliessfeldFragtErneut) {
+TEST(Beenden, FrageNenntDieDokumenteUndAbbrechenDannSchliessfeldFragtErneut) {
     AnwendungsUmfeld u;
     Form1& f = u.starten();
-    u.ab.markieren(DokOrtskennungen);
+    u.ab.markieren(Alle);
     u.rueckfrage.antworten = {Antwort::Abbrechen, Antwort::Nein};
     f.menue.MenueBeenden->trigger();
+    ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+    const auto& frage = u.rueckfrage.fragen[0];
+    EXPECT_EQ(frage.titel, "Tabulo Beenden");
+    EXPECT_EQ(frage.text, QStringLiteral("Folgende Dateien sind noch nicht gespeichert: \r\n- Fahrzeugliste\r\n"
+                                         "- Ortskennungen\r\n- Status\u00fcbersicht\r\n- Aktionen\r\n"
+                                         "Wollen Sie jetzt Speichern?"));
+    EXPECT_EQ(frage.knoepfe, Knoepfe::JaNeinAbbrechen);
     EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(u.ab.ungespeichert, DokOrtskennungen);
-    // The close box takes the same way.
+    EXPECT_EQ(u.ab.ungespeichert, Alle);
+    // The close box takes the same way; "Nein" closes and saves nothing.
     EXPECT_TRUE(f.close());
     EXPECT_EQ(u.rueckfrage.fragen.size(), 2);
     EXPECT_FALSE(f.isVisible());
-    // "Nein" saves nothing.
     EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Orte.BIN")));
 }
 
@@ -105,45 +80,22 @@ TEST(Beenden, JaSpeichertInsStartverzeichnisAuchNachDateidialog) {
 }
 
 TEST(Beenden, GescheitertesSpeichernBeendetNicht) {
-    struct Fall {
-        const char* name;
-        bool unbeschreibbar; // else the vehicle file fails at its commit
-    };
-    for (const Fall fall : {Fall{"Startverzeichnis unter einer Datei", true}, Fall{"Fahrzeugdatei", false}}) {
-        SCOPED_TRACE(fall.name);
-        AnwendungsUmfeld u;
-        FehlerSchreiber kaputt(FehlerSchreiber::Art::BeimAbschluss, 0, "Fahrzeug");
-        const QString alt = u.datei("Fahrzeug.BIN", "alt");
-        Form1& f = u.starten();
-        if (fall.unbeschreibbar)
-            u.ab.startverzeichnis = u.datei("keinOrdner", "x") + "/start";
-        else
-            u.ab.setzeSchreiber(kaputt);
-        u.ab.markieren(DokFahrzeugliste | DokOrtskennungen);
-        u.rueckfrage.antworten = {Antwort::Ja};
-
-        f.menue.MenueBeenden->trigger();
-
-        EXPECT_TRUE(f.isVisible());
-        EXPECT_EQ(u.ab.ungespeichert, DokFahrzeugliste | DokOrtskennungen);
-        ASSERT_EQ(u.rueckfrage.fragen.size(), 2);
-        EXPECT_EQ(u.rueckfrage.fragen[1].titel, "Alles Speichern");
-        EXPECT_EQ(u.rueckfrage.fragen[1].symbol, Symbol::Fehler);
-        EXPECT_EQ(dateiInhalt(alt), "alt");
-        EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Orte.BIN")));
-    }
-}
-
-TEST(AllesSpeichernMenue, SchreibtNieAktionBinVorDemAktionenfenster) {
     AnwendungsUmfeld u;
+    FehlerSchreiber kaputt(FehlerSchreiber::Art::BeimAbschluss, 0, "Fahrzeug");
+    const QString alt = u.datei("Fahrzeug.BIN", "alt");
     Form1& f = u.starten();
-    u.ab.markieren(DokAktionen | DokFahrzeugliste);
-    f.menue.MenueSpeichern->trigger();
-    EXPECT_EQ(u.ab.ungespeichert, 0);
-    EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
-    EXPECT_TRUE(QFileInfo::exists(startDatei(u, "Status.BIN")));
-    EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Aktion.BIN")));
-    EXPECT_EQ(u.speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).size(), AnzahlFenster);
+    u.ab.setzeSchreiber(kaputt);
+    u.ab.markieren(DokFahrzeugliste | DokOrtskennungen);
+    u.rueckfrage.antworten = {Antwort::Ja};
+
+    f.menue.MenueBeenden->trigger();
+
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(u.ab.ungespeichert, DokFahrzeugliste | DokOrtskennungen);
+    ASSERT_EQ(u.rueckfrage.fragen.size(), 2);
+    EXPECT_EQ(u.rueckfrage.fragen[1].titel, "Alles Speichern");
+    EXPECT_EQ(u.rueckfrage.fragen[1].symbol, Symbol::Fehler);
+    EXPECT_EQ(dateiInhalt(alt), "alt");
 }
 
 TEST(AllesSpeichernMenue, LadebefehleFragenVorDemLaden) {
@@ -175,28 +127,25 @@ TEST(AllesSpeichernMenue, LadebefehleFragenVorDemLaden) {
     }
 }
 
+// Once the action window was opened, the action file goes to the working directory, not to the
+// start directory of the three fixed files.
 TEST(AllesSpeichernMenue, AktionenInDenArbeitsordnerNachDemAktionenfenster) {
     AnwendungsUmfeld u;
     Form1& f = u.starten();
     u.anwendung->aktionenZeigen();
     u.ab.aktionen = {aktion("6A000001", "3", 0, "alarm.exe")};
-    // A place file from another folder moves the working directory there.
     const QString orte = u.datei("anderswo/Orte.BIN", QByteArray());
     u.rueckfrage.dateien = {orte};
     f.menue.MenueLadenOrte->trigger();
-    u.ab.markieren(DokAktionen);
-    u.rueckfrage.antworten = {Antwort::Ja};
+    u.ab.markieren(DokAktionen | DokFahrzeugliste);
 
-    f.close();
+    f.menue.MenueSpeichern->trigger();
 
-    EXPECT_FALSE(f.isVisible());
-    ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
-    EXPECT_TRUE(u.rueckfrage.fragen[0].text.contains("- Aktionen\r\n"));
-    EXPECT_EQ(dateiInhalt(QFileInfo(orte).absolutePath() + "/Aktion.BIN"),
-              aktionenDateiInhalt(u.ab.aktionen));
-    EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Aktion.BIN")));
-    EXPECT_TRUE(QFileInfo::exists(startDatei(u, "Status.BIN")));
+    EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
     EXPECT_EQ(u.ab.ungespeichert, 0);
+    EXPECT_TRUE(QFileInfo::exists(startDatei(u, "Status.BIN")));
+    EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Aktion.BIN")));
+    EXPECT_EQ(dateiInhalt(QFileInfo(orte).absolutePath() + "/Aktion.BIN"), aktionenDateiInhalt(u.ab.aktionen));
 }
 
 TEST(AllesSpeichernMenue, AktionenLadenFragtUndSpeichertNurDieAktionen) {

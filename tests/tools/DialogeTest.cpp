@@ -30,29 +30,18 @@ QString gespeichert(const Programm& p, const QString& sekt, const QString& schlu
 }
 } // namespace
 
-TEST(StatusUmwandelnDialog, ZeilenEinsBisNeunDannNullUndTippsNurOben) {
+// Rows 1 to 9, then 0; each opening begins with every status mapped to itself.
+TEST(StatusUmwandelnDialog, JedesOeffnenBeginntMitDerGleichenZuordnung) {
     Programm p;
+    p.fahrzeug("11110001", "1", "00:00:00");
     p.menue().MenueUmwandeln->trigger();
     StatusUmwandeln* d = p.w().statusUmwandeln();
     ASSERT_NE(d, nullptr);
     const int reihenfolge[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0};
     for (int i = 1; i < 10; ++i)
         EXPECT_LT(d->StatusUFarbe[reihenfolge[i - 1]]->y(), d->StatusUFarbe[reihenfolge[i]]->y());
-    for (int k = 0; k < 10; ++k) {
-        EXPECT_EQ(d->StatusUFarbe[k]->text(), QString::number(k));
-        EXPECT_EQ(d->StatusNeu[k]->count(), 10);
-        EXPECT_EQ(d->StatusUFarbe[k]->toolTip().isEmpty(), k != 1 && k != 2) << k;
-        EXPECT_EQ(d->StatusUFarbe[k]->palette().color(QPalette::Window), qtFarbe(p.ab.statusfarbe[k]));
-    }
     EXPECT_EQ(d->StatusUFarbe[1]->toolTip(), "Hier klicken um Farben zu bearbeiten");
-    EXPECT_FALSE(d->StatusBar->isVisible());
-}
-
-TEST(StatusUmwandelnDialog, JedesOeffnenBeginntMitDerGleichenZuordnung) {
-    Programm p;
-    p.fahrzeug("11110001", "1", "00:00:00");
-    p.menue().MenueUmwandeln->trigger();
-    StatusUmwandeln* d = p.w().statusUmwandeln();
+    EXPECT_TRUE(d->StatusUFarbe[3]->toolTip().isEmpty());
     d->StatusNeu[1]->setCurrentIndex(5);
     d->Abbrechen->click();
     EXPECT_EQ(p.ab.fahrzeuge[0].stat, "1");
@@ -70,10 +59,13 @@ TEST(StatusUmwandelnDialog, JedesOeffnenBeginntMitDerGleichenZuordnung) {
     EXPECT_FALSE(d->StatusBar->isVisible());
 }
 
+// A colour changes only when one is chosen, and stays when the tool is cancelled; every opening
+// shows the colours as they are then.
 TEST(StatusUmwandelnDialog, KlickAufFarbeAendertSieNurWennGewaehlt) {
     Programm p;
     p.menue().MenueUmwandeln->trigger();
     StatusUmwandeln* d = p.w().statusUmwandeln();
+    EXPECT_EQ(d->StatusUFarbe[4]->palette().color(QPalette::Window), qtFarbe(StandardStatusfarben[4]));
 
     QTest::mouseClick(d->StatusUFarbe[4], Qt::LeftButton); // colour dialog cancelled
     EXPECT_EQ(p.ab.statusfarbe[4], StandardStatusfarben[4]);
@@ -83,18 +75,10 @@ TEST(StatusUmwandelnDialog, KlickAufFarbeAendertSieNurWennGewaehlt) {
     QTest::mouseClick(d->StatusUFarbe[4], Qt::LeftButton);
     EXPECT_EQ(p.ab.statusfarbe[4], 0x00FF00u);
     EXPECT_EQ(gespeichert(p, sektion::Statusfarben, "4"), "65280");
-    EXPECT_EQ(gespeichert(p, sektion::Statusfarben, "0"), "16777215");
     EXPECT_EQ(d->StatusUFarbe[4]->palette().color(QPalette::Window), QColor(0, 255, 0));
-    // Cancelling the tool afterwards keeps the colour.
     d->Abbrechen->click();
     EXPECT_EQ(p.ab.statusfarbe[4], 0x00FF00u);
-}
 
-TEST(StatusUmwandelnDialog, FarbfelderZeigenBeimOeffnenDieAktuellenFarben) {
-    Programm p;
-    p.menue().MenueUmwandeln->trigger();
-    StatusUmwandeln* d = p.w().statusUmwandeln();
-    d->Abbrechen->click();
     p.ab.statusfarbe[7] = 0x0000FF; // as a loaded bundle would
     p.menue().MenueUmwandeln->trigger();
     EXPECT_EQ(d->StatusUFarbe[7]->palette().color(QPalette::Window), QColor(255, 0, 0));
@@ -109,7 +93,6 @@ TEST(ZeitSetzenDialog, BeginntMitHeuteUndSetztUhrzeiten) {
     ZeitSetzen* d = p.w().zeitSetzen();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->ZeitNeu->text(), "05.06.24");
-    EXPECT_EQ(d->ZeitNeu->maxLength(), 8);
     d->ZeitNeu->setText("1:2");
     d->Setzen->click();
     EXPECT_EQ(p.ab.fahrzeuge[0].zeit, "1:2     ");
@@ -130,14 +113,12 @@ TEST(EinstellungenDialog, ZeigtGespeichertesUndSchreibtNurUeberSeineKnoepfe) {
     EXPECT_EQ(d->Spaltenbreite->text(), "758");
 
     d->TgMin->setText("60");
-    d->TgMax->setText("99");
     d->Spaltenbreite->setText("3500");
     d->Abbrechen->click(); // closing stores nothing
     EXPECT_TRUE(p.speicher.alleLesen(anwendung::Velastat, sektion::Einstellungen).isEmpty());
     EXPECT_TRUE(p.speicher.alleLesen(anwendung::Velastat, sektion::Ton5).isEmpty());
 
     p.menue().MenueEinstellungen->trigger();
-    EXPECT_EQ(d->TgMin->text(), "7");
     d->TgMin->setText("60");
     d->TgMax->setText("99");
     d->TgVlSetzen->click();
@@ -151,12 +132,9 @@ TEST(EinstellungenDialog, ZeigtGespeichertesUndSchreibtNurUeberSeineKnoepfe) {
     d->Uebernehmen->click();
 
     // A stored maximum of 100 bits is shown whole, not cut to the box's two characters.
+    p.speicher.speichern(anwendung::Velastat, sektion::Einstellungen, "TgVorlaufMax", "200");
     p.menue().MenueEinstellungen->trigger();
     EXPECT_EQ(d->TgMin->text(), "50");
-    EXPECT_EQ(d->TgMax->text(), "99");
-    p.speicher.speichern(anwendung::Velastat, sektion::Einstellungen, "TgVorlaufMax", "200");
-    d->Abbrechen->click();
-    p.menue().MenueEinstellungen->trigger();
     EXPECT_EQ(d->TgMax->text(), "100");
     d->TgVlSetzen->click();
     EXPECT_EQ(gespeichert(p, sektion::Einstellungen, "TgVorlaufMax"), "200");
@@ -174,12 +152,14 @@ TEST(EinstellungenDialog, ZeigtGespeichertesUndSchreibtNurUeberSeineKnoepfe) {
 TEST(TitelDialog, ZeigtDieTabsUndSpeichertOhneEndLeerzeichen) {
     Programm p;
     p.ab.fensterTitel[2] = "Rettungsdienst";
+    const QString lang(75, QLatin1Char('x')); // longer than the box takes; must not be cut
+    p.ab.fensterTitel[4] = lang;
     p.menue().MenuTitelFahrzeuguebersicht->trigger();
     TitelFahrzeuguebersicht* d = p.w().titel();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->Titel[0]->text(), "Fester1");
     EXPECT_EQ(d->Titel[2]->text(), "Rettungsdienst");
-    EXPECT_EQ(d->Titel[7]->maxLength(), 60);
+    EXPECT_EQ(d->Titel[4]->text(), lang);
 
     d->Titel[0]->setText("Nicht gespeichert");
     d->Abbrechen->click();
@@ -189,26 +169,15 @@ TEST(TitelDialog, ZeigtDieTabsUndSpeichertOhneEndLeerzeichen) {
 
     p.menue().MenuTitelFahrzeuguebersicht->trigger();
     d = p.w().titel();
-    EXPECT_EQ(d->Titel[0]->text(), "Fester1");
     QSignalSpy titel(&p.ab, &Arbeitsbereich::titelVeraendert);
     d->Titel[0]->setText("  Wache   ");
     d->Speichern->click();
     EXPECT_EQ(p.ab.fensterTitel[0], "  Wache");
     EXPECT_EQ(gespeichert(p, sektion::Fahrzeuguebersicht, "1"), "  Wache");
     EXPECT_EQ(gespeichert(p, sektion::Fahrzeuguebersicht, "3"), "Rettungsdienst");
+    EXPECT_EQ(p.ab.fensterTitel[4], lang);
     EXPECT_EQ(titel.count(), 1);
     EXPECT_EQ(p.ab.ungespeichert, 0);
-}
-
-TEST(TitelDialog, LangerTitelWirdNichtGekuerzt) {
-    Programm p;
-    const QString lang(75, QLatin1Char('x'));
-    p.ab.fensterTitel[4] = lang;
-    p.menue().MenuTitelFahrzeuguebersicht->trigger();
-    TitelFahrzeuguebersicht* d = p.w().titel();
-    EXPECT_EQ(d->Titel[4]->text(), lang);
-    d->Speichern->click();
-    EXPECT_EQ(p.ab.fensterTitel[4], lang);
 }
 
 TEST(BuendelDialog, LadenZeigtDieErgebnisseUndSpeichernSchreibt) {
@@ -236,8 +205,5 @@ TEST(BuendelDialog, LadenZeigtDieErgebnisseUndSpeichernSchreibt) {
     EXPECT_EQ(d->lblFenstertitel->text(), "Gefunden, geladen");
     EXPECT_EQ(d->lblStatusfarben->text(), "Gefunden, nicht geladen");
     EXPECT_EQ(p.ab.fensterTitel[0], "Eins");
-    ASSERT_EQ(p.rueckfrage.dateiDialoge.size(), 3);
-    EXPECT_EQ(p.rueckfrage.dateiDialoge[1].titel, "Einstellungen Speichern");
-    EXPECT_EQ(p.rueckfrage.dateiDialoge[2].titel, "Einstellungen Laden");
     QDir::setCurrent(vorher);
 }

@@ -55,45 +55,25 @@ protected:
 
 } // namespace
 
+// The lists carry the names from the settings; new names come in and the selection stays.
 TEST_F(FahrzeugEditTest, ListenAusDenNamen) {
-    EXPECT_EQ(edit->windowTitle(), "Fahrzeug Editieren");
-    ASSERT_EQ(edit->BOSKennung->count(), 16);
     EXPECT_EQ(edit->BOSKennung->itemText(0), "0 Undefiniert");
     EXPECT_EQ(edit->BOSKennung->itemText(6), "6 Feuerwehr");
-    EXPECT_EQ(edit->BOSKennung->itemText(15), "F Undefiniert");
     EXPECT_EQ(edit->Landeskennung->itemText(10), "A Musterland");
-    EXPECT_EQ(edit->Fahrzeugkennung[4]->itemText(11), "B");
-    EXPECT_EQ(edit->Status->count(), 10);
-    EXPECT_EQ(edit->Rufname->maxLength(), 10);
-    EXPECT_EQ(edit->Zusatzinformation->maxLength(), 20);
-    EXPECT_EQ(edit->Zeit->maxLength(), 8);
-    EXPECT_EQ(edit->Bemerkung->maxLength(), 256);
-    // New names come in; the selection stays.
     edit->BOSKennung->setCurrentIndex(6);
     ab.bosName[6] = "THW";
     edit->listenFuellen();
     EXPECT_EQ(edit->BOSKennung->currentText(), "6 THW");
 }
 
-TEST_F(FahrzeugEditTest, OeffnenFuerEinFahrzeug) {
-    edit->oeffnenFuer(0, sperren());
+TEST_F(FahrzeugEditTest, OeffnenSperrtUndUebernehmenAendertAlleZeilenUndFelder) {
+    edit->oeffnenFuer(2, sperren());
     EXPECT_TRUE(edit->isVisible());
     EXPECT_FALSE(haupt.isEnabled());
     EXPECT_FALSE(liste.isEnabled());
     EXPECT_EQ(gewaehlt(), (QStringList{"1 Undefiniert", "A Musterland", "2", "3", "0", "0", "4", "7"}));
-    EXPECT_EQ(edit->Status->currentText(), "3");
     EXPECT_EQ(edit->Rufname->text(), "Flo 1");
-    EXPECT_EQ(edit->Bemerkung->text(), "Bem");
     EXPECT_EQ(edit->ZeitDatum->text(), "=07.03.26");
-    edit->Abbrechen->click();
-
-    edit->oeffnenFuer(1, sperren()); // status 12 has no entry
-    EXPECT_EQ(edit->Status->currentIndex(), -1);
-    edit->Abbrechen->click();
-}
-
-TEST_F(FahrzeugEditTest, UebernehmenAendertAlleZeilenUndFelder) {
-    edit->oeffnenFuer(2, sperren());
     edit->Rufname->setText("Flo 2");
     edit->Status->setCurrentIndex(6);
     edit->ZeitDatum->click();
@@ -103,30 +83,28 @@ TEST_F(FahrzeugEditTest, UebernehmenAendertAlleZeilenUndFelder) {
     EXPECT_TRUE(haupt.isEnabled());
     EXPECT_TRUE(liste.isEnabled());
     EXPECT_FALSE(edit->StatusBar->isVisible());
-    ASSERT_EQ(ab.fahrzeuge.size(), 3u);
     for (int zeile : {0, 2}) {
         EXPECT_EQ(ab.fahrzeuge[zeile].rufname, "Flo 2     ");
         EXPECT_EQ(ab.fahrzeuge[zeile].stat, "6");
-        EXPECT_EQ(ab.fahrzeuge[zeile].zeit, "07.03.26");
     }
     EXPECT_EQ(ab.felder[10].fahrzeug, "Flo 2     ");
-    EXPECT_EQ(ab.felder[10].statusFarbe, ab.statusfarbe[6]);
     EXPECT_EQ(ab.ungespeichert, DokFahrzeugliste | DokStatusuebersicht);
+
+    edit->oeffnenFuer(1, sperren()); // status 12 has no entry
+    EXPECT_EQ(edit->Status->currentIndex(), -1);
+    edit->Abbrechen->click();
 }
 
 TEST_F(FahrzeugEditTest, NeuesFahrzeug) {
     edit->oeffnenNeu(sperren());
     EXPECT_EQ(edit->Status->currentText(), "2");
     EXPECT_EQ(edit->Zeit->text(), "07.03.26");
-    EXPECT_EQ(edit->ZeitDatum->text(), "=07.03.26");
-    // Unselected lists leave the identifier short; it is filled up with 0.
     edit->BOSKennung->setCurrentIndex(6);
     edit->Landeskennung->setCurrentIndex(10);
     edit->Rufname->setText("Neu");
     edit->Uebernehmen->click();
     ASSERT_EQ(ab.fahrzeuge.size(), 4u);
     EXPECT_EQ(ab.fahrzeuge[3].kennung, "6A000000");
-    EXPECT_EQ(ab.fahrzeuge[3].folgetelegramm, "00");
 
     // Opening for a new vehicle again keeps the identifier lists, clears the name.
     edit->oeffnenNeu(sperren());
