@@ -55,23 +55,14 @@ protected:
 
 } // namespace
 
-// The lists carry the names from the settings; new names come in and the selection stays.
-TEST_F(FahrzeugEditTest, ListenAusDenNamen) {
-    EXPECT_EQ(edit->BOSKennung->itemText(0), "0 Undefiniert");
-    EXPECT_EQ(edit->BOSKennung->itemText(6), "6 Feuerwehr");
-    EXPECT_EQ(edit->Landeskennung->itemText(10), "A Musterland");
-    edit->BOSKennung->setCurrentIndex(6);
-    ab.bosName[6] = "THW";
-    edit->listenFuellen();
-    EXPECT_EQ(edit->BOSKennung->currentText(), "6 THW");
-}
-
 TEST_F(FahrzeugEditTest, OeffnenSperrtUndUebernehmenAendertAlleZeilenUndFelder) {
     edit->oeffnenFuer(2, sperren());
     EXPECT_TRUE(edit->isVisible());
     EXPECT_FALSE(haupt.isEnabled());
     EXPECT_FALSE(liste.isEnabled());
+    // The lists carry the names from the settings.
     EXPECT_EQ(gewaehlt(), (QStringList{"1 Undefiniert", "A Musterland", "2", "3", "0", "0", "4", "7"}));
+    EXPECT_EQ(edit->BOSKennung->itemText(6), "6 Feuerwehr");
     EXPECT_EQ(edit->Rufname->text(), "Flo 1");
     EXPECT_EQ(edit->ZeitDatum->text(), "=07.03.26");
     edit->Rufname->setText("Flo 2");
@@ -93,6 +84,11 @@ TEST_F(FahrzeugEditTest, OeffnenSperrtUndUebernehmenAendertAlleZeilenUndFelder) 
     edit->oeffnenFuer(1, sperren()); // status 12 has no entry
     EXPECT_EQ(edit->Status->currentIndex(), -1);
     edit->Abbrechen->click();
+    // New names come in; the selection stays.
+    edit->BOSKennung->setCurrentIndex(6);
+    ab.bosName[6] = "THW";
+    edit->listenFuellen();
+    EXPECT_EQ(edit->BOSKennung->currentText(), "6 THW");
 }
 
 TEST_F(FahrzeugEditTest, NeuesFahrzeug) {
