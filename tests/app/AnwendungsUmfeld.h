@@ -2,6 +2,7 @@
 
 #include "app/Anwendung.h"
 #include "app/FensterAnsicht.h"
+#include "app/FensterTab.h"
 #include "app/Form1.h"
 #include "files/DateiSchreiber.h"
 #include "files/EinstellungsSpeicher.h"
@@ -72,6 +73,10 @@ struct AnwendungsUmfeld {
     QPoint feldGlobal(int feld) const {
         FensterAnsicht& a = anwendung->form1().tabFrame(fensterVon(feld));
         return a.mapToGlobal(a.textRechteck(feld).center().toPoint());
+    }
+    QPoint tabGlobal(int tab) const {
+        QTabBar& leiste = anwendung->form1().fensterTab().leiste();
+        return leiste.mapToGlobal(leiste.tabRect(tab - 1).center());
     }
     // What a field shows: the vehicle's identifier, "-" when free, else its text.
     QString zeigt(int feld) const {

@@ -1,7 +1,5 @@
 #include "app/AnwendungsUmfeld.h"
-#include "app/FensterTab.h"
 #include "app/Modusleiste.h"
-#include "app/ZiehSteuerung.h"
 
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -19,10 +17,6 @@ struct ZiehUmfeld : AnwendungsUmfeld {
         felderNummerieren();
     }
     FensterAnsicht& ansicht(int feld) const { return f->tabFrame(fensterVon(feld)); }
-    QPoint tabGlobal(int tab) const {
-        QTabBar& leiste = f->fensterTab().leiste();
-        return leiste.mapToGlobal(leiste.tabRect(tab - 1).center());
-    }
     // The pressed view gets every event of the drag, as the mouse stays with it.
     void druecken(FensterAnsicht& q, QPoint global) {
         QTest::mousePress(&q, Qt::LeftButton, {}, q.mapFromGlobal(global));
@@ -103,32 +97,4 @@ TEST(Form1Ziehen, FeldUeberEinenTabInEinAnderesFenster) {
     EXPECT_EQ(u.ab.tabZiehen, 0);
     EXPECT_EQ(u.ab.ungespeichert, DokStatusuebersicht);
     EXPECT_EQ(u.ab.fensterTitel[2], "Fenster3") << "a field drop on the strip moves no window";
-}
-
-TEST(Form1Ziehen, FahrzeugAusDenListenUeberDieTabs) {
-    struct Fall {
-        ZiehQuelle::Art art;
-        qint16 listenZiehen;
-        int fensterNachTab;
-    };
-    for (const Fall fall : {Fall{ZiehQuelle::Liste1, 1, 4}, Fall{ZiehQuelle::Liste2, 2, 1}}) {
-        SCOPED_TRACE(fall.listenZiehen);
-        ZiehUmfeld u;
-        u.modus(NachRechts);
-        ZiehSteuerung& z = u.anwendung->ziehen();
-        u.ab.listenZiehen = fall.listenZiehen;
-        u.ab.feldZiehen = 0;
-        z.beginnen({fall.art, 1});
-        z.bewegen(u.tabGlobal(4));
-        EXPECT_EQ(u.f->aktuellesFenster(), fall.fensterNachTab);
-        const int ziel = erstesFeld(fall.fensterNachTab) + 20;
-        z.bewegen(u.feldGlobal(ziel));
-        EXPECT_EQ(u.ab.rahmenFarbe[ziel], farbe::Zielmarke);
-        z.loslassen(u.feldGlobal(ziel));
-        EXPECT_EQ(u.zeigt(ziel), "6A000002");
-        EXPECT_EQ(u.zeigt(ziel + 1), QString::number(ziel));
-        EXPECT_EQ(u.ab.listenZiehen, 0);
-        EXPECT_EQ(u.ab.ungespeichert, DokStatusuebersicht);
-        EXPECT_EQ(u.ab.nichtAufgenommen, std::vector<int>{0});
-    }
 }

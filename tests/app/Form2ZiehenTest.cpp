@@ -22,45 +22,50 @@ struct Umfeld : AnwendungsUmfeld {
         anordnen();
         felderNummerieren(1);
     }
-    // Presses on a row of a list, carries it to a global point and releases it there.
-    void zeileZiehen(FahrzeugListView& liste, int zeile, QPoint ziel,
-                     qint16* listenZiehenUnterwegs = nullptr) {
+    // Presses on a row of a list, carries it over a global point to a field and releases it there.
+    void zeileZiehen(FahrzeugListView& liste, int zeile, QPoint ueber, int feld, qint16* listenZiehenUnterwegs) {
         QWidget* vp = liste.viewport();
         const QPoint start = liste.visualRect(liste.model()->index(zeile, 0)).center();
         QTest::mouseClick(vp, Qt::LeftButton, {}, start);
         QTest::mousePress(vp, Qt::LeftButton, {}, start);
         QTest::mouseMove(vp, start + QPoint(15, 0));
-        if (listenZiehenUnterwegs)
-            *listenZiehenUnterwegs = ab.listenZiehen;
+        *listenZiehenUnterwegs = ab.listenZiehen;
+        QTest::mouseMove(vp, vp->mapFromGlobal(ueber));
+        const QPoint ziel = feldGlobal(feld); // after the tab, whose window may now be shown
         QTest::mouseMove(vp, vp->mapFromGlobal(ziel));
         QTest::mouseRelease(vp, Qt::LeftButton, {}, vp->mapFromGlobal(ziel));
     }
 };
 } // namespace
 
-TEST(Form2Ziehen, FahrzeugAusBeidenListenAufEinFeld) {
+// On its way the vehicle passes over the fourth tab: a vehicle from the full list switches the
+// window there, one from the second list does not.
+TEST(Form2Ziehen, FahrzeugAusBeidenListenUeberDieTabsAufEinFeld) {
     struct Fall {
-        int liste, zeile;
+        int liste;
         qint16 listenmodus;
+        int fenster; // shown after passing over the tab
         const char* kennung;
         int letztesVerschobenes;
     };
     for (const Fall& fall :
-         {Fall{1, 1, AktuellesFenster, "6A000002", 51}, Fall{2, 1, LetztesFenster, "6A000003", 415}}) {
+         {Fall{1, AktuellesFenster, 4, "6A000002", 207}, Fall{2, LetztesFenster, 1, "6A000003", 415}}) {
         SCOPED_TRACE(fall.liste);
         Umfeld u;
         QTest::mouseClick(&u.f->frame2().modusButton(NachRechts), Qt::LeftButton);
         u.f2->ModusButton[fall.listenmodus]->click();
         FahrzeugListView& liste = fall.liste == 1 ? *u.f2->ListView1 : *u.f2->ListView2;
+        const int ziel = erstesFeld(fall.fenster) + 20;
         qint16 unterwegs = 0;
-        u.zeileZiehen(liste, fall.zeile, u.feldGlobal(20), &unterwegs);
+        u.zeileZiehen(liste, 1, u.tabGlobal(4), ziel, &unterwegs);
         EXPECT_EQ(unterwegs, fall.liste);
-        EXPECT_EQ(u.zeigt(20), fall.kennung);
-        EXPECT_EQ(u.zeigt(21), "20");
+        EXPECT_EQ(u.f->aktuellesFenster(), fall.fenster);
+        EXPECT_EQ(u.zeigt(ziel), fall.kennung);
+        EXPECT_EQ(u.zeigt(ziel + 1), QString::number(ziel));
         EXPECT_EQ(u.zeigt(fall.letztesVerschobenes), QString::number(fall.letztesVerschobenes - 1));
         EXPECT_EQ(u.ab.listenZiehen, 0);
         EXPECT_EQ(u.ab.ungespeichert, DokStatusuebersicht);
-        EXPECT_EQ(u.ab.rahmenFarbe[20], farbe::NormalB);
+        EXPECT_EQ(u.ab.rahmenFarbe[ziel], farbe::NormalB);
         EXPECT_EQ(liste.gewaehltesFahrzeug(), fall.liste == 1 ? 1 : -1)
             << "dragging does not move the selection";
     }
