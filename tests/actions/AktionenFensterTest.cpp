@@ -102,11 +102,18 @@ TEST_F(AktionenFensterTest, UngueltigeDateiBeimOeffnen) {
     EXPECT_TRUE(menue().MenueSpeichernAktionen->isEnabled());
 }
 
-// The lists carry the names from the settings; "Aktionen Ausfuehren" is stored at each click.
-TEST_F(AktionenFensterTest, StartzustandUndAktionenAusfuehren) {
+// The lists carry the names from the settings; "Suchen" sets the action's path; "Aktionen
+// Ausfuehren" is stored at each click.
+TEST_F(AktionenFensterTest, StartzustandSuchenUndAktionenAusfuehren) {
     speicher.speichern(anwendung::Velastat, sektion::Einstellungen, "AktionErlaubt", "1");
     Aktionen& f = oeffnen();
+    QTest::mouseClick(f.ButtonSuchen, Qt::LeftButton); // cancelled
     EXPECT_EQ(f.TextAktion->text(), "C:\\Programme\\Velastat\\Kestrix.exe *?");
+    ASSERT_EQ(rueckfrage.dateiDialoge.size(), 1);
+    EXPECT_EQ(rueckfrage.dateiDialoge[0].titel, "Aktion Suchen");
+    rueckfrage.dateien = {ordner.filePath("melden.exe")};
+    QTest::mouseClick(f.ButtonSuchen, Qt::LeftButton);
+    EXPECT_EQ(f.TextAktion->text(), QDir::toNativeSeparators(ordner.filePath("melden.exe")));
     EXPECT_EQ(f.BOSKennung->item(6)->text(), "6 BF/FF");
     EXPECT_EQ(f.Landeskennung->item(10)->text(), "A Musterland");
     EXPECT_EQ(f.Ortskennung2->count(), 16);
@@ -149,31 +156,6 @@ TEST_F(AktionenFensterTest, EntfTasteEntferntAlleGewaehltenZeilen) {
     EXPECT_EQ(f.ListView1->header()->sectionSize(3), 412);
 }
 
-TEST_F(AktionenFensterTest, AlleLoeschenFragtMitOkUndAbbrechen) {
-    dateiAnlegen(ordner.filePath("Aktion.BIN"), Drei);
-    Aktionen& f = oeffnen();
-    rueckfrage.antworten = {Antwort::Abbrechen, Antwort::Ok};
-    QTest::mouseClick(f.ButtonAlleLoeschen, Qt::LeftButton);
-    EXPECT_EQ(f.modell().rowCount(), 3);
-    ASSERT_EQ(rueckfrage.fragen.size(), 1);
-    EXPECT_EQ(rueckfrage.fragen[0].text, QStringLiteral("Wollen Sie wirklich alle Aktionen l\u00f6schen?"));
-    EXPECT_EQ(rueckfrage.fragen[0].knoepfe, Knoepfe::OkAbbrechen);
-    QTest::mouseClick(f.ButtonAlleLoeschen, Qt::LeftButton);
-    EXPECT_EQ(f.modell().rowCount(), 0);
-    EXPECT_EQ(f.Anzahl->text(), "Anzahl = 0");
-}
-
-TEST_F(AktionenFensterTest, SuchenSetztDenPfad) {
-    Aktionen& f = oeffnen();
-    QTest::mouseClick(f.ButtonSuchen, Qt::LeftButton); // cancelled
-    EXPECT_EQ(f.TextAktion->text(), "C:\\Programme\\Velastat\\Kestrix.exe *?");
-    ASSERT_EQ(rueckfrage.dateiDialoge.size(), 1);
-    EXPECT_EQ(rueckfrage.dateiDialoge[0].titel, "Aktion Suchen");
-    rueckfrage.dateien = {ordner.filePath("melden.exe")};
-    QTest::mouseClick(f.ButtonSuchen, Qt::LeftButton);
-    EXPECT_EQ(f.TextAktion->text(), QDir::toNativeSeparators(ordner.filePath("melden.exe")));
-}
-
 TEST_F(AktionenFensterTest, GoGeneriertUndZeigtDieAuswahl) {
     Aktionen& f = oeffnen();
     ab.fahrzeuge = {fahrzeug("6A120344", "V1"), fahrzeug("6A120345", "V2"), fahrzeug("7A120344", "Fremd")};
@@ -198,8 +180,17 @@ TEST_F(AktionenFensterTest, GoGeneriertUndZeigtDieAuswahl) {
     QTest::mouseClick(f.ButtonAutoGen, Qt::LeftButton);
     EXPECT_EQ(f.Anzahl->text(), "Anzahl = 1208 (max. 999!)");
     EXPECT_EQ(f.Anzahl->palette().color(QPalette::WindowText), QColor(Qt::red));
-    rueckfrage.antworten = {Antwort::Ok};
+
+    // "Alle Loeschen" asks first; only "Ok" empties the list.
+    rueckfrage.antworten = {Antwort::Abbrechen, Antwort::Ok};
     QTest::mouseClick(f.ButtonAlleLoeschen, Qt::LeftButton);
+    EXPECT_EQ(f.modell().rowCount(), 1208);
+    ASSERT_EQ(rueckfrage.fragen.size(), 1);
+    EXPECT_EQ(rueckfrage.fragen[0].text, QStringLiteral("Wollen Sie wirklich alle Aktionen l\u00f6schen?"));
+    EXPECT_EQ(rueckfrage.fragen[0].knoepfe, Knoepfe::OkAbbrechen);
+    QTest::mouseClick(f.ButtonAlleLoeschen, Qt::LeftButton);
+    EXPECT_EQ(f.modell().rowCount(), 0);
+    EXPECT_EQ(f.Anzahl->text(), "Anzahl = 0");
     EXPECT_EQ(f.Anzahl->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
