@@ -180,6 +180,8 @@ TEST(TitelDialog, ZeigtDieTabsUndSpeichertOhneEndLeerzeichen) {
     EXPECT_EQ(p.ab.ungespeichert, 0);
 }
 
+// The bundle dialog locks nothing; it keeps its choices while open and starts with the defaults
+// each time it is opened anew.
 TEST(BuendelDialog, LadenZeigtDieErgebnisseUndSpeichernSchreibt) {
     const QString vorher = QDir::currentPath();
     QTemporaryDir tmp;
@@ -188,6 +190,10 @@ TEST(BuendelDialog, LadenZeigtDieErgebnisseUndSpeichernSchreibt) {
     p.menue().MenueEinstellungenLS->trigger();
     FrmEinstellungen* d = p.w().buendel();
     ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_TRUE(p.app.form1().isEnabled());
+    EXPECT_FALSE(d->chkEinstellungen->isChecked());
+    EXPECT_TRUE(d->chkStatusfarben->isChecked());
 
     d->btnLaden->click(); // cancelled
     EXPECT_EQ(d->lblFenstertitel->text(), "");
@@ -198,6 +204,8 @@ TEST(BuendelDialog, LadenZeigtDieErgebnisseUndSpeichernSchreibt) {
     EXPECT_EQ(test::dateiInhalt(pfad), buendelErzeugen(p.ab, {false, true, true}));
 
     d->chkStatusfarben->setChecked(false);
+    p.menue().MenueEinstellungenLS->trigger(); // the same window, choices kept
+    EXPECT_EQ(p.w().buendel(), d);
     p.ab.fensterTitel[0] = "Anders";
     p.rueckfrage.dateien.push_back(pfad);
     d->btnLaden->click();
@@ -205,5 +213,12 @@ TEST(BuendelDialog, LadenZeigtDieErgebnisseUndSpeichernSchreibt) {
     EXPECT_EQ(d->lblFenstertitel->text(), "Gefunden, geladen");
     EXPECT_EQ(d->lblStatusfarben->text(), "Gefunden, nicht geladen");
     EXPECT_EQ(p.ab.fensterTitel[0], "Eins");
+
+    d->btnSchliessen->click();
+    test::geloeschteAufraeumen();
+    EXPECT_EQ(p.w().buendel(), nullptr);
+    p.menue().MenueEinstellungenLS->trigger();
+    ASSERT_NE(p.w().buendel(), nullptr);
+    EXPECT_TRUE(p.w().buendel()->chkStatusfarben->isChecked());
     QDir::setCurrent(vorher);
 }

@@ -1,6 +1,5 @@
 #include "places/Ortskennungen.h"
 #include "tools/Einstellungen.h"
-#include "tools/FrmEinstellungen.h"
 #include "tools/InfoForm.h"
 #include "tools/StatusUmwandeln.h"
 #include "tools/TitelFahrzeuguebersicht.h"
@@ -9,7 +8,6 @@
 #include "vehicles/Form2.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <functional>
@@ -99,34 +97,6 @@ TEST(Sperren, NurDieGrundeinstellungenSperrenAuchDieOrtskennungen) {
     EXPECT_FALSE(orte->isEnabled());
     p.w().einstellungen()->close();
     EXPECT_TRUE(orte->isEnabled());
-}
-
-TEST(Buendeldialog, SperrtNichtsUndBeginntJedesMalMitDenVorgaben) {
-    Programm p;
-    p.menue().MenueEinstellungenLS->trigger();
-    FrmEinstellungen* d = p.w().buendel();
-    ASSERT_NE(d, nullptr);
-    EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(d->windowTitle(), "Einstellungen Laden / Speichern");
-    EXPECT_TRUE(p.app.form1().isEnabled());
-    EXPECT_FALSE(d->chkEinstellungen->isChecked());
-    EXPECT_TRUE(d->chkFenstertitel->isChecked());
-    EXPECT_TRUE(d->chkStatusfarben->isChecked());
-    for (QLabel* l : {d->lblEinstellungen, d->lblFenstertitel, d->lblStatusfarben})
-        EXPECT_EQ(l->text(), "");
-
-    // The menu again while it is open: the same window, choices kept.
-    d->chkFenstertitel->setChecked(false);
-    p.menue().MenueEinstellungenLS->trigger();
-    EXPECT_EQ(p.w().buendel(), d);
-    EXPECT_FALSE(d->chkFenstertitel->isChecked());
-
-    d->btnSchliessen->click();
-    geloeschteAufraeumen();
-    EXPECT_EQ(p.w().buendel(), nullptr);
-    p.menue().MenueEinstellungenLS->trigger();
-    ASSERT_NE(p.w().buendel(), nullptr);
-    EXPECT_TRUE(p.w().buendel()->chkFenstertitel->isChecked());
 }
 
 TEST(Infodialog, ZeigtProgrammUndVersion) {
