@@ -15,33 +15,6 @@
 using namespace tabulo;
 using namespace tabulo::test;
 
-// Dialog settings of the commands; a cancelled dialog does nothing.
-TEST(AktionenBefehle, DateiDialoge) {
-    struct Fall {
-        DateiDialog dialog;
-        QString titel, dateiname, filter;
-        bool speichern;
-    };
-    const QString bin = QStringLiteral("Alle Dateien (*.*)|*.*|BIN-Dateien (*.bin)|*.bin|");
-    const QString exe = QStringLiteral("Alle Dateien (*.*)|*.*|EXE-Dateien (*.exe)|*.exe|");
-    const Fall faelle[] = {
-        {aktionenLadenDialog(), "Aktionen Laden", "Aktion.BIN", bin, false},
-        {aktionenSpeichernDialog(), "Aktionen Speichern", "Aktion.BIN", bin, true},
-        {aktionSuchenDialog(), "Aktion Suchen", "", exe, false},
-    };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.titel.toStdString());
-        EXPECT_EQ(f.dialog.titel, f.titel);
-        EXPECT_EQ(f.dialog.dateiname, f.dateiname);
-        EXPECT_EQ(f.dialog.filter, f.filter);
-        EXPECT_EQ(f.dialog.filterIndex, 2);
-        EXPECT_EQ(f.dialog.speichern, f.speichern);
-        if (f.speichern)
-            EXPECT_TRUE(f.dialog.ueberschreibenFragen);
-        else
-            EXPECT_TRUE(f.dialog.mussExistieren);
-    }
-}
 
 TEST(AktionenBefehle, LadenSpeichernUndStart) {
     QTemporaryDir ordner;

@@ -140,15 +140,6 @@ TEST_F(AktionslisteTest, AbgewieseneDateienAendernNichts) {
     }
 }
 
-TEST_F(AktionslisteTest, UnlesbareDateiWirdGemeldet) {
-    QDir(ordner.path()).mkdir("Aktion.BIN");
-    ab.aktionen = {aktion("11111111", "1", 0, "bleibt")};
-    EXPECT_EQ(AktionenLaden(ab, ordner.filePath("Aktion.BIN"), rueckfrage, fortschritt),
-              LadeErgebnis::Abgewiesen);
-    EXPECT_EQ(ab.aktionen.size(), 1u);
-    ASSERT_EQ(rueckfrage.fragen.size(), 1);
-    EXPECT_TRUE(rueckfrage.fragen[0].text.contains(ordner.filePath("Aktion.BIN")));
-}
 
 TEST_F(AktionslisteTest, LadenUndSpeichernIstByteGenau) {
     const QByteArray original =
@@ -176,25 +167,6 @@ TEST_F(AktionslisteTest, GleicheRichtungsnamenBehaltenDieRichtung) {
     EXPECT_EQ(dateiInhalt(ordner.filePath("neu.bin")), original);
 }
 
-TEST_F(AktionslisteTest, FehlgeschlagenesSpeichernBehaeltDateiUndFlag) {
-    const QString pfad = datei("alt");
-    for (auto art : {FehlerSchreiber::Art::NachBytes, FehlerSchreiber::Art::BeimAbschluss}) {
-        FehlerSchreiber fehler(art, 100);
-        ab.setzeSchreiber(fehler);
-        ab.aktionen = {aktion("12345678", "3", 0, "a")};
-        ab.ungespeichert = DokAktionen;
-        rueckfrage.fragen.clear();
-        EXPECT_FALSE(AktionenSpeichern(ab, pfad, rueckfrage));
-        EXPECT_TRUE(ab.istUngespeichert(DokAktionen));
-        EXPECT_EQ(dateiInhalt(pfad), QByteArray("alt"));
-        ASSERT_EQ(rueckfrage.fragen.size(), 1);
-        EXPECT_EQ(rueckfrage.fragen[0].titel, "Aktionen Speichern");
-        EXPECT_TRUE(rueckfrage.fragen[0].text.contains(QDir::toNativeSeparators(pfad)));
-        EXPECT_GT(rueckfrage.fragen[0].text.size(),
-                  QDir::toNativeSeparators(pfad).size() + 40); // with reason
-    }
-    ab.setzeSchreiber(schreiber);
-}
 
 TEST(AnzahlAnzeige, WarntUeber999) {
     EXPECT_EQ(anzahlAnzeige(0), (AnzahlAnzeige{"Anzahl = 0", false}));

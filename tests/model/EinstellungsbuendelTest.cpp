@@ -216,28 +216,6 @@ TEST(BuendelLaden, FarbenFaerbenNurFahrzeugfelder) {
     EXPECT_GE(felder.count(), 1);
 }
 
-TEST(BuendelBefehle, DialogeUndAbbruch) {
-    ArbeitsordnerBehalten ordner;
-    Werkbank w;
-    test::SkriptRueckfrage r;
-    EXPECT_FALSE(EinstellungsbuendelSpeichern(w.ab, r, alle()));
-    EXPECT_FALSE(EinstellungsbuendelLaden(w.ab, r, alle()));
-    ASSERT_EQ(r.dateiDialoge.size(), 2);
-    const DateiDialog& s = r.dateiDialoge[0];
-    EXPECT_EQ(s.titel, "Einstellungen Speichern");
-    EXPECT_TRUE(s.speichern);
-    EXPECT_TRUE(s.ueberschreibenFragen);
-    const DateiDialog& l = r.dateiDialoge[1];
-    EXPECT_EQ(l.titel, "Einstellungen Laden");
-    EXPECT_FALSE(l.speichern);
-    EXPECT_TRUE(l.mussExistieren);
-    for (const DateiDialog& d : r.dateiDialoge) {
-        EXPECT_EQ(d.filter, "Alle Dateien (*.*)|*.*|BIN-Dateien (*.BIN)|*.bin|");
-        EXPECT_EQ(d.filterIndex, 2);
-        EXPECT_EQ(d.dateiname, "Einstellungen.BIN");
-    }
-    EXPECT_TRUE(r.fragen.isEmpty());
-}
 
 TEST(BuendelBefehle, SpeichernUndLadenUeberDieDatei) {
     ArbeitsordnerBehalten ordner;
@@ -260,28 +238,3 @@ TEST(BuendelBefehle, SpeichernUndLadenUeberDieDatei) {
     EXPECT_TRUE(r.fragen.isEmpty());
 }
 
-TEST(BuendelBefehle, FehlerNennenDateiUndGrundUndLassenDieAlteDateiStehen) {
-    ArbeitsordnerBehalten ordner;
-    QTemporaryDir tmp;
-    const QString pfad = tmp.filePath("Einstellungen.BIN");
-    test::dateiAnlegen(pfad, "alt");
-    SpeicherImSpeicher speicher;
-    test::FehlerSchreiber schreiber(test::FehlerSchreiber::Art::NachBytes, 10);
-    Arbeitsbereich ab(speicher, schreiber);
-    test::SkriptRueckfrage r;
-    r.dateien.push_back(pfad);
-    EXPECT_FALSE(EinstellungsbuendelSpeichern(ab, r, alle()));
-    EXPECT_EQ(test::dateiInhalt(pfad), "alt");
-    ASSERT_EQ(r.fragen.size(), 1);
-    EXPECT_EQ(r.fragen[0].titel, "Einstellungen Speichern");
-    EXPECT_TRUE(r.fragen[0].text.contains("Einstellungen.BIN"));
-    EXPECT_TRUE(r.fragen[0].text.contains("Speicherplatz"));
-
-    r.dateien.push_back(tmp.filePath("fehlt.BIN"));
-    const auto titelVorher = ab.fensterTitel;
-    EXPECT_FALSE(EinstellungsbuendelLaden(ab, r, alle()));
-    ASSERT_EQ(r.fragen.size(), 2);
-    EXPECT_EQ(r.fragen[1].titel, "Einstellungen Laden");
-    EXPECT_TRUE(r.fragen[1].text.contains("fehlt.BIN"));
-    EXPECT_EQ(ab.fensterTitel, titelVorher);
-}

@@ -117,24 +117,6 @@ TEST_F(OrteLadenSpeichern, VolleTabelleZeigtTrotzdemAlleSaetzeDerDatei) {
     EXPECT_EQ(ab.orte.anzahl, 201); // the dropped place stays visible in the count
 }
 
-TEST_F(OrteLadenSpeichern, FehlgeschlagenesSpeichernBehaeltFlagUndAlteDatei) {
-    vorbelegen();
-    const QByteArray alt = "alter Inhalt";
-    dateiAnlegen(ordner.pfad("Orte.BIN"), alt);
-    for (auto art : {FehlerSchreiber::Art::NachBytes, FehlerSchreiber::Art::BeimAbschluss}) {
-        FehlerSchreiber fehler(art, 10);
-        ab.setzeSchreiber(fehler);
-        const SchreibErgebnis e = OrteSpeichern(ab, ordner.pfad("Orte.BIN"));
-        EXPECT_FALSE(e);
-        EXPECT_FALSE(e.fehler.isEmpty());
-        EXPECT_TRUE(ab.istUngespeichert(DokOrtskennungen));
-        EXPECT_EQ(dateiInhalt(ordner.pfad("Orte.BIN")), alt);
-    }
-    ab.setzeSchreiber(schreiber);
-    EXPECT_TRUE(OrteSpeichern(ab, ordner.pfad("Orte.BIN")));
-    EXPECT_FALSE(ab.istUngespeichert(DokOrtskennungen));
-    EXPECT_EQ(dateiInhalt(ordner.pfad("Orte.BIN")), orteSatz('1', "A11", "Altdorf"));
-}
 
 TEST_F(OrteLadenSpeichern, ImportErgaenztZeilenZaehltNeuUndMarkiert) {
     vorbelegen();

@@ -33,67 +33,8 @@ struct Umfeld {
 };
 } // namespace
 
-TEST(StatusBefehle, DateiDialogeWieVorgegeben) {
-    const DateiDialog laden = statusLadenDialog();
-    EXPECT_EQ(laden.titel, QStringLiteral("Status \u00dcbersicht Laden"));
-    EXPECT_EQ(laden.filter, "Alle Dateien (*.*)|*.*|BIN-Dateien (*.bin)|*.bin|");
-    EXPECT_EQ(laden.filterIndex, 2);
-    EXPECT_EQ(laden.dateiname, "Status.BIN");
-    EXPECT_FALSE(laden.speichern);
-    EXPECT_TRUE(laden.mussExistieren);
 
-    const DateiDialog speichern = statusSpeichernDialog();
-    EXPECT_EQ(speichern.titel, QStringLiteral("Status\u00fcbersicht Speichern"));
-    EXPECT_EQ(speichern.filter, laden.filter);
-    EXPECT_EQ(speichern.filterIndex, 2);
-    EXPECT_EQ(speichern.dateiname, "Status.BIN");
-    EXPECT_TRUE(speichern.speichern);
-    EXPECT_TRUE(speichern.ueberschreibenFragen);
-}
 
-TEST(StatusBefehle, AbbrechenIstStill) {
-    Umfeld u;
-    const auto vorher = u.ab.felder;
-    statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt);
-    statusSpeichernBefehl(u.ab, u.rueckfrage, u.fortschritt);
-    EXPECT_EQ(u.rueckfrage.dateiDialoge.size(), 2);
-    EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
-    EXPECT_EQ(u.ab.felder, vorher);
-    EXPECT_TRUE(QDir(u.ordner.path()).entryList(QDir::Files).isEmpty());
-}
-
-TEST(StatusBefehle, LadenMeldetFalscheLaengeUndLesefehler) {
-    struct Fall {
-        const char* name;
-        QByteArray daten;
-        bool ordner;
-        QString text;
-    };
-    const Fall faelle[] = {
-        {"ein Byte zu kurz", statusDatei({}).left(16639), false,
-         QStringLiteral("Keine g\u00fcltige Status-Datei!")},
-        {"ein Byte zu lang", statusDatei({}) + "x", false,
-         QStringLiteral("Keine g\u00fcltige Status-Datei!")},
-        {"nicht lesbar", {}, true, {}},
-    };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.name);
-        Umfeld u;
-        const QString pfad = f.ordner ? u.anderer.path() : u.datei("x.bin", f.daten);
-        u.rueckfrage.dateien.push_back(pfad);
-        const auto vorher = u.ab.felder;
-        statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt);
-        ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
-        const auto& frage = u.rueckfrage.fragen[0];
-        EXPECT_EQ(frage.titel, QStringLiteral("Status-\u00dcbersicht Laden"));
-        EXPECT_EQ(frage.knoepfe, Knoepfe::Ok);
-        if (f.text.isEmpty())
-            EXPECT_TRUE(frage.text.contains(pfad)) << frage.text.toStdString();
-        else
-            EXPECT_EQ(frage.text, f.text);
-        EXPECT_EQ(u.ab.felder, vorher);
-    }
-}
 
 TEST(StatusBefehle, LadenWechseltDenArbeitsordnerUndFuelltDieFelder) {
     Umfeld u;
@@ -105,21 +46,6 @@ TEST(StatusBefehle, LadenWechseltDenArbeitsordnerUndFuelltDieFelder) {
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(u.anderer.path()).canonicalPath());
 }
 
-TEST(StatusBefehle, SpeichernMeldetSchreibfehlerUndBehaeltDasFlag) {
-    Umfeld u;
-    FehlerSchreiber schreiber(FehlerSchreiber::Art::NachBytes, 10);
-    u.ab.setzeSchreiber(schreiber);
-    u.ab.markieren(DokStatusuebersicht);
-    const QString pfad = u.ordner.filePath("Status.BIN");
-    u.rueckfrage.dateien.push_back(pfad);
-    statusSpeichernBefehl(u.ab, u.rueckfrage, u.fortschritt);
-    ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
-    EXPECT_EQ(u.rueckfrage.fragen[0].titel, QStringLiteral("Status\u00fcbersicht Speichern"));
-    EXPECT_TRUE(u.rueckfrage.fragen[0].text.contains("Status.BIN"));
-    EXPECT_TRUE(u.rueckfrage.fragen[0].text.contains("Speicherplatz"));
-    EXPECT_TRUE(u.ab.istUngespeichert(DokStatusuebersicht));
-    EXPECT_FALSE(QFileInfo::exists(pfad));
-}
 
 TEST(StatusBefehle, SpeichernUndWiederLadenUnterAnderemNamen) {
     Umfeld u;

@@ -210,25 +210,6 @@ TEST(StatusSpeichern, SchreibtDateiUndTitelUndGibtDieUebersichtFrei) {
     EXPECT_EQ(u.fortschritt.verborgen, 1);
 }
 
-TEST(StatusSpeichern, FehlgeschlagenesSchreibenBehaeltAlteDateiFlagUndTitel) {
-    for (const auto art : {FehlerSchreiber::Art::NachBytes, FehlerSchreiber::Art::BeimAbschluss}) {
-        Umfeld u;
-        FehlerSchreiber schreiber(art, 100);
-        u.ab.setzeSchreiber(schreiber);
-        const QByteArray alt = statusDatei({statusSatz(2, "alt")});
-        const QString pfad = u.datei("Status.BIN", alt);
-        u.ab.markieren(DokStatusuebersicht);
-        const SchreibErgebnis ergebnis = StatusSpeichern(u.ab, pfad, u.fortschritt);
-        EXPECT_FALSE(ergebnis);
-        EXPECT_FALSE(ergebnis.fehler.isEmpty());
-        EXPECT_EQ(dateiInhalt(pfad), alt);
-        EXPECT_TRUE(u.ab.istUngespeichert(DokStatusuebersicht));
-        EXPECT_EQ(
-            u.speicher.lesen(anwendung::Velastat, sektion::Fahrzeuguebersicht, "1", "nicht gespeichert"),
-            "nicht gespeichert");
-        EXPECT_EQ(u.fortschritt.verborgen, 1);
-    }
-}
 
 TEST(StatusSpeichern, KurzerNameLangerTextUndFremdeKennung) {
     Umfeld u;
