@@ -33,11 +33,3 @@ TEST(AktionSatz, SchneidenUndLeererStatus) {
     EXPECT_EQ(s[9], '0');
     EXPECT_EQ(aktionSatzSchreiben("1", "34", true, "").at(8), '3');
 }
-
-TEST(AktionSatz, RichtungsZeichen) {
-    EXPECT_EQ(richtungAusZeichen(QLatin1Char('0')), 0);
-    EXPECT_EQ(richtungAusZeichen(QLatin1Char(' ')), 0);
-    EXPECT_EQ(richtungAusZeichen(QLatin1Char('1')), 1);
-    EXPECT_EQ(richtungAusZeichen(QLatin1Char('2')), -1);
-    EXPECT_EQ(richtungAusZeichen(QLatin1Char('x')), -1);
-}

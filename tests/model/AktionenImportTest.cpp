@@ -123,15 +123,6 @@ TEST_F(AktionenImportTest, WiederholungenInDerDateiWerdenAlleAngehaengt) {
     EXPECT_TRUE(rueckfrage.fragen.isEmpty());
 }
 
-TEST_F(AktionenImportTest, FehlendeDateiAendertNichts) {
-    ab.aktionen = {aktion("11111111", "3", 0, "da")};
-    const ImportErgebnis e = AktionenImportieren(ab, ordner.filePath("fehlt.bin"), rueckfrage, fortschritt);
-    EXPECT_FALSE(e.gelesen);
-    EXPECT_EQ(ab.aktionen.size(), 1u);
-    EXPECT_EQ(ab.ungespeichert, 0);
-    EXPECT_TRUE(rueckfrage.fragen.isEmpty());
-}
-
 TEST_F(AktionenImportTest, IdentitaetenVergleichen) {
     struct Fall {
         const char* name;

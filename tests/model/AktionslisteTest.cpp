@@ -81,19 +81,6 @@ TEST_F(AktionslisteTest, LadenErsetztUndLeereDateiLeertDieListe) {
     EXPECT_EQ(dateiInhalt(ordner.filePath("leer.bin")), QByteArray());
 }
 
-TEST_F(AktionslisteTest, FehlendeDateiLaesstListeUndLoeschtFlag) {
-    ab.aktionen = {aktion("11111111", "1", 0, "bleibt")};
-    ab.markieren(DokAktionen | DokFahrzeugliste);
-    QSignalSpy geaendert(&ab, &Arbeitsbereich::aktionenVeraendert);
-    EXPECT_EQ(AktionenLaden(ab, ordner.filePath("fehlt.bin"), rueckfrage, fortschritt),
-              LadeErgebnis::DateiFehlt);
-    EXPECT_EQ(ab.aktionen.size(), 1u);
-    EXPECT_EQ(ab.ungespeichert, DokFahrzeugliste);
-    EXPECT_EQ(geaendert.count(), 1); // the count label is refreshed
-    EXPECT_TRUE(rueckfrage.fragen.isEmpty());
-    EXPECT_EQ(fortschritt.gezeigt, 0);
-}
-
 TEST_F(AktionslisteTest, AbgewieseneDateienAendernNichts) {
     struct Fall {
         const char* name;
@@ -140,7 +127,6 @@ TEST_F(AktionslisteTest, AbgewieseneDateienAendernNichts) {
     }
 }
 
-
 TEST_F(AktionslisteTest, LadenUndSpeichernIstByteGenau) {
     const QByteArray original =
         DreiSaetze + aktionSatz("\xc4\xd6\xdc\xdf 1234", '\xe9', '1', "\xe4 \xf6 \xfc \x80");
@@ -166,7 +152,6 @@ TEST_F(AktionslisteTest, GleicheRichtungsnamenBehaltenDieRichtung) {
     ASSERT_TRUE(AktionenSpeichern(ab, ordner.filePath("neu.bin"), rueckfrage));
     EXPECT_EQ(dateiInhalt(ordner.filePath("neu.bin")), original);
 }
-
 
 TEST(AnzahlAnzeige, WarntUeber999) {
     EXPECT_EQ(anzahlAnzeige(0), (AnzahlAnzeige{"Anzahl = 0", false}));

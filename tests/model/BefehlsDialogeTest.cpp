@@ -51,9 +51,13 @@ TEST(BefehlsDialoge, EinstellungenUndAbbruchIstStill) {
          "Aktion.BIN", false},
         {[](Umfeld& u) { AktionenSpeichernBefehl(u.ab, u.rf); }, "Aktionen Speichern", "Aktion.BIN", true},
         {[](Umfeld& u) { EXPECT_EQ(AktionSuchen(u.rf), std::nullopt); }, "Aktion Suchen", "", false, exe},
-        {[](Umfeld& u) { EXPECT_FALSE(EinstellungsbuendelSpeichern(u.ab, u.rf, {true, true, true})); },
+        {[](Umfeld& u) {
+             EXPECT_FALSE(EinstellungsbuendelSpeichern(u.ab, u.rf, {true, true, true}));
+         },
          "Einstellungen Speichern", "Einstellungen.BIN", true, binGross},
-        {[](Umfeld& u) { EXPECT_FALSE(EinstellungsbuendelLaden(u.ab, u.rf, {true, true, true})); },
+        {[](Umfeld& u) {
+             EXPECT_FALSE(EinstellungsbuendelLaden(u.ab, u.rf, {true, true, true}));
+         },
          "Einstellungen Laden", "Einstellungen.BIN", false, binGross},
     };
     const QString vorher = QDir::currentPath();
@@ -82,7 +86,8 @@ TEST(BefehlsDialoge, EinstellungenUndAbbruchIstStill) {
         EXPECT_EQ(u.ab.aktionen.size(), 1u);
         EXPECT_EQ(u.ab.felder[0].text, "bleibt");
         EXPECT_EQ(u.ab.fensterTitel, titel);
-        EXPECT_EQ(u.ab.ungespeichert, DokFahrzeugliste | DokOrtskennungen | DokStatusuebersicht | DokAktionen);
+        EXPECT_EQ(u.ab.ungespeichert,
+                  DokFahrzeugliste | DokOrtskennungen | DokStatusuebersicht | DokAktionen);
         EXPECT_EQ(u.fortschritt.gezeigt, 0);
         EXPECT_EQ(QDir::currentPath(), vorher);
     }

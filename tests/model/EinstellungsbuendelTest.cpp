@@ -216,7 +216,6 @@ TEST(BuendelLaden, FarbenFaerbenNurFahrzeugfelder) {
     EXPECT_GE(felder.count(), 1);
 }
 
-
 TEST(BuendelBefehle, SpeichernUndLadenUeberDieDatei) {
     ArbeitsordnerBehalten ordner;
     QTemporaryDir tmp;
@@ -237,4 +236,3 @@ TEST(BuendelBefehle, SpeichernUndLadenUeberDieDatei) {
     EXPECT_EQ(ziel.ab.fensterTitel[7], "Acht");
     EXPECT_TRUE(r.fragen.isEmpty());
 }
-

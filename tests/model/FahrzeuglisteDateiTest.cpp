@@ -92,7 +92,6 @@ TEST_F(FahrzeuglisteDatei, LadenPrueftDieLaenge) {
     }
 }
 
-
 TEST_F(FahrzeuglisteDatei, LadenUndSpeichernGibtDieselbenBytesAusserAufgenommen) {
     const QByteArray original = zufallsDatei(25, 99);
     ASSERT_TRUE(FahrzeuglisteLaden(ab, rf, datei("in.bin", original)));
@@ -150,14 +149,6 @@ TEST_F(FahrzeuglisteDatei, SpeichernPolstertDieEintraegeUndZeigtFortschritt) {
     EXPECT_DOUBLE_EQ(fortschritt.bereiche[1].bis, 1.0);
     EXPECT_EQ(fortschritt.bereiche[1].farbe, 0x112233u);
 }
-
-TEST_F(FahrzeuglisteDatei, LeereListeGibtLeereDatei) {
-    ProtokollFortschritt fortschritt;
-    const QString pfad = datei("Fahrzeug.BIN", QByteArray(408, 'x'));
-    ASSERT_TRUE(FahrzeuglisteSpeichern(ab, pfad, fortschritt));
-    EXPECT_EQ(dateiInhalt(pfad), QByteArray());
-}
-
 
 TEST_F(FahrzeuglisteDatei, ImportNeuerFahrzeugeHaengtAnOhneFrage) {
     ab.fahrzeuge = {fahrzeug("11111111")};

@@ -128,22 +128,6 @@ TEST(StatusLaden, FehlendeDateiLaedtNichtsBautAberDieListeNeu) {
     EXPECT_EQ(u.ab.nichtAufgenommen.size(), 3u);
 }
 
-TEST(StatusLaden, OrdnerStattDateiIstEinLesefehler) {
-    Umfeld u;
-    const auto ergebnis = StatusLaden(u.ab, u.ordner.path(), u.fortschritt);
-    EXPECT_EQ(ergebnis.art, StatusLadeErgebnis::Lesefehler);
-    EXPECT_FALSE(ergebnis.fehler.isEmpty());
-}
-
-TEST(StatusLaden, UngespeichertBleibtWieEsWar) {
-    for (const quint16 flags : {quint16(0), quint16(DokStatusuebersicht | DokFahrzeugliste)}) {
-        Umfeld u;
-        u.ab.ungespeichert = flags;
-        StatusLaden(u.ab, u.datei("s.bin", statusDatei({})), u.fortschritt);
-        EXPECT_EQ(u.ab.ungespeichert, flags);
-    }
-}
-
 TEST(StatusLaden, PlatziertesFahrzeugVerschwindetAusDerNichtAufgenommenListe) {
     Umfeld u;
     StatusLaden(u.ab, u.datei("s.bin", statusDatei({statusSatz(1, "RTW", "6A123456")})), u.fortschritt);
@@ -209,7 +193,6 @@ TEST(StatusSpeichern, SchreibtDateiUndTitelUndGibtDieUebersichtFrei) {
     EXPECT_EQ(u.fortschritt.bereiche[0].farbe, std::optional<Farbe>(u.ab.statusfarbe[4]));
     EXPECT_EQ(u.fortschritt.verborgen, 1);
 }
-
 
 TEST(StatusSpeichern, KurzerNameLangerTextUndFremdeKennung) {
     Umfeld u;
