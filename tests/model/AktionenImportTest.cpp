@@ -54,39 +54,39 @@ const QByteArray Drei = aktionSatz("6A120344", '3', '0', "alt 3") +
 
 } // namespace
 
-TEST_F(AktionenImportTest, InSichSelbstMitJaSchreibtJedenEintragNeu) {
-    inSichSelbst(Drei);
-    // A vehicle added after the load: "Ja" rewrites the entries, so they show its name now.
-    ab.fahrzeuge = {fahrzeug("6A120344", "Florian 1")};
-    ab.kennungsListe = QStringLiteral(" 6A120344");
-    rueckfrage.antworten = {Antwort::Ja};
-    const ImportErgebnis e = AktionenImportieren(ab, m_pfad, rueckfrage, fortschritt);
+TEST_F(AktionenImportTest, InSichSelbstFragtEinmal) {
+    for (Antwort antwort : {Antwort::Ja, Antwort::Nein}) {
+        SCOPED_TRACE(antwort == Antwort::Ja ? "Ja" : "Nein");
+        ab.fahrzeuge.clear();
+        inSichSelbst(Drei);
+        const auto vorher = ab.aktionen;
+        // A vehicle added after the load: "Ja" rewrites the entries, so they show its name now.
+        ab.fahrzeuge = {fahrzeug("6A120344", "Florian 1")};
+        ab.kennungsListe = QStringLiteral(" 6A120344");
+        rueckfrage.fragen.clear();
+        rueckfrage.antworten = {antwort};
+        const ImportErgebnis e = AktionenImportieren(ab, m_pfad, rueckfrage, fortschritt);
 
-    ASSERT_EQ(rueckfrage.fragen.size(), 1); // asked once for three matches
-    EXPECT_EQ(rueckfrage.fragen[0].titel, "Aktionen Importieren");
-    EXPECT_EQ(rueckfrage.fragen[0].text, Frage);
-    EXPECT_EQ(rueckfrage.fragen[0].knoepfe, Knoepfe::JaNeinAbbrechen);
-    EXPECT_EQ(rueckfrage.fragen[0].symbol, Symbol::Ausrufezeichen);
-    EXPECT_EQ(e.ueberschrieben, 3);
-    EXPECT_EQ(e.angehaengt, 0);
-    ASSERT_EQ(ab.aktionen.size(), 3u);
-    EXPECT_EQ(ab.aktionen[0], aktion("6A120344", "3", 0, "alt 3", "Florian 1"));
-    EXPECT_EQ(ab.aktionen[1], aktion("6A120344", "4", 1, "alt 4", "Florian 1"));
-    EXPECT_EQ(ab.aktionen[2].rufname, NichtVorhanden);
-    EXPECT_TRUE(ab.istUngespeichert(DokAktionen));
-    // The vehicle list's identifier text is none of the import's business.
-    EXPECT_EQ(ab.kennungsListe, " 6A120344");
-}
-
-TEST_F(AktionenImportTest, InSichSelbstMitNeinLaesstDieListe) {
-    inSichSelbst(Drei);
-    const auto vorher = ab.aktionen;
-    rueckfrage.antworten = {Antwort::Nein};
-    const ImportErgebnis e = AktionenImportieren(ab, m_pfad, rueckfrage, fortschritt);
-    EXPECT_EQ(rueckfrage.fragen.size(), 1);
-    EXPECT_EQ(e.uebersprungen, 3);
-    EXPECT_EQ(ab.aktionen, vorher);
-    EXPECT_TRUE(ab.istUngespeichert(DokAktionen));
+        ASSERT_EQ(rueckfrage.fragen.size(), 1); // asked once for three matches
+        EXPECT_EQ(rueckfrage.fragen[0].titel, "Aktionen Importieren");
+        EXPECT_EQ(rueckfrage.fragen[0].text, Frage);
+        EXPECT_EQ(rueckfrage.fragen[0].knoepfe, Knoepfe::JaNeinAbbrechen);
+        EXPECT_EQ(rueckfrage.fragen[0].symbol, Symbol::Ausrufezeichen);
+        EXPECT_EQ(e.angehaengt, 0);
+        EXPECT_TRUE(ab.istUngespeichert(DokAktionen));
+        // The vehicle list's identifier text is none of the import's business.
+        EXPECT_EQ(ab.kennungsListe, " 6A120344");
+        if (antwort == Antwort::Nein) {
+            EXPECT_EQ(e.uebersprungen, 3);
+            EXPECT_EQ(ab.aktionen, vorher);
+            continue;
+        }
+        EXPECT_EQ(e.ueberschrieben, 3);
+        ASSERT_EQ(ab.aktionen.size(), 3u);
+        EXPECT_EQ(ab.aktionen[0], aktion("6A120344", "3", 0, "alt 3", "Florian 1"));
+        EXPECT_EQ(ab.aktionen[1], aktion("6A120344", "4", 1, "alt 4", "Florian 1"));
+        EXPECT_EQ(ab.aktionen[2].rufname, NichtVorhanden);
+    }
 }
 
 TEST_F(AktionenImportTest, JaUeberschreibtAlleEintraegeGleicherIdentitaet) {

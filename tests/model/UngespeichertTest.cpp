@@ -208,27 +208,6 @@ TEST_F(Ungespeichert, GescheitertesSpeichernBeendetDenLadebefehl) {
     EXPECT_EQ(ab.ungespeichert, DokFahrzeugliste);
 }
 
-TEST_F(Ungespeichert, StatusLadenMitNeinLaesstDasFlagGesetzt) {
-    const QString datei = ordner.filePath("Status.BIN");
-    QByteArray daten(16640, '\0');
-    daten[0] = 2;
-    daten.replace(2, 30, QByteArray("Neu").leftJustified(30, ' '));
-    dateiAnlegen(datei, daten);
-    ab.markieren(DokStatusuebersicht);
-    rf.dateien = {datei};
-    rf.antworten = {Antwort::Nein};
-
-    statusLadenBefehl(ab, rf, fortschritt, ladenMitAllesSpeichern(ab, rf, fortschritt, DokStatusuebersicht));
-
-    EXPECT_EQ(ab.felder[0].text, "Neu");
-    EXPECT_TRUE(ab.istUngespeichert(DokStatusuebersicht));
-    EXPECT_FALSE(imStart("Status.BIN"));
-    // A cancelled dialog never asks.
-    rf.fragen.clear();
-    statusLadenBefehl(ab, rf, fortschritt, ladenMitAllesSpeichern(ab, rf, fortschritt, DokStatusuebersicht));
-    EXPECT_TRUE(rf.fragen.isEmpty());
-}
-
 // "Ja" in the action load question saves the actions where the working directory was before the
 // dialog, so the file chosen to be loaded is never overwritten by the list it is to replace.
 TEST_F(Ungespeichert, AktionenFrageSpeichertNichtUeberDieGewaehlteDatei) {
