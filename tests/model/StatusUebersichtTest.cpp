@@ -185,6 +185,7 @@ TEST(StatusSpeichern, SchreibtDateiUndTitelUndGibtDieUebersichtFrei) {
     const QString pfad = u.pfad("irgendein Name.dat");
     ASSERT_TRUE(StatusSpeichern(u.ab, pfad, u.fortschritt));
     EXPECT_EQ(dateiInhalt(pfad).size(), 16640);
+    EXPECT_EQ(dateiInhalt(pfad).left(40), statusSatz(0, {})); // design captions are written as free fields
     EXPECT_EQ(u.ab.ungespeichert, DokOrtskennungen);
     for (int t = 1; t <= 8; ++t)
         EXPECT_EQ(u.speicher.lesen(anwendung::Velastat, sektion::Fahrzeuguebersicht, QString::number(t), "-"),
