@@ -3,13 +3,8 @@
 #include "files/DateiSchreiber.h"
 #include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
-#include "support/FehlerSchreiber.h"
-#include "support/SkriptRueckfrage.h"
-#include "support/Umgebung.h"
 
-#include <QDir>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -41,12 +36,6 @@ const char* const UebersichtAnsi = "Fahrzeug\xfc"
 BuendelGruppen alle() {
     return {true, true, true};
 }
-
-// Keeps the working directory of the test run; the file dialogs move it.
-struct ArbeitsordnerBehalten {
-    QString vorher = QDir::currentPath();
-    ~ArbeitsordnerBehalten() { QDir::setCurrent(vorher); }
-};
 
 } // namespace
 
@@ -214,25 +203,4 @@ TEST(BuendelLaden, FarbenFaerbenNurFahrzeugfelder) {
     EXPECT_EQ(w.ab.felder[1].statusFarbe, 255u);
     EXPECT_EQ(w.ab.felder[2].statusFarbe, 255u);
     EXPECT_GE(felder.count(), 1);
-}
-
-TEST(BuendelBefehle, SpeichernUndLadenUeberDieDatei) {
-    ArbeitsordnerBehalten ordner;
-    QTemporaryDir tmp;
-    const QString pfad = tmp.filePath("Einstellungen.BIN");
-    Werkbank quelle;
-    quelle.ab.fensterTitel[7] = "Acht";
-    test::SkriptRueckfrage r;
-    r.dateien.push_back(pfad);
-    ASSERT_TRUE(EinstellungsbuendelSpeichern(quelle.ab, r, alle()));
-    EXPECT_EQ(test::dateiInhalt(pfad), buendelErzeugen(quelle.ab, alle()));
-    EXPECT_EQ(QDir::currentPath(), QDir(tmp.path()).absolutePath());
-
-    Werkbank ziel;
-    r.dateien.push_back(pfad);
-    const auto e = EinstellungsbuendelLaden(ziel.ab, r, alle());
-    ASSERT_TRUE(e);
-    EXPECT_EQ(*e, (BuendelLadeErgebnis{NichtGefunden, Geladen, Geladen}));
-    EXPECT_EQ(ziel.ab.fensterTitel[7], "Acht");
-    EXPECT_TRUE(r.fragen.isEmpty());
 }
