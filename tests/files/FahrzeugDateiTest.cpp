@@ -110,13 +110,6 @@ TEST(FahrzeugSatz, ZuLangeTexteWerdenAbgeschnitten) {
     EXPECT_EQ(s.mid(8, 10), QByteArray("Rufname mi"));
 }
 
-TEST(FahrzeugSatz, GanzeSaetzeEinesPuffers) {
-    QByteArray daten = musterSatz() + musterSatz() + QByteArray(100, 'x');
-    const auto liste = fahrzeugSaetzeLesen(daten);
-    EXPECT_EQ(liste.size(), 2u);
-    EXPECT_TRUE(fahrzeugSaetzeLesen(QByteArray()).empty());
-    EXPECT_TRUE(fahrzeugSaetzeLesen(QByteArray(407, 'x')).empty());
-}
 
 // Reading a buffer shares a column with the entry before when its bytes are the same. Each record
 // below differs from the one before in one byte only (first or last of a column, a number byte),

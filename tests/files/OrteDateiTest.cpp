@@ -52,8 +52,3 @@ TEST(OrteDatei, MaskeNullWirdNichtGeschrieben) {
     EXPECT_TRUE(orteSchreiben(t).isEmpty());
 }
 
-TEST(OrteDatei, BitFuenfzehnWirdAlsFGeschrieben) {
-    Ortstabelle t;
-    t.satzEinfuegen(satz('F', "123", "Ort"));
-    EXPECT_EQ(orteSchreiben(t)[0], 'F');
-}

@@ -4,30 +4,26 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace tabulo;
 using namespace tabulo::test;
 
-TEST(StandardDatei, FindetDateiOhneRuecksichtAufGrossschreibung) {
-    QTemporaryDir ordner;
-    dateiAnlegen(ordner.filePath("Status.BIN"), "x");
-    EXPECT_EQ(QDir::fromNativeSeparators(standardDatei(ordner.path(), "status.bin")), ordner.filePath("Status.BIN"));
-    EXPECT_EQ(QDir::fromNativeSeparators(standardDatei(ordner.path(), "STATUS.bin")), ordner.filePath("Status.BIN"));
-}
-
-TEST(StandardDatei, GenauerTrefferGewinnt) {
+TEST(StandardDatei, GenauerTrefferVorAndererSchreibungSonstDerGegebeneName) {
     QTemporaryDir ordner;
     dateiAnlegen(ordner.filePath("Status.BIN"), "x");
     dateiAnlegen(ordner.filePath("status.bin"), "y");
-    EXPECT_EQ(QDir::fromNativeSeparators(standardDatei(ordner.path(), "status.bin")), ordner.filePath("status.bin"));
-    EXPECT_EQ(QDir::fromNativeSeparators(standardDatei(ordner.path(), "Status.BIN")), ordner.filePath("Status.BIN"));
-}
-
-TEST(StandardDatei, OhneTrefferDerGegebeneName) {
-    QTemporaryDir ordner;
-    EXPECT_EQ(QDir::fromNativeSeparators(standardDatei(ordner.path(), "Orte.BIN")), ordner.filePath("Orte.BIN"));
+    dateiAnlegen(ordner.filePath("Orte.bin"), "z");
+    const std::pair<const char*, const char*> faelle[] = {
+        {"status.bin", "status.bin"},
+        {"Status.BIN", "Status.BIN"},
+        {"ORTE.BIN", "Orte.bin"},
+        {"Fehlt.BIN", "Fehlt.BIN"}, // no match
+    };
+    for (const auto& [gesucht, gefunden] : faelle)
+        EXPECT_EQ(QDir::fromNativeSeparators(standardDatei(ordner.path(), gesucht)),
+                  ordner.filePath(gefunden))
+            << gesucht;
 }
 
 TEST(StandardDatei, PfadVerbindenMitUndOhneTrenner) {

@@ -82,17 +82,6 @@ TEST_F(OrteLadenSpeichern, LadenPrueftDieLaengeUndZaehltDieSaetzeDerDatei) {
     }
 }
 
-TEST_F(OrteLadenSpeichern, ZweiBosKennungenEinEintragUndZurueckInBosFolge) {
-    const QByteArray neun = orteSatz('9', "A23", "Musterstadt");
-    const QByteArray sieben = orteSatz('7', "A23", "Musterstadt");
-    dateiAnlegen(ordner.pfad("orte.bin"), neun + sieben);
-    ASSERT_TRUE(OrteLaden(ab, ordner.pfad("orte.bin")));
-    ASSERT_EQ(ab.orte.liste.size(), 1);
-    EXPECT_TRUE(ab.orte.liste[0].endsWith("Musterstadt" + QString(39, ' ') + " N7 N9"));
-
-    ASSERT_TRUE(OrteSpeichern(ab, ordner.pfad("neu.bin")));
-    EXPECT_EQ(dateiInhalt(ordner.pfad("neu.bin")), sieben + neun);
-}
 
 TEST_F(OrteLadenSpeichern, RundreiseIstByteGenau) {
     // Places in slot order, each with ascending BOS digits: exactly what the save writes.

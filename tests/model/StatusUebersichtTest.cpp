@@ -195,21 +195,3 @@ TEST(StatusSpeichern, SchreibtDateiUndTitelUndGibtDieUebersichtFrei) {
     EXPECT_EQ(u.fortschritt.verborgen, 1);
 }
 
-TEST(StatusSpeichern, KurzerNameLangerTextUndFremdeKennung) {
-    Umfeld u;
-    u.ab.felder[0].feldtyp = FeldFahrzeug;
-    u.ab.felder[0].fahrzeug = QStringLiteral("Neu123");
-    u.ab.felder[0].kennung = QStringLiteral("6A123456");
-    u.ab.felder[1].feldtyp = FeldText;
-    u.ab.felder[1].text = QString(35, 'L');
-    u.ab.felder[1].kennung = QStringLiteral("6A123456"); // left over, not written
-    const QString pfad = u.pfad("s.bin");
-    ASSERT_TRUE(StatusSpeichern(u.ab, pfad, u.fortschritt));
-    const QByteArray d = dateiInhalt(pfad);
-    EXPECT_EQ(d.left(40), statusSatz(1, "Neu123", "6A123456"));
-    EXPECT_EQ(d.mid(40, 40), statusSatz(2, QByteArray(30, 'L')));
-
-    StatusLaden(u.ab, pfad, u.fortschritt);
-    EXPECT_EQ(u.ab.felder[0].fahrzeug, "Neu123    ");
-    EXPECT_EQ(u.ab.felder[1].text, QString(30, 'L'));
-}
