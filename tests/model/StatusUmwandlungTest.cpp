@@ -4,12 +4,14 @@
 #include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
 #include "model/Fortschritt.h"
+#include "support/ProtokollFortschritt.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <map>
 
 using namespace tabulo;
+using namespace tabulo::test;
 
 namespace {
 
@@ -37,17 +39,6 @@ struct Werkbank {
             s << f.stat;
         return s;
     }
-};
-
-struct Aufzeichnung : Fortschritt {
-    int gezeigt = 0, verborgen = 0, scheiben = 0;
-    double bis = 0;
-    void zeigen() override { ++gezeigt; }
-    void bereich(double, double b, std::optional<Farbe>) override {
-        ++scheiben;
-        bis = b;
-    }
-    void verbergen() override { ++verborgen; }
 };
 
 struct Umwandlungsfall {
@@ -122,7 +113,7 @@ TEST(StatusUmwandlung, MarkiertFahrzeuglisteUndUebersichtUndMeldetAenderungen) {
     w.ab.kennungsListe.clear();
     QSignalSpy fahrzeuge(&w.ab, &Arbeitsbereich::fahrzeugeVeraendert);
     QSignalSpy felder(&w.ab, &Arbeitsbereich::felderVeraendert);
-    Aufzeichnung strip;
+    ProtokollFortschritt strip;
     StatusWerteUmwandeln(w.ab, gleicheZuordnung(), strip);
 
     EXPECT_EQ(w.ab.ungespeichert, DokFahrzeugliste | DokStatusuebersicht);
@@ -130,8 +121,8 @@ TEST(StatusUmwandlung, MarkiertFahrzeuglisteUndUebersichtUndMeldetAenderungen) {
     EXPECT_GE(fahrzeuge.count(), 1);
     EXPECT_GE(felder.count(), 1);
     // One slice per field; the strip is full after field 414.
-    EXPECT_EQ(strip.scheiben, AnzahlFelder);
-    EXPECT_DOUBLE_EQ(strip.bis, double(AnzahlFelder) / (AnzahlFelder - 1));
+    ASSERT_EQ(strip.bereiche.size(), AnzahlFelder);
+    EXPECT_DOUBLE_EQ(strip.bereiche.back().bis, double(AnzahlFelder) / (AnzahlFelder - 1));
     EXPECT_EQ(strip.gezeigt, 1);
     EXPECT_EQ(strip.verborgen, 1);
 }
