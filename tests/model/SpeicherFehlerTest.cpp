@@ -182,6 +182,7 @@ TEST(SpeicherFehler, AlteDateiBleibtNutzerErfaehrtDateiUndGrund) {
             EXPECT_EQ(u.rf.fragen[0].titel, weg.titel);
             EXPECT_EQ(u.rf.fragen[0].knoepfe, Knoepfe::Ok);
             EXPECT_EQ(u.rf.fragen[0].text, schreibFehlerText(pfad, fehler.grund));
+            EXPECT_TRUE(u.rf.fragen[0].text.contains(fehler.grund)) << "the reason is given";
             EXPECT_EQ(u.ab.ungespeichert, flags);
             if (weg.bits)
                 EXPECT_TRUE(u.ab.istUngespeichert(static_cast<Dokument>(weg.bits)));
