@@ -1,0 +1,53 @@
+#include "support/Schreibschutz.h"
+
+#include <QFile>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace tabulo::test {
+
+namespace {
+
+bool unveraenderlichSetzen(const QString& pfad, bool an) {
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = an ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+// Whether this process can still open the file for writing.
+bool beschreibbar(const QString& pfad) {
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_WRONLY);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+} // namespace
+
+Schreibschutz::Schreibschutz(const QString& pfad) : m_pfad(pfad) {
+    if (::geteuid() == 0)
+        m_unveraenderlich = unveraenderlichSetzen(pfad, true);
+    else
+        QFile::setPermissions(pfad, QFile::ReadOwner | QFile::ReadUser);
+    m_wirkt = !beschreibbar(pfad);
+}
+
+Schreibschutz::~Schreibschutz() {
+    if (m_unveraenderlich)
+        unveraenderlichSetzen(m_pfad, false);
+    else
+        QFile::setPermissions(m_pfad, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser);
+}
+
+} // namespace tabulo::test

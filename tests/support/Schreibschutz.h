@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace tabulo::test {
+
+// Protects a file against being written or replaced by this process, also when the tests run
+// as root (there the file is made immutable, which root's rights do not override). Lifted
+// again when the guard ends, so temporary folders can be removed. `wirkt()` is false where
+// the file system or the process cannot protect files; a test then skips.
+class Schreibschutz {
+public:
+    explicit Schreibschutz(const QString& pfad);
+    ~Schreibschutz();
+    Schreibschutz(const Schreibschutz&) = delete;
+    Schreibschutz& operator=(const Schreibschutz&) = delete;
+
+    bool wirkt() const { return m_wirkt; }
+
+private:
+    QString m_pfad;
+    bool m_unveraenderlich = false;
+    bool m_wirkt = false;
+};
+
+} // namespace tabulo::test
