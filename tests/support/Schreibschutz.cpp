@@ -1,6 +1,7 @@
 #include "support/Schreibschutz.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -24,8 +25,15 @@ bool unveraenderlichSetzen(const QString& pfad, bool an) {
     return ok;
 }
 
-// Whether this process can still open the file for writing.
+// Whether this process can still write the file, or for a folder create a file in it.
 bool beschreibbar(const QString& pfad) {
+    if (QFileInfo(pfad).isDir()) {
+        QFile probe(pfad + QStringLiteral("/.probe"));
+        if (!probe.open(QIODevice::WriteOnly))
+            return false;
+        probe.remove();
+        return true;
+    }
     const int fd = ::open(QFile::encodeName(pfad).constData(), O_WRONLY);
     if (fd < 0)
         return false;
@@ -38,6 +46,8 @@ bool beschreibbar(const QString& pfad) {
 Schreibschutz::Schreibschutz(const QString& pfad) : m_pfad(pfad) {
     if (::geteuid() == 0)
         m_unveraenderlich = unveraenderlichSetzen(pfad, true);
+    else if (QFileInfo(pfad).isDir())
+        QFile::setPermissions(pfad, QFile::ReadOwner | QFile::ExeOwner);
     else
         QFile::setPermissions(pfad, QFile::ReadOwner | QFile::ReadUser);
     m_wirkt = !beschreibbar(pfad);
@@ -46,6 +56,8 @@ Schreibschutz::Schreibschutz(const QString& pfad) : m_pfad(pfad) {
 Schreibschutz::~Schreibschutz() {
     if (m_unveraenderlich)
         unveraenderlichSetzen(m_pfad, false);
+    else if (QFileInfo(m_pfad).isDir())
+        QFile::setPermissions(m_pfad, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     else
         QFile::setPermissions(m_pfad, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser);
 }

@@ -4,10 +4,10 @@
 
 namespace tabulo::test {
 
-// Protects a file against being written or replaced by this process, also when the tests run
-// as root (there the file is made immutable, which root's rights do not override). Lifted
-// again when the guard ends, so temporary folders can be removed. `wirkt()` is false where
-// the file system or the process cannot protect files; a test then skips.
+// Protects a file against being written or replaced (a folder against new files) by this
+// process, also when the tests run as root: there it is made immutable, which root's rights do
+// not override. Lifted again when the guard ends, so temporary folders can be removed.
+// `wirkt()` is false where the file system or the process cannot protect it; a test then skips.
 class Schreibschutz {
 public:
     explicit Schreibschutz(const QString& pfad);
