@@ -73,37 +73,29 @@ void ZielBericht::Finalize() {
         }
         const Messung& f = fall->second;
         const Messung& b = basis->second;
-        std::string wertFall, wertBasis, ziel;
-        double verhaeltnis = 0;
-        bool gehalten = false;
+        // Times unless the target is about memory.
+        const bool speicher = z.art == Grenze::MiB;
+        const double fallWert = speicher ? f.mib : f.ms;
+        const double basisWert = speicher ? b.mib : b.ms;
+        const std::string wertFall = speicher ? zahl(f.mib, 1) + " MiB" : zeit(f.ms);
+        const std::string wertBasis = speicher ? zahl(b.mib, 1) + " MiB" : zeit(b.ms);
+        const double verhaeltnis = basisWert > 0 ? fallWert / basisWert : 0;
+        std::string ziel = "-";
+        bool gehalten = true;
         switch (z.art) {
         case Grenze::MiB:
-            wertFall = zahl(f.mib, 1) + " MiB";
-            wertBasis = zahl(b.mib, 1) + " MiB";
-            verhaeltnis = b.mib > 0 ? f.mib / b.mib : 0;
             ziel = "<= " + zahl(z.grenze, 0) + " MiB";
             gehalten = f.mib <= z.grenze;
             break;
         case Grenze::Millisekunden:
-            wertFall = zeit(f.ms);
-            wertBasis = zeit(b.ms);
-            verhaeltnis = b.ms > 0 ? f.ms / b.ms : 0;
             ziel = "<= " + zahl(z.grenze, 0) + " ms";
             gehalten = f.ms <= z.grenze;
             break;
-        case Grenze::Keine:
-            wertFall = zeit(f.ms);
-            wertBasis = zeit(b.ms);
-            verhaeltnis = b.ms > 0 ? f.ms / b.ms : 0;
-            ziel = "-";
-            gehalten = true;
-            break;
         case Grenze::Verhaeltnis:
-            wertFall = zeit(f.ms);
-            wertBasis = zeit(b.ms);
-            verhaeltnis = b.ms > 0 ? f.ms / b.ms : 0;
             ziel = "<= " + zahl(z.grenze, 1) + "x";
             gehalten = b.ms > 0 && verhaeltnis <= z.grenze;
+            break;
+        case Grenze::Keine:
             break;
         }
         m_alleGehalten = m_alleGehalten && gehalten;
