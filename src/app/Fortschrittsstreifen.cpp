@@ -31,17 +31,18 @@ void Fortschrittsstreifen::bereich(double anteilVon, double anteilBis, std::opti
     // Neighbouring slices of one colour are merged, so a pass over 100,000 elements keeps a
     // handful of rectangles. Lines closer than a pixel column merge too: they fill the columns
     // between them either way.
-    const double spalte = width() > 0 ? 1.0 / width() : 0;
-    if (!m_bereiche.isEmpty() && m_bereiche.back().farbe == farbe && m_bereiche.back().von <= anteilVon &&
-        anteilVon <= m_bereiche.back().bis + spalte)
-        m_bereiche.back().bis = std::max(m_bereiche.back().bis, anteilBis);
+    const int breite = width();
+    Bereich* letzter = m_bereiche.empty() ? nullptr : &m_bereiche.back();
+    const auto nahGenug = [breite](double luecke) { return breite > 0 ? luecke * breite <= 1.0 : luecke <= 0; };
+    if (letzter && letzter->farbe == farbe && letzter->von <= anteilVon && nahGenug(anteilVon - letzter->bis))
+        letzter->bis = std::max(letzter->bis, anteilBis);
     else
-        m_bereiche.append({anteilVon, anteilBis, farbe});
+        m_bereiche.push_back({anteilVon, anteilBis, farbe});
     m_gefuellt = std::max(m_gefuellt, anteilBis);
     if (!isVisible())
         return;
     // The clock is asked only when the strip would look different.
-    const int bisSpalte = static_cast<int>(anteilBis * width());
+    const int bisSpalte = static_cast<int>(anteilBis * breite);
     if (bisSpalte == m_letzteSpalte)
         return;
     m_letzteSpalte = bisSpalte;

@@ -3,9 +3,9 @@
 #include "model/Fortschritt.h"
 
 #include <QElapsedTimer>
-#include <QList>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 namespace tabulo {
 
@@ -23,7 +23,7 @@ public:
     void verbergen() override;
 
     // Slices kept since the strip was last shown (neighbours of one colour are merged).
-    int anzahlBereiche() const { return m_bereiche.size(); }
+    int anzahlBereiche() const { return static_cast<int>(m_bereiche.size()); }
     double gefuellt() const { return m_gefuellt; }
 
     // Milliseconds of a steady clock; tests put in their own.
@@ -37,7 +37,7 @@ private:
         double von, bis;
         std::optional<Farbe> farbe;
     };
-    QList<Bereich> m_bereiche;
+    std::vector<Bereich> m_bereiche; // not a QList: appending needs no detach check
     double m_gefuellt = 0;
     qint64 m_letztesZeichnen = 0;
     int m_letzteSpalte = -1;
