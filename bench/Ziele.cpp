@@ -101,7 +101,11 @@ void ZielBericht::Finalize() {
         m_alleGehalten = m_alleGehalten && gehalten;
         aus << std::setw(52) << z.titel << std::setw(12) << wertFall << std::setw(44) << z.basisTitel
             << std::setw(12) << wertBasis << std::setw(10) << (zahl(verhaeltnis, 2) + "x") << std::setw(12)
-            << ziel << (z.art == Grenze::Keine ? "(shown)" : gehalten ? "yes" : "NO") << "\n";
+            << ziel
+            << (z.art == Grenze::Keine ? "(shown)"
+                : gehalten             ? "yes"
+                                       : "NO")
+            << "\n";
     }
     aus << (m_alleGehalten ? "\nEvery target holds.\n" : "\nNot every target holds.\n");
     aus.flush();

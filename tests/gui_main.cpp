@@ -1,8 +1,7 @@
-#include <QApplication>
-
-#include <gtest/gtest.h>
-
 #include "support/Umgebung.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     tabulo::test::testUmgebungEinrichten();

@@ -1,8 +1,7 @@
-#include <QCoreApplication>
-
-#include <gtest/gtest.h>
-
 #include "support/Umgebung.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     tabulo::test::testUmgebungEinrichten();

@@ -15,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-
 #include <cstdio>
 #include <vector>
 
@@ -31,11 +30,16 @@ struct Ort {
 
 // Fictional places of one fictional Landeskennung (A).
 const QList<Ort> orte = {
-    {"A12", "Musterstadt", {6, 9, 13}},   {"A13", "Beispielhausen", {6, 7}},
-    {"A14", "Lindenfeld", {6, 8}},        {"A15", "Eichenau am See", {6, 12}},
-    {"A16", "Birkendorf", {6}},           {"A17", "Wiesental", {6, 10}},
-    {"A18", "Neuhof", {1}},               {"A19", "Talbrunn", {6, 11}},
-    {"A1A", "Kreis Musterland", {4, 7}},  {"A1B", "Leitstelle Musterland", {13}},
+    {"A12", "Musterstadt", {6, 9, 13}},
+    {"A13", "Beispielhausen", {6, 7}},
+    {"A14", "Lindenfeld", {6, 8}},
+    {"A15", "Eichenau am See", {6, 12}},
+    {"A16", "Birkendorf", {6}},
+    {"A17", "Wiesental", {6, 10}},
+    {"A18", "Neuhof", {1}},
+    {"A19", "Talbrunn", {6, 11}},
+    {"A1A", "Kreis Musterland", {4, 7}},
+    {"A1B", "Leitstelle Musterland", {13}},
 };
 
 struct Vorlage {
@@ -171,13 +175,17 @@ int main(int argc, char** argv) {
     const QString programm = QStringLiteral("C:\\Programme\\Alarmierung\\melden.exe ");
     for (int k = 0; k < 10; ++k) {
         const Fahrzeug& f = liste[k];
-        aktionen.append(aktionSatzSchreiben(f.kennung, QStringLiteral("3"), true, programm + f.kennung + "3"));
-        aktionen.append(aktionSatzSchreiben(f.kennung, QStringLiteral("4"), true, programm + f.kennung + "4"));
+        aktionen.append(
+            aktionSatzSchreiben(f.kennung, QStringLiteral("3"), true, programm + f.kennung + "3"));
+        aktionen.append(
+            aktionSatzSchreiben(f.kennung, QStringLiteral("4"), true, programm + f.kennung + "4"));
     }
-    aktionen.append(aktionSatzSchreiben(QStringLiteral("9A128301"), QStringLiteral("5"), false,
-                                        QStringLiteral("C:\\Programme\\Alarmierung\\sprechwunsch.exe 9A128301")));
+    aktionen.append(
+        aktionSatzSchreiben(QStringLiteral("9A128301"), QStringLiteral("5"), false,
+                            QStringLiteral("C:\\Programme\\Alarmierung\\sprechwunsch.exe 9A128301")));
 
-    bool ok = schreiben(ziel.filePath("Status.BIN"), status) && schreiben(ziel.filePath("Fahrzeug.BIN"), fahrzeugDatei) &&
+    bool ok = schreiben(ziel.filePath("Status.BIN"), status) &&
+              schreiben(ziel.filePath("Fahrzeug.BIN"), fahrzeugDatei) &&
               schreiben(ziel.filePath("Orte.BIN"), orteSchreiben(tabelle)) &&
               schreiben(ziel.filePath("Aktion.BIN"), aktionen);
     if (!ok)
@@ -186,20 +194,23 @@ int main(int argc, char** argv) {
     // The settings a first run reads.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(ziel.filePath("einstellungen")));
     QtEinstellungsSpeicher speicher;
-    const QStringList titel = {QStringLiteral("Feuerwehr"), QStringLiteral("Rettungsdienst"),
+    const QStringList titel = {QStringLiteral("Feuerwehr"),          QStringLiteral("Rettungsdienst"),
                                QStringLiteral("Katastrophenschutz"), QStringLiteral("Reserve"),
-                               QStringLiteral("Fenster5"), QStringLiteral("Fenster6"),
-                               QStringLiteral("Fenster7"), QStringLiteral("Fenster8")};
+                               QStringLiteral("Fenster5"),           QStringLiteral("Fenster6"),
+                               QStringLiteral("Fenster7"),           QStringLiteral("Fenster8")};
     for (int w = 1; w <= 8; ++w)
-        speicher.speichern(anwendung::Velastat, sektion::Fahrzeuguebersicht, QString::number(w), titel[w - 1]);
-    const QStringList bos = {"NN", "POL", "BGS", "BKA", "KAT", "ZOLL", "BF/FF", "THW",
-                             "ASB", "DRK", "JUH", "MHD", "DLRG", "RD", "ZVS", "Reserve"};
+        speicher.speichern(anwendung::Velastat, sektion::Fahrzeuguebersicht, QString::number(w),
+                           titel[w - 1]);
+    const QStringList bos = {"NN",  "POL", "BGS", "BKA", "KAT",  "ZOLL", "BF/FF", "THW",
+                             "ASB", "DRK", "JUH", "MHD", "DLRG", "RD",   "ZVS",   "Reserve"};
     for (int k = 0; k < 16; ++k)
         speicher.speichern(anwendung::Velastat, sektion::BosKennung, QString::number(k), bos[k]);
     speicher.speichern(anwendung::Velastat, sektion::Landeskennung, QStringLiteral("10"),
                        QStringLiteral("Musterland"));
-    speicher.speichern(anwendung::Velastat, sektion::Richtungskennung, QStringLiteral("0"), QStringLiteral("FZ->LST"));
-    speicher.speichern(anwendung::Velastat, sektion::Richtungskennung, QStringLiteral("1"), QStringLiteral("LST->FZ"));
+    speicher.speichern(anwendung::Velastat, sektion::Richtungskennung, QStringLiteral("0"),
+                       QStringLiteral("FZ->LST"));
+    speicher.speichern(anwendung::Velastat, sektion::Richtungskennung, QStringLiteral("1"),
+                       QStringLiteral("LST->FZ"));
     std::printf("Demo geschrieben nach %s\n", qPrintable(ziel.absolutePath()));
     return 0;
 }

@@ -8,14 +8,22 @@ namespace tabulo {
 static QColor systemFarbe(int nummer) {
     const QPalette p = QApplication::palette();
     switch (nummer) {
-    case 5: return p.color(QPalette::Base);            // window background
-    case 8: return p.color(QPalette::Text);            // window text
-    case 10: return p.color(QPalette::Mid);            // active border
-    case 13: return p.color(QPalette::Highlight);
-    case 14: return p.color(QPalette::HighlightedText);
-    case 15: return p.color(QPalette::Button);         // button face
-    case 18: return p.color(QPalette::ButtonText);
-    default: return p.color(QPalette::Window);
+    case 5:
+        return p.color(QPalette::Base); // window background
+    case 8:
+        return p.color(QPalette::Text); // window text
+    case 10:
+        return p.color(QPalette::Mid); // active border
+    case 13:
+        return p.color(QPalette::Highlight);
+    case 14:
+        return p.color(QPalette::HighlightedText);
+    case 15:
+        return p.color(QPalette::Button); // button face
+    case 18:
+        return p.color(QPalette::ButtonText);
+    default:
+        return p.color(QPalette::Window);
     }
 }
 

@@ -33,7 +33,9 @@ void Fortschrittsstreifen::bereich(double anteilVon, double anteilBis, std::opti
     // between them either way.
     const int breite = width();
     Bereich* letzter = m_bereiche.empty() ? nullptr : &m_bereiche.back();
-    const auto nahGenug = [breite](double luecke) { return breite > 0 ? luecke * breite <= 1.0 : luecke <= 0; };
+    const auto nahGenug = [breite](double luecke) {
+        return breite > 0 ? luecke * breite <= 1.0 : luecke <= 0;
+    };
     if (letzter && letzter->farbe == farbe && letzter->von <= anteilVon && nahGenug(anteilVon - letzter->bis))
         letzter->bis = std::max(letzter->bis, anteilBis);
     else

@@ -49,8 +49,10 @@ void Menue::aufbauen(QMenuBar* leiste) {
                                           QStringLiteral("&Titel der Fahrzeug\u00fcbersicht"));
     MenueEinstellungen = eintrag(MenueBearbeiten, "MenueEinstellungen", QStringLiteral("&Einstellungen"));
     MenueBearbeiten->addSeparator()->setObjectName(QStringLiteral("MenuBlank1"));
-    MenueUndoOrte = eintrag(MenueBearbeiten, "MenueUndoOrte", QStringLiteral("Undo: Ortskennungen neu laden"));
-    MenueUndoFahrzeug = eintrag(MenueBearbeiten, "MenueUndoFahrzeug", QStringLiteral("Undo: Fahrzeuge neu laden"));
+    MenueUndoOrte =
+        eintrag(MenueBearbeiten, "MenueUndoOrte", QStringLiteral("Undo: Ortskennungen neu laden"));
+    MenueUndoFahrzeug =
+        eintrag(MenueBearbeiten, "MenueUndoFahrzeug", QStringLiteral("Undo: Fahrzeuge neu laden"));
     MenueUndoStatus =
         eintrag(MenueBearbeiten, "MenueUndoStatus", QStringLiteral("Undo: Fzg.\u00dcbersicht neu laden"));
 

@@ -14,23 +14,39 @@ Antwort QtRueckfrage::frage(const QString& titel, const QString& text, Knoepfe k
     box.setWindowTitle(titel);
     box.setText(text);
     switch (symbol) {
-    case Symbol::Keins: box.setIcon(QMessageBox::NoIcon); break;
-    case Symbol::Ausrufezeichen: box.setIcon(QMessageBox::Warning); break;
-    case Symbol::Fehler: box.setIcon(QMessageBox::Critical); break;
+    case Symbol::Keins:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Symbol::Ausrufezeichen:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Symbol::Fehler:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     switch (knoepfe) {
-    case Knoepfe::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Knoepfe::OkAbbrechen: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case Knoepfe::JaNein: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Knoepfe::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Knoepfe::OkAbbrechen:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Knoepfe::JaNein:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case Knoepfe::JaNeinAbbrechen:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return Antwort::Ja;
-    case QMessageBox::No: return Antwort::Nein;
-    case QMessageBox::Ok: return Antwort::Ok;
-    default: return knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::Abbrechen;
+    case QMessageBox::Yes:
+        return Antwort::Ja;
+    case QMessageBox::No:
+        return Antwort::Nein;
+    case QMessageBox::Ok:
+        return Antwort::Ok;
+    default:
+        return knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::Abbrechen;
     }
 }
 

@@ -4,7 +4,9 @@ namespace tabulo {
 
 SperrFenster::SperrFenster(QWidget* parent) : QWidget(parent, Qt::Dialog) {}
 
-SperrFenster::~SperrFenster() { freigeben(); }
+SperrFenster::~SperrFenster() {
+    freigeben();
+}
 
 void SperrFenster::oeffnen(const QList<QWidget*>& sperren) {
     setEnabled(true);

@@ -4,7 +4,9 @@
 
 namespace tabulo {
 
-static ZiehZiel* alsZiel(QWidget* w) { return dynamic_cast<ZiehZiel*>(w); }
+static ZiehZiel* alsZiel(QWidget* w) {
+    return dynamic_cast<ZiehZiel*>(w);
+}
 
 QWidget* ZiehSteuerung::zielBei(QPoint global) {
     QWidget* w = QApplication::widgetAt(global);

@@ -4,7 +4,6 @@
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
-
 #include <optional>
 
 namespace tabulo {

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-
 #include <algorithm>
 
 namespace tabulo {
@@ -34,7 +33,8 @@ bool saetzeLesen(const QString& pfad, qsizetype satzLaenge, const std::function<
         return scheitern(datei.errorString());
     // About 64 KiB a block: small enough to stay in the cache while its records are decoded.
     const qsizetype blockLaenge = std::max<qsizetype>(1, 65536 / satzLaenge) * satzLaenge;
-    QByteArray bloecke[2] = {QByteArray(blockLaenge, Qt::Uninitialized), QByteArray(blockLaenge, Qt::Uninitialized)};
+    QByteArray bloecke[2] = {QByteArray(blockLaenge, Qt::Uninitialized),
+                             QByteArray(blockLaenge, Qt::Uninitialized)};
     for (int b = 0;; b ^= 1) {
         char* ziel = bloecke[b].data();
         qsizetype gelesen = 0;

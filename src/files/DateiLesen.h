@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
-
 #include <QByteArrayView>
-
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -28,7 +26,9 @@ bool saetzeLesen(const QString& pfad, qsizetype satzLaenge, const std::function<
                  QString* fehler = nullptr);
 
 // A length that is a whole number of records.
-constexpr bool ganzeSaetze(qint64 laenge, qint64 satzLaenge) { return laenge % satzLaenge == 0; }
+constexpr bool ganzeSaetze(qint64 laenge, qint64 satzLaenge) {
+    return laenge % satzLaenge == 0;
+}
 
 } // namespace tabulo
 

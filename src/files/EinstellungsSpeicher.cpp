@@ -1,7 +1,6 @@
 #include "files/EinstellungsSpeicher.h"
 
 #include <QSettings>
-
 #include <map>
 
 namespace tabulo {
@@ -33,8 +32,8 @@ QString SpeicherImSpeicher::lesen(const QString& anwendung, const QString& sekti
     return standard;
 }
 
-void SpeicherImSpeicher::speichern(const QString& anwendung, const QString& sektion, const QString& schluessel,
-                                   const QString& wert) {
+void SpeicherImSpeicher::speichern(const QString& anwendung, const QString& sektion,
+                                   const QString& schluessel, const QString& wert) {
     auto& paare = m_sektionen[sektionsSchluessel(anwendung, sektion)];
     for (auto& paar : paare)
         if (paar.first == schluessel) {
@@ -44,7 +43,8 @@ void SpeicherImSpeicher::speichern(const QString& anwendung, const QString& sekt
     paare.append({schluessel, wert});
 }
 
-void SpeicherImSpeicher::loeschen(const QString& anwendung, const QString& sektion, const QString& schluessel) {
+void SpeicherImSpeicher::loeschen(const QString& anwendung, const QString& sektion,
+                                  const QString& schluessel) {
     auto it = m_sektionen.find(sektionsSchluessel(anwendung, sektion));
     if (it == m_sektionen.end())
         return;
@@ -62,7 +62,8 @@ struct QtEinstellungsSpeicher::Daten {
     QSettings& fuer(const QString& anwendung) {
         auto& eintrag = settings[anwendung];
         if (!eintrag)
-            eintrag = std::make_unique<QSettings>(speicherFormat(), QSettings::UserScope, Organisation, anwendung);
+            eintrag =
+                std::make_unique<QSettings>(speicherFormat(), QSettings::UserScope, Organisation, anwendung);
         return *eintrag;
     }
 };

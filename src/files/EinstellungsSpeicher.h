@@ -4,7 +4,6 @@
 #include <QMap>
 #include <QPair>
 #include <QString>
-
 #include <memory>
 
 namespace tabulo {

@@ -19,13 +19,16 @@ QString standardDatei(const QString& ordner, const QString& name) {
     if (QFileInfo::exists(genau))
         return genau;
     const QDir dir(ordner.isEmpty() ? QStringLiteral(".") : ordner);
-    const QStringList eintraege = dir.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QStringList eintraege =
+        dir.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QString& eintrag : eintraege)
         if (eintrag.compare(name, Qt::CaseInsensitive) == 0)
             return pfadVerbinden(ordner, eintrag);
     return genau;
 }
 
-QString standardDateiImArbeitsordner(const QString& name) { return standardDatei(QDir::currentPath(), name); }
+QString standardDateiImArbeitsordner(const QString& name) {
+    return standardDatei(QDir::currentPath(), name);
+}
 
 } // namespace tabulo

@@ -6,11 +6,16 @@ namespace tabulo {
 
 const QString& Aktion::spalte(int nr) const {
     switch (nr) {
-    case 0: return rufname;
-    case 1: return status;
-    case 2: return richtung;
-    case 3: return aktion;
-    default: return kennung;
+    case 0:
+        return rufname;
+    case 1:
+        return status;
+    case 2:
+        return richtung;
+    case 3:
+        return aktion;
+    default:
+        return kennung;
     }
 }
 

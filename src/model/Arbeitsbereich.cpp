@@ -5,7 +5,8 @@
 
 namespace tabulo {
 
-Arbeitsbereich::Arbeitsbereich(EinstellungsSpeicher& speicher, const DateiSchreiber& schreiber, QObject* parent)
+Arbeitsbereich::Arbeitsbereich(EinstellungsSpeicher& speicher, const DateiSchreiber& schreiber,
+                               QObject* parent)
     : QObject(parent), m_speicher(speicher), m_schreiber(&schreiber) {
     rahmenFarbe.fill(farbe::NormalA);
     bosName.fill(QStringLiteral("Undefiniert"));
@@ -27,7 +28,9 @@ void Arbeitsbereich::freigeben(quint16 bits) {
         emit flagsVeraendert();
 }
 
-void Arbeitsbereich::alleFreigeben() { freigeben(0xFFFF); }
+void Arbeitsbereich::alleFreigeben() {
+    freigeben(0xFFFF);
+}
 
 Farbe Arbeitsbereich::statusFarbeFuer(const QString& statusText) const {
     const int wert = fuehrendeGanzzahl(statusText);
@@ -47,22 +50,27 @@ Farbe gespeicherteFarbe(const QString& text, Farbe ersatz) {
 void Arbeitsbereich::einstellungenLesen() {
     const QString& app = anwendung::Velastat;
     for (int k = 0; k < 2; ++k)
-        richtungsname[k] = m_speicher.lesen(app, sektion::Richtungskennung, zahlText(k), QStringLiteral("FZ<->LST"));
+        richtungsname[k] =
+            m_speicher.lesen(app, sektion::Richtungskennung, zahlText(k), QStringLiteral("FZ<->LST"));
     for (int k = 0; k < 10; ++k) {
         const QString standard = zahlText(StandardStatusfarben[k]);
-        statusfarbe[k] = gespeicherteFarbe(m_speicher.lesen(app, sektion::Statusfarben, zahlText(k), standard),
-                                           StandardStatusfarben[k]);
+        statusfarbe[k] = gespeicherteFarbe(
+            m_speicher.lesen(app, sektion::Statusfarben, zahlText(k), standard), StandardStatusfarben[k]);
     }
     for (int w = 1; w <= AnzahlFenster; ++w)
-        fensterTitel[w - 1] = m_speicher.lesen(app, sektion::Fahrzeuguebersicht, zahlText(w), fensterTitel[w - 1]);
+        fensterTitel[w - 1] =
+            m_speicher.lesen(app, sektion::Fahrzeuguebersicht, zahlText(w), fensterTitel[w - 1]);
     for (int k = 0; k < 16; ++k) {
         bosName[k] = m_speicher.lesen(app, sektion::BosKennung, zahlText(k), QStringLiteral("Undefiniert"));
-        landName[k] = m_speicher.lesen(app, sektion::Landeskennung, zahlText(k), QStringLiteral("Undefiniert"));
+        landName[k] =
+            m_speicher.lesen(app, sektion::Landeskennung, zahlText(k), QStringLiteral("Undefiniert"));
     }
     emit titelVeraendert();
     emit namenVeraendert();
 }
 
-void Arbeitsbereich::setzeHeute(const QDate& datum) { heute = datum.toString(QStringLiteral("dd.MM.yy")); }
+void Arbeitsbereich::setzeHeute(const QDate& datum) {
+    heute = datum.toString(QStringLiteral("dd.MM.yy"));
+}
 
 } // namespace tabulo

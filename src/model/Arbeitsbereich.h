@@ -9,7 +9,6 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
-
 #include <array>
 #include <vector>
 
@@ -44,7 +43,8 @@ class Arbeitsbereich : public QObject {
     Q_OBJECT
 
 public:
-    Arbeitsbereich(EinstellungsSpeicher& speicher, const DateiSchreiber& schreiber, QObject* parent = nullptr);
+    Arbeitsbereich(EinstellungsSpeicher& speicher, const DateiSchreiber& schreiber,
+                   QObject* parent = nullptr);
 
     EinstellungsSpeicher& speicher() const { return m_speicher; }
     // Every file of the program is written through this one.

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <array>
 
 namespace tabulo {
@@ -36,11 +35,21 @@ struct Feld {
     bool operator==(const Feld&) const = default;
 };
 
-constexpr int fensterVon(int feld) { return feld / FelderProFenster + 1; }
-constexpr int spalteVon(int feld) { return feld % SpaltenProFenster; }
-constexpr int zeileVon(int feld) { return (feld % FelderProFenster) / SpaltenProFenster; }
-constexpr int erstesFeld(int fenster) { return FelderProFenster * (fenster - 1); }
-constexpr int letztesFeld(int fenster) { return FelderProFenster * fenster - 1; }
+constexpr int fensterVon(int feld) {
+    return feld / FelderProFenster + 1;
+}
+constexpr int spalteVon(int feld) {
+    return feld % SpaltenProFenster;
+}
+constexpr int zeileVon(int feld) {
+    return (feld % FelderProFenster) / SpaltenProFenster;
+}
+constexpr int erstesFeld(int fenster) {
+    return FelderProFenster * (fenster - 1);
+}
+constexpr int letztesFeld(int fenster) {
+    return FelderProFenster * fenster - 1;
+}
 
 // Position of field i in column order, and its inverse.
 constexpr int SpaltenPosition(int i) {

@@ -3,7 +3,6 @@
 #include "model/Farbe.h"
 
 #include <QString>
-
 #include <optional>
 
 namespace tabulo {
@@ -14,9 +13,9 @@ enum class Symbol { Keins, Ausrufezeichen, Fehler };
 
 struct DateiDialog {
     QString titel;
-    QString filter;        // in the host's form: "Beschreibung|Muster|Beschreibung|Muster|"
-    int filterIndex = 2;   // 1-based, as the host counts
-    QString dateiname;     // preset name
+    QString filter;      // in the host's form: "Beschreibung|Muster|Beschreibung|Muster|"
+    int filterIndex = 2; // 1-based, as the host counts
+    QString dateiname;   // preset name
     bool speichern = false;
     bool mussExistieren = true;       // open dialogs
     bool ueberschreibenFragen = true; // save dialogs

@@ -46,7 +46,9 @@ int fuehrendeGanzzahl(QStringView text) {
     return static_cast<int>(wert);
 }
 
-QString zahlText(qint64 zahl) { return QString::number(zahl); }
+QString zahlText(qint64 zahl) {
+    return QString::number(zahl);
+}
 
 int hexZiffer(QChar c) {
     const char16_t u = c.unicode();
@@ -96,7 +98,9 @@ QString rechtsAuffuellen(const QString& text, int breite, QChar fuellung) {
     return text + QString(breite - text.size(), fuellung);
 }
 
-QString aufBreite(const QString& text, int breite) { return rechtsAuffuellen(text.left(breite), breite); }
+QString aufBreite(const QString& text, int breite) {
+    return rechtsAuffuellen(text.left(breite), breite);
+}
 
 QString ohneEndLeerzeichen(const QString& text) {
     qsizetype ende = text.size();

@@ -41,9 +41,10 @@ TEST(Beenden, FrageNenntDieDokumenteUndAbbrechenDannSchliessfeldFragtErneut) {
     ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
     const auto& frage = u.rueckfrage.fragen[0];
     EXPECT_EQ(frage.titel, "Tabulo Beenden");
-    EXPECT_EQ(frage.text, QStringLiteral("Folgende Dateien sind noch nicht gespeichert: \r\n- Fahrzeugliste\r\n"
-                                         "- Ortskennungen\r\n- Status\u00fcbersicht\r\n- Aktionen\r\n"
-                                         "Wollen Sie jetzt Speichern?"));
+    EXPECT_EQ(frage.text,
+              QStringLiteral("Folgende Dateien sind noch nicht gespeichert: \r\n- Fahrzeugliste\r\n"
+                             "- Ortskennungen\r\n- Status\u00fcbersicht\r\n- Aktionen\r\n"
+                             "Wollen Sie jetzt Speichern?"));
     EXPECT_EQ(frage.knoepfe, Knoepfe::JaNeinAbbrechen);
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(u.ab.ungespeichert, Alle);
@@ -145,7 +146,8 @@ TEST(AllesSpeichernMenue, AktionenInDenArbeitsordnerNachDemAktionenfenster) {
     EXPECT_EQ(u.ab.ungespeichert, 0);
     EXPECT_TRUE(QFileInfo::exists(startDatei(u, "Status.BIN")));
     EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Aktion.BIN")));
-    EXPECT_EQ(dateiInhalt(QFileInfo(orte).absolutePath() + "/Aktion.BIN"), aktionenDateiInhalt(u.ab.aktionen));
+    EXPECT_EQ(dateiInhalt(QFileInfo(orte).absolutePath() + "/Aktion.BIN"),
+              aktionenDateiInhalt(u.ab.aktionen));
 }
 
 TEST(AllesSpeichernMenue, AktionenLadenFragtUndSpeichertNurDieAktionen) {

@@ -44,7 +44,8 @@ TEST(FeldEditFenster, OeffnetMitDerArtDesFeldesSperrtUndJederAuswegGibtFrei) {
         bool schliessfeld; // else "Abbrechen"
     };
     EditUmfeld u;
-    for (const Fall& fall : {Fall{7, 0, "", 0, false}, Fall{8, 1, "", 1, true}, Fall{6, 2, "Bereitschaft", 0, false}}) {
+    for (const Fall& fall :
+         {Fall{7, 0, "", 0, false}, Fall{8, 1, "", 1, true}, Fall{6, 2, "Bereitschaft", 0, false}}) {
         SCOPED_TRACE(fall.feld);
         FeldEdit& e = u.doppelklick(fall.feld);
         EXPECT_TRUE(e.isVisible());

@@ -6,9 +6,9 @@
 #include "app/Modusleiste.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
-#include <QDir>
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
@@ -155,16 +155,17 @@ TEST(Form1Menue, FensterTitelUndMenueleiste) {
     Form1& form = h.f;
 
     EXPECT_EQ(form.windowTitle(), "Tabulo v1.3.0");
-    EXPECT_EQ(titel(form.menuBar()->actions()),
-              (QStringList{"&Datei", "&Bearbeiten", "&Tools", "&?"}));
+    EXPECT_EQ(titel(form.menuBar()->actions()), (QStringList{"&Datei", "&Bearbeiten", "&Tools", "&?"}));
     EXPECT_EQ(titel(form.menue.MenueDatei->actions()),
               (QStringList{"Laden...", "Alles &Speichern", "Speichern...", "&Beenden"}));
-    EXPECT_EQ(titel(form.menue.MenuXLaden->actions()),
-              (QStringList{"Fahrzeugliste", "Ortskennungen", QStringLiteral("Status \u00dcbersicht"), "Aktionen"}));
-    EXPECT_EQ(titel(form.menue.MenueBearbeiten->actions()),
-              (QStringList{"&Ortskennungen", "Aktionen", QStringLiteral("&Titel der Fahrzeug\u00fcbersicht"),
-                           "&Einstellungen", "-", "Undo: Ortskennungen neu laden", "Undo: Fahrzeuge neu laden",
-                           QStringLiteral("Undo: Fzg.\u00dcbersicht neu laden")}));
+    EXPECT_EQ(
+        titel(form.menue.MenuXLaden->actions()),
+        (QStringList{"Fahrzeugliste", "Ortskennungen", QStringLiteral("Status \u00dcbersicht"), "Aktionen"}));
+    EXPECT_EQ(
+        titel(form.menue.MenueBearbeiten->actions()),
+        (QStringList{"&Ortskennungen", "Aktionen", QStringLiteral("&Titel der Fahrzeug\u00fcbersicht"),
+                     "&Einstellungen", "-", "Undo: Ortskennungen neu laden", "Undo: Fahrzeuge neu laden",
+                     QStringLiteral("Undo: Fzg.\u00dcbersicht neu laden")}));
     EXPECT_EQ(titel(form.menue.MenueTools->actions()),
               (QStringList{"Status &Umwandeln", "&Zeiten Setzen", "&Einstellungen Laden/Speichern"}));
     EXPECT_EQ(titel(form.menue.MenueHelp->actions()), (QStringList{"Inf&o..."}));

@@ -23,7 +23,8 @@ struct Umfeld : AnwendungsUmfeld {
         felderNummerieren(1);
     }
     // Presses on a row of a list, carries it over a global point to a field and releases it there.
-    void zeileZiehen(FahrzeugListView& liste, int zeile, QPoint ueber, int feld, qint16* listenZiehenUnterwegs) {
+    void zeileZiehen(FahrzeugListView& liste, int zeile, QPoint ueber, int feld,
+                     qint16* listenZiehenUnterwegs) {
         QWidget* vp = liste.viewport();
         const QPoint start = liste.visualRect(liste.model()->index(zeile, 0)).center();
         QTest::mouseClick(vp, Qt::LeftButton, {}, start);

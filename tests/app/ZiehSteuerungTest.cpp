@@ -2,7 +2,6 @@
 
 #include <QTest>
 #include <QWidget>
-
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -12,9 +11,13 @@ class TestZiel : public QWidget, public ZiehZiel {
 public:
     QStringList ereignisse;
     void ziehenUeber(const ZiehQuelle& q, ZiehZustand z, QPoint) override {
-        ereignisse << (z == ZiehZustand::Betreten ? "betreten" : z == ZiehZustand::Ueber ? "ueber" : "verlassen");
+        ereignisse << (z == ZiehZustand::Betreten ? "betreten"
+                       : z == ZiehZustand::Ueber  ? "ueber"
+                                                  : "verlassen");
     }
-    void ablegen(const ZiehQuelle& q, QPoint) override { ereignisse << QStringLiteral("ablegen %1").arg(q.index); }
+    void ablegen(const ZiehQuelle& q, QPoint) override {
+        ereignisse << QStringLiteral("ablegen %1").arg(q.index);
+    }
 };
 } // namespace
 

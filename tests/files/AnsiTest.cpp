@@ -67,7 +67,8 @@ TEST(Ansi, SteuerzeichenAnJederStelleWerdenErkannt) {
                     ASSERT_EQ(text.size(), laenge);
                     ASSERT_EQ(text[stelle], ansiNachZeichen(static_cast<char>(b)))
                         << "length " << laenge << " position " << stelle << " byte " << b;
-                    ASSERT_EQ(text[0 == stelle ? laenge - 1 : 0], laenge == 1 ? text[0] : QChar(uchar(fuell)));
+                    ASSERT_EQ(text[0 == stelle ? laenge - 1 : 0],
+                              laenge == 1 ? text[0] : QChar(uchar(fuell)));
                 }
             }
         }

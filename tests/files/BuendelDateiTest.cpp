@@ -9,7 +9,8 @@ TEST(BuendelZeile, SchreibtDreiFelderMitCrLf) {
     EXPECT_EQ(z, QByteArray("\"Statusfarben\",\"4\",\"255\"\r\n"));
     EXPECT_EQ(z.size(), 24 + 2);
     EXPECT_EQ(buendelZeileSchreiben({QStringLiteral("Fahrzeug\u00fcbersicht"), "1", "Wache \"Nord\""}),
-              QByteArray("\"Fahrzeug\xfc" "bersicht\",\"1\",\"Wache 'Nord'\"\r\n"));
+              QByteArray("\"Fahrzeug\xfc"
+                         "bersicht\",\"1\",\"Wache 'Nord'\"\r\n"));
 }
 
 TEST(BuendelZeile, LesenNimmtNurDreiFelder) {
@@ -37,7 +38,8 @@ TEST(BuendelZeile, ZeilenumbruchImWertBleibtEineZeile) {
         const char* wert;
         const char* gelesen;
     };
-    for (const Fall& f : {Fall{"Wache\r\nNord", "Wache  Nord"}, Fall{"a\nb", "a b"}, Fall{"a\rb\"", "a b'"}}) {
+    for (const Fall& f :
+         {Fall{"Wache\r\nNord", "Wache  Nord"}, Fall{"a\nb", "a b"}, Fall{"a\rb\"", "a b'"}}) {
         const QByteArray bytes = buendelZeileSchreiben({"Fahrzeug", "1", f.wert});
         const QStringList zeilen = buendelZeilen(bytes + buendelZeileSchreiben({"Statusfarben", "4", "255"}));
         ASSERT_EQ(zeilen.size(), 2) << f.wert;

@@ -16,8 +16,8 @@ constexpr qsizetype Satz = 408; // 160 records a block
 // Every whole record arrives once, in order, across block edges; the record handed over before
 // is still intact at the next call, which the vehicle reader relies on to share equal columns.
 TEST(SaetzeLesen, GanzeSaetzeInReihenfolgeVorgaengerBleibtGueltig) {
-    for (const qsizetype anzahl : {qsizetype(0), qsizetype(1), qsizetype(159), qsizetype(160), qsizetype(161),
-                                   qsizetype(481)}) {
+    for (const qsizetype anzahl :
+         {qsizetype(0), qsizetype(1), qsizetype(159), qsizetype(160), qsizetype(161), qsizetype(481)}) {
         for (const qsizetype rest : {qsizetype(0), qsizetype(17)}) {
             SCOPED_TRACE(std::to_string(anzahl) + " records + " + std::to_string(rest));
             QByteArray daten;
@@ -52,7 +52,8 @@ TEST(SaetzeLesen, OrdnerUndFehlendeDateiScheiternMitGrund) {
     for (const QString& pfad : {ordner.path(), ordner.filePath("fehlt.bin")}) {
         QString grund;
         int saetze = 0;
-        EXPECT_FALSE(saetzeLesen(pfad, Satz, [&](QByteArrayView) { ++saetze; }, &grund));
+        EXPECT_FALSE(saetzeLesen(
+            pfad, Satz, [&](QByteArrayView) { ++saetze; }, &grund));
         EXPECT_FALSE(grund.isEmpty());
         EXPECT_EQ(saetze, 0);
     }

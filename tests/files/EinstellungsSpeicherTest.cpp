@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace tabulo;

@@ -10,17 +10,19 @@ namespace {
 // A record with distinct bytes in every field, so a wrong offset shows.
 QByteArray musterSatz() {
     QByteArray s;
-    s.append("1A230047");                                  // 0 Kennung
-    s.append("Florian 1 ");                                // 8 Rufname
-    s.append(QByteArray("Wache \xdc" "berlingen").leftJustified(20, ' ')); // 18 Info
-    s.append('\x07');                                      // 38 Stat
-    s.append('\0');                                        // 39
-    s.append("12:34:56");                                  // 40 Zeit
-    s.append('\x01');                                      // 48 Folgetelegramm 1
-    s.append('\0');                                        // 49 Folgetelegramm 2
-    s.append(QByteArray("DT").leftJustified(100, ' '));    // 50 Datentelegramm
-    s.append('\x01');                                      // 150 Aufgenommen
-    s.append('\0');                                        // 151
+    s.append("1A230047");   // 0 Kennung
+    s.append("Florian 1 "); // 8 Rufname
+    s.append(QByteArray("Wache \xdc"
+                        "berlingen")
+                 .leftJustified(20, ' '));                          // 18 Info
+    s.append('\x07');                                               // 38 Stat
+    s.append('\0');                                                 // 39
+    s.append("12:34:56");                                           // 40 Zeit
+    s.append('\x01');                                               // 48 Folgetelegramm 1
+    s.append('\0');                                                 // 49 Folgetelegramm 2
+    s.append(QByteArray("DT").leftJustified(100, ' '));             // 50 Datentelegramm
+    s.append('\x01');                                               // 150 Aufgenommen
+    s.append('\0');                                                 // 151
     s.append(QByteArray("Bemerkung \x80").leftJustified(256, ' ')); // 152 Bemerkung
     return s;
 }
@@ -62,11 +64,12 @@ TEST(FahrzeugSatz, ZahlenRegeln) {
         QString stat;
         quint8 byte;
     };
-    for (const Fall& fall : {Fall{"", 0}, Fall{"abc", 0}, Fall{"255", 255}, Fall{"300", 255},
-                             Fall{"-4", 0}, Fall{" 9", 9}, Fall{"12x", 12}, Fall{"99999999999", 255},
-                             Fall{"-99999999999", 0}}) {
+    for (const Fall& fall :
+         {Fall{"", 0}, Fall{"abc", 0}, Fall{"255", 255}, Fall{"300", 255}, Fall{"-4", 0}, Fall{" 9", 9},
+          Fall{"12x", 12}, Fall{"99999999999", 255}, Fall{"-99999999999", 0}}) {
         f.stat = fall.stat;
-        EXPECT_EQ(static_cast<quint8>(fahrzeugSatzSchreiben(f, false)[38]), fall.byte) << fall.stat.toStdString();
+        EXPECT_EQ(static_cast<quint8>(fahrzeugSatzSchreiben(f, false)[38]), fall.byte)
+            << fall.stat.toStdString();
     }
     // A byte of 10 or more reads as more than two digits: only the first and last survive.
     QByteArray satz = musterSatz();
@@ -109,7 +112,6 @@ TEST(FahrzeugSatz, ZuLangeTexteWerdenAbgeschnitten) {
     EXPECT_EQ(s.mid(0, 8), QByteArray("12345678"));
     EXPECT_EQ(s.mid(8, 10), QByteArray("Rufname mi"));
 }
-
 
 // Reading a buffer shares a column with the entry before when its bytes are the same. Each record
 // below differs from the one before in one byte only (first or last of a column, a number byte),

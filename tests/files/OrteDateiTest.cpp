@@ -51,4 +51,3 @@ TEST(OrteDatei, MaskeNullWirdNichtGeschrieben) {
     t.maske[0] = 0;
     EXPECT_TRUE(orteSchreiben(t).isEmpty());
 }
-

@@ -60,7 +60,8 @@ TEST(StatusSatz, KurzerNameUndKurzeKennungBleibenVierzigBytes) {
 }
 
 TEST(StatusSatz, LesenNimmtNameZehnZeichenUndTextOhneEndLeerzeichen) {
-    const QByteArray s = satz('\x01', QByteArray("Florian 11 1 und mehr   ").leftJustified(30, ' '), "6A123456");
+    const QByteArray s =
+        satz('\x01', QByteArray("Florian 11 1 und mehr   ").leftJustified(30, ' '), "6A123456");
     const StatusSatz gelesen = statusSatzLesen(s);
     EXPECT_EQ(gelesen.art, 1);
     EXPECT_EQ(gelesen.name, "Florian 11"); // offsets 2..11, not trimmed
@@ -68,8 +69,9 @@ TEST(StatusSatz, LesenNimmtNameZehnZeichenUndTextOhneEndLeerzeichen) {
     EXPECT_EQ(gelesen.kennung, "6A123456");
     EXPECT_TRUE(gelesen.fremd.isEmpty());
 
-    const StatusSatz kurz = statusSatzLesen(satz('\x01', QByteArray("RTW").leftJustified(30, ' '), "1"
-                                                                                                    "2345678"));
+    const StatusSatz kurz = statusSatzLesen(satz('\x01', QByteArray("RTW").leftJustified(30, ' '),
+                                                 "1"
+                                                 "2345678"));
     EXPECT_EQ(kurz.name, "RTW       ");
 }
 

@@ -6,7 +6,8 @@ using namespace tabulo;
 
 namespace {
 QString satz(QChar bos, int nr, const QString& name = QStringLiteral("Ort")) {
-    return bos + QStringLiteral("%1").arg(nr, 3, 16, QLatin1Char('0')).toUpper() + name.leftJustified(50, ' ');
+    return bos + QStringLiteral("%1").arg(nr, 3, 16, QLatin1Char('0')).toUpper() +
+           name.leftJustified(50, ' ');
 }
 std::array<QString, 16> namen() {
     std::array<QString, 16> n;

@@ -4,14 +4,12 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace tabulo;
 
 TEST(DateiFilter, BinFilterZeigtBeideSchreibweisen) {
-    EXPECT_EQ(qtFilterListe(filter::Bin),
-              (QStringList{"Alle Dateien (*.*)", "BIN-Dateien (*.bin *.BIN)"}));
+    EXPECT_EQ(qtFilterListe(filter::Bin), (QStringList{"Alle Dateien (*.*)", "BIN-Dateien (*.bin *.BIN)"}));
     EXPECT_EQ(qtFilterListe(filter::BinGross),
               (QStringList{"Alle Dateien (*.*)", "BIN-Dateien (*.bin *.BIN)"}));
     EXPECT_EQ(qtFilterListe(filter::Exe), (QStringList{"Alle Dateien (*.*)", "EXE-Dateien (*.exe *.EXE)"}));

@@ -104,7 +104,8 @@ std::vector<Speicherweg> speicherwege() {
 }
 
 // Save-all writes its files one after the other into the start directory (the actions into the
-// working directory, here the same); each of them fails once. Whatever was written before the failure may stay written, but every flag stays set.
+// working directory, here the same); each of them fails once. Whatever was written before the failure may
+// stay written, but every flag stays set.
 std::vector<Speicherweg> allesSpeichernWege() {
     std::vector<Speicherweg> wege;
     const auto alle = speicherwege();

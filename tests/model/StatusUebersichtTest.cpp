@@ -194,4 +194,3 @@ TEST(StatusSpeichern, SchreibtDateiUndTitelUndGibtDieUebersichtFrei) {
     EXPECT_EQ(u.fortschritt.bereiche[0].farbe, std::optional<Farbe>(u.ab.statusfarbe[4]));
     EXPECT_EQ(u.fortschritt.verborgen, 1);
 }
-

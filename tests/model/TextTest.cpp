@@ -10,12 +10,23 @@ TEST(FuehrendeZahl, LiestDieFuehrendeDezimalzahl) {
         double wert;
     };
     const Fall faelle[] = {
-        {u"", 0},        {u"abc", 0},      {u"7", 7},           {u"12abc", 12}, {u"  42", 42},
-        {u"-1", -1},     {u"7.5", 7.5},    {u"16777215", 16777215}, {u"1 2", 1}, {u".5", 0.5},
-        {u"+3", 3},      {u"-", 0},        {u"99999999999", 99999999999.0},
+        {u"", 0},
+        {u"abc", 0},
+        {u"7", 7},
+        {u"12abc", 12},
+        {u"  42", 42},
+        {u"-1", -1},
+        {u"7.5", 7.5},
+        {u"16777215", 16777215},
+        {u"1 2", 1},
+        {u".5", 0.5},
+        {u"+3", 3},
+        {u"-", 0},
+        {u"99999999999", 99999999999.0},
     };
     for (const auto& f : faelle)
-        EXPECT_DOUBLE_EQ(fuehrendeZahl(QStringView(f.text)), f.wert) << QString::fromUtf16(f.text).toStdString();
+        EXPECT_DOUBLE_EQ(fuehrendeZahl(QStringView(f.text)), f.wert)
+            << QString::fromUtf16(f.text).toStdString();
 }
 
 TEST(FuehrendeZahl, GanzzahlSchneidetAbUndBegrenzt) {
@@ -31,7 +42,7 @@ TEST(HexWert, ErstesZeichenInGrossschreibung) {
         QString danach;
     };
     const Fall faelle[] = {
-        {"a", 10, "A"}, {"7x", 7, "7"}, {"", 0, ""},  {"G", 0, "G"},  {"0", 0, "0"},
+        {"a", 10, "A"}, {"7x", 7, "7"}, {"", 0, ""},   {"G", 0, "G"}, {"0", 0, "0"},
         {"F", 15, "F"}, {"b", 11, "B"}, {"9", 9, "9"}, {"-", 0, "-"},
     };
     for (const auto& f : faelle) {

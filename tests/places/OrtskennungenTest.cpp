@@ -135,7 +135,8 @@ TEST_F(OrtskennungenFenster, AnzahlWirdUeber250Rot) {
 }
 
 TEST_F(OrtskennungenFenster, ImportUndUndoFolgtDieListe) {
-    dateiAnlegen(ordner.filePath("dazu.bin"), orteSatz('9', "A12", "Musterstadt") + orteSatz('2', "B01", "Neu"));
+    dateiAnlegen(ordner.filePath("dazu.bin"),
+                 orteSatz('9', "A12", "Musterstadt") + orteSatz('2', "B01", "Neu"));
     rueckfrage.dateien.push_back(ordner.filePath("dazu.bin"));
     QTest::mouseClick(fenster->ButtonImport, Qt::LeftButton);
     ASSERT_EQ(rueckfrage.dateiDialoge.size(), 1);

@@ -14,7 +14,8 @@ SchreibErgebnis FehlerSchreiber::schreiben(const QString& pfad, const QByteArray
     if (m_art == Art::NachBytes && daten.size() > m_bytes) {
         datei.write(daten.left(m_bytes));
         datei.cancelWriting();
-        return {false, QStringLiteral("Auf dem Datentr\u00e4ger ist nicht gen\u00fcgend Speicherplatz verf\u00fcgbar.")};
+        return {false, QStringLiteral(
+                           "Auf dem Datentr\u00e4ger ist nicht gen\u00fcgend Speicherplatz verf\u00fcgbar.")};
     }
     datei.write(daten);
     if (m_art == Art::BeimAbschluss) {

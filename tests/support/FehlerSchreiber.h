@@ -13,7 +13,8 @@ class FehlerSchreiber : public DateiSchreiber {
 public:
     enum class Art { NachBytes, BeimAbschluss };
 
-    FehlerSchreiber(Art art, qint64 bytes = 0, QString muster = {}) : m_art(art), m_bytes(bytes), m_muster(muster) {}
+    FehlerSchreiber(Art art, qint64 bytes = 0, QString muster = {})
+        : m_art(art), m_bytes(bytes), m_muster(muster) {}
 
     SchreibErgebnis schreiben(const QString& pfad, const QByteArray& daten) const override;
 

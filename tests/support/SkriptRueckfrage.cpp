@@ -10,9 +10,12 @@ Antwort SkriptRueckfrage::frage(const QString& titel, const QString& text, Knoep
         return a;
     }
     switch (knoepfe) {
-    case Knoepfe::Ok: return Antwort::Ok;
-    case Knoepfe::JaNein: return Antwort::Nein;
-    default: return Antwort::Abbrechen;
+    case Knoepfe::Ok:
+        return Antwort::Ok;
+    case Knoepfe::JaNein:
+        return Antwort::Nein;
+    default:
+        return Antwort::Abbrechen;
     }
 }
 
