@@ -1,6 +1,10 @@
 #include "Flotte.h"
 #include "Ziele.h"
+#include "files/AktionDatei.h"
 #include "files/DateiLesen.h"
+#include "files/FahrzeugDatei.h"
+#include "files/OrteDatei.h"
+#include "files/StatusDatei.h"
 #include "model/FahrzeuglisteDatei.h"
 #include "model/Fortschritt.h"
 #include "model/OrteLadenSpeichern.h"
@@ -64,3 +68,52 @@ static void Lesen_Orte(benchmark::State& state) {
 BENCHMARK(Lesen_Orte)->Unit(benchmark::kMillisecond);
 TABULO_ZIEL("load Orte.BIN (200 places)", "Laden_Orte", "reading its bytes", "Lesen_Orte",
             Grenze::Verhaeltnis, 3.0);
+
+// Reading each file and decoding its records, nothing more: what a load costs beyond that is
+// the load's own work (lookups, the list refresh, flags). Shown for scale.
+namespace {
+template <typename Dekodieren>
+void dekodieren(benchmark::State& state, const QString& name, qsizetype satzLaenge, Dekodieren satz) {
+    Flotte f;
+    const QString pfad = f.pfad(name);
+    for (auto _ : state) {
+        const LeseErgebnis gelesen = dateiLesen(pfad);
+        const QByteArrayView daten(*gelesen.daten);
+        for (qsizetype pos = 0; pos + satzLaenge <= daten.size(); pos += satzLaenge)
+            benchmark::DoNotOptimize(satz(daten.sliced(pos, satzLaenge)));
+    }
+}
+} // namespace
+
+static void Dekodieren_Status(benchmark::State& state) {
+    dekodieren(state, QStringLiteral("Status.BIN"), StatusSatzLaenge, statusSatzLesen);
+}
+BENCHMARK(Dekodieren_Status)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("load Status.BIN", "Laden_Status", "reading and decoding its records", "Dekodieren_Status",
+            Grenze::Keine, 0.0);
+
+static void Dekodieren_Fahrzeuge(benchmark::State& state) {
+    Flotte f;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            fahrzeugSaetzeLesen(*dateiLesen(f.pfad(QStringLiteral("Fahrzeug.BIN"))).daten));
+}
+BENCHMARK(Dekodieren_Fahrzeuge)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("load Fahrzeug.BIN", "Laden_Fahrzeuge", "reading and decoding its records",
+            "Dekodieren_Fahrzeuge", Grenze::Keine, 0.0);
+
+static void Dekodieren_Orte(benchmark::State& state) {
+    Flotte f;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ortSaetzeLesen(*dateiLesen(f.pfad(QStringLiteral("Orte.BIN"))).daten));
+}
+BENCHMARK(Dekodieren_Orte)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("load Orte.BIN", "Laden_Orte", "reading and decoding its records", "Dekodieren_Orte",
+            Grenze::Keine, 0.0);
+
+static void Dekodieren_Aktionen(benchmark::State& state) {
+    dekodieren(state, QStringLiteral("Aktion.BIN"), AktionSatzLaenge, aktionSatzLesen);
+}
+BENCHMARK(Dekodieren_Aktionen)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("load Aktion.BIN", "Laden_Aktionen", "reading and decoding its records", "Dekodieren_Aktionen",
+            Grenze::Keine, 0.0);
