@@ -1,6 +1,6 @@
 // Every load and import command against a file that changes after the user chose it: it
 // vanishes, becomes a folder, is cut short or emptied. Each ends with a clear message or the
-// specified silent end, and never with a half-loaded document.
+// intended silent end, and never with a half-loaded document.
 #include "files/AktionDatei.h"
 #include "files/BuendelDatei.h"
 #include "files/DateiLesen.h"
