@@ -2,7 +2,6 @@
 
 #include "Flotte.h"
 #include "Ziele.h"
-#include "app/Fortschrittsstreifen.h"
 #include "files/DateiLesen.h"
 #include "model/AktionenGenerieren.h"
 #include "model/Aktionsliste.h"
@@ -131,23 +130,3 @@ static void Lesen_Aktionen(benchmark::State& state) {
 BENCHMARK(Lesen_Aktionen)->Unit(benchmark::kMillisecond);
 TABULO_ZIEL("load Aktion.BIN (100,000 actions)", "Laden_Aktionen", "reading its bytes", "Lesen_Aktionen",
             Grenze::Verhaeltnis, 3.0);
-
-// The action load draws 100,000 slices into the main window's strip.
-static void Fortschritt_Aktionen(benchmark::State& state, bool mitStreifen) {
-    Flotte f;
-    QWidget fenster;
-    Fortschrittsstreifen streifen(&fenster);
-    streifen.setGeometry(4, 7, 140, 17);
-    fenster.resize(300, 40);
-    fenster.show();
-    QCoreApplication::processEvents();
-    FesteRueckfrage rueckfrage(Antwort::Ok);
-    Fortschritt ohne;
-    Fortschritt& fortschritt = mitStreifen ? static_cast<Fortschritt&>(streifen) : ohne;
-    for (auto _ : state)
-        AktionenLaden(f.ab, f.pfad(QStringLiteral("Aktion.BIN")), rueckfrage, fortschritt);
-}
-BENCHMARK_CAPTURE(Fortschritt_Aktionen, Streifen, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Fortschritt_Aktionen, Ohne, false)->Unit(benchmark::kMillisecond);
-TABULO_ZIEL("action load (100,000 slices) with the strip", "Fortschritt_Aktionen/Streifen",
-            "the same load without a strip", "Fortschritt_Aktionen/Ohne", Grenze::Verhaeltnis, 1.1);

@@ -1,6 +1,7 @@
 #include "Flotte.h"
 #include "Ziele.h"
 #include "app/Fortschrittsstreifen.h"
+#include "model/Aktionsliste.h"
 #include "model/FahrzeuglisteDatei.h"
 
 #include <QCoreApplication>
@@ -13,17 +14,27 @@ using namespace tabulo::bench;
 
 namespace {
 
+// A shown strip of the main window's size, or a report that goes nowhere.
+struct Streifen {
+    QWidget fenster;
+    Fortschrittsstreifen streifen{&fenster};
+    Fortschritt ohne;
+    Fortschritt& fortschritt;
+
+    explicit Streifen(bool mitStreifen)
+        : fortschritt(mitStreifen ? static_cast<Fortschritt&>(streifen) : ohne) {
+        streifen.setGeometry(4, 7, 140, 17);
+        fenster.resize(300, 40);
+        fenster.show();
+        QCoreApplication::processEvents();
+    }
+};
+
 // The vehicle list save's pass: 10,000 slices in status colour 2.
 void fahrzeugePolstern(benchmark::State& state, bool mitStreifen) {
     Flotte f;
-    QWidget fenster;
-    Fortschrittsstreifen streifen(&fenster);
-    streifen.setGeometry(4, 7, 140, 17);
-    fenster.resize(300, 40);
-    fenster.show();
-    QCoreApplication::processEvents();
-    Fortschritt ohne;
-    Fortschritt& fortschritt = mitStreifen ? static_cast<Fortschritt&>(streifen) : ohne;
+    Streifen s(mitStreifen);
+    Fortschritt& fortschritt = s.fortschritt;
     for (auto _ : state) {
         FortschrittsAnzeige anzeige(fortschritt);
         benchmark::DoNotOptimize(
@@ -44,3 +55,16 @@ static void Fortschritt_Fahrzeuge_Ohne(benchmark::State& state) {
 BENCHMARK(Fortschritt_Fahrzeuge_Ohne)->Unit(benchmark::kMillisecond);
 TABULO_ZIEL("vehicle save pass (10,000 slices) with the strip", "Fortschritt_Fahrzeuge_Streifen",
             "the same pass without a strip", "Fortschritt_Fahrzeuge_Ohne", Grenze::Verhaeltnis, 1.1);
+
+// The action load draws 100,000 slices into the main window's strip.
+static void Fortschritt_Aktionen(benchmark::State& state, bool mitStreifen) {
+    Flotte f;
+    Streifen s(mitStreifen);
+    FesteRueckfrage rueckfrage(Antwort::Ok);
+    for (auto _ : state)
+        AktionenLaden(f.ab, f.pfad(QStringLiteral("Aktion.BIN")), rueckfrage, s.fortschritt);
+}
+BENCHMARK_CAPTURE(Fortschritt_Aktionen, Streifen, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Fortschritt_Aktionen, Ohne, false)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("action load (100,000 slices) with the strip", "Fortschritt_Aktionen/Streifen",
+            "the same load without a strip", "Fortschritt_Aktionen/Ohne", Grenze::Verhaeltnis, 1.1);
