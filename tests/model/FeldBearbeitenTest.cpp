@@ -4,33 +4,24 @@
 #include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
 #include "model/FeldInhalt.h"
+#include "support/Fahrzeuge.h"
 
 #include <gtest/gtest.h>
 
 using namespace tabulo;
+using namespace tabulo::test;
 
 namespace {
-Fahrzeug fahrzeug(const QString& name, const QString& kennung, const QString& stat, const QString& zeit,
-                  const QString& info) {
-    Fahrzeug f;
-    f.rufname = name;
-    f.kennung = kennung;
-    f.stat = stat;
-    f.zeit = zeit;
-    f.info = info;
-    return f;
-}
-
 struct Umfeld {
     SpeicherImSpeicher speicher;
     DateiSchreiber schreiber;
     Arbeitsbereich ab{speicher, schreiber};
     Umfeld() {
         // As read from a file (padded), a duplicate identifier, and a new unpadded entry.
-        ab.fahrzeuge = {fahrzeug("RTW 1     ", "6A000001", "2", "10:00:00", "Wache Nord          "),
-                        fahrzeug("NEF 2     ", "6A000002", "4", "11:00:00", "Klinik              "),
-                        fahrzeug("NEF 2b    ", "6A000002", "7", "12:00:00", "                    "),
-                        fahrzeug("Neu", "6A0000AB", "10", "", "")};
+        ab.fahrzeuge = {fahrzeug("6A000001", "RTW 1     ", "2", "10:00:00", "Wache Nord          "),
+                        fahrzeug("6A000002", "NEF 2     ", "4", "11:00:00", "Klinik              "),
+                        fahrzeug("6A000002", "NEF 2b    ", "7", "12:00:00", "                    "),
+                        fahrzeug("6A0000AB", "Neu", "10", "", "")};
         feldFreimachen(ab.felder[0]);
         feldMitFahrzeug(ab, ab.felder[1], ab.fahrzeuge[1]);
         feldMitText(ab.felder[2], QStringLiteral("Bereitschaft"));

@@ -3,6 +3,7 @@
 #include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
 #include "model/Fahrzeugliste.h"
+#include "support/Fahrzeuge.h"
 #include "support/FehlerSchreiber.h"
 #include "support/Uebersicht.h"
 #include "support/Umgebung.h"
@@ -15,17 +16,6 @@ using namespace tabulo;
 using namespace tabulo::test;
 
 namespace {
-
-Fahrzeug fahrzeug(const QString& kennung, const QString& name, const QString& stat, const QString& zeit,
-                  const QString& info) {
-    Fahrzeug f;
-    f.kennung = kennung;
-    f.rufname = name;
-    f.stat = stat;
-    f.zeit = zeit;
-    f.info = info;
-    return f;
-}
 
 struct Umfeld {
     SpeicherImSpeicher speicher;

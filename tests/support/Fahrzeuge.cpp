@@ -4,13 +4,14 @@
 
 namespace tabulo::test {
 
-Fahrzeug fahrzeug(const QString& kennung, const QString& rufname, const QString& stat) {
+Fahrzeug fahrzeug(const QString& kennung, const QString& rufname, const QString& stat, const QString& zeit,
+                  const QString& info) {
     Fahrzeug f;
     f.kennung = kennung;
     f.rufname = rufname;
     f.stat = stat;
-    f.zeit = QStringLiteral("12:00:00");
-    f.info = QStringLiteral("Info");
+    f.zeit = zeit;
+    f.info = info;
     f.folgetelegramm = QStringLiteral("00");
     return f;
 }
