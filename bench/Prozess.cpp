@@ -7,7 +7,9 @@
 #include "app/QtRueckfrage.h"
 #include "files/DateiSchreiber.h"
 #include "files/EinstellungsSpeicher.h"
+#include "files/StandardDatei.h"
 #include "model/Arbeitsbereich.h"
+#include "model/StartVorlesen.h"
 #include "vehicles/Form2.h"
 
 #include <QApplication>
@@ -73,16 +75,18 @@ int leeresFenster(int argc, char** argv) {
 }
 
 // The program's own start: the settings store, the start-up on the working directory's files,
-// and when asked the action window, which reads the action file on its first opening.
+// and when asked the action window, which reads the action file on its first opening. As in
+// main(), the vehicle file is read ahead while the windows are built.
 int tabulo(int argc, char** argv, bool mitAktionen) {
     QApplication app(argc, argv);
+    StartVorlesen vorlesen(standardDateiImArbeitsordner(QStringLiteral("Fahrzeug.bin")));
     QtEinstellungsSpeicher speicher;
     DateiSchreiber schreiber;
     Arbeitsbereich ab(speicher, schreiber);
     QtRueckfrage rueckfrage;
     Anwendung anwendung(ab, rueckfrage);
     rueckfrage.setzeEltern(&anwendung.form1());
-    anwendung.starten();
+    anwendung.starten(&vorlesen);
     if (mitAktionen) {
         anwendung.aktionenZeigen();
         warteBisGezeigt({&anwendung.form1(), &anwendung.form2(), anwendung.aktionen()});

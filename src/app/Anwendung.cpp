@@ -49,7 +49,7 @@ Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
 
 Anwendung::~Anwendung() = default;
 
-void Anwendung::starten() {
+void Anwendung::starten(StartVorlesen* vorgelesen) {
     Form1& form1 = *m_form1;
     // A repeated start does nothing more.
     if (m_ab.startFertig == StartFertigWert) {
@@ -69,7 +69,8 @@ void Anwendung::starten() {
     m_ab.listenZiehen = 0;
 
     // Vehicle list: "Fahrzeug.bin" from the working directory; "status.bin" below needs it.
-    fahrzeugeBeimStartLesen(m_ab, standardDateiImArbeitsordner(QStringLiteral("Fahrzeug.bin")), streifen);
+    fahrzeugeBeimStartLesen(m_ab, standardDateiImArbeitsordner(QStringLiteral("Fahrzeug.bin")), streifen,
+                            vorgelesen);
     // The main window's top edge not above 500 twips, so the vehicle list window fits above it.
     if (form1.frameGeometry().top() < qRound(px(500)))
         form1.move(form1.frameGeometry().left(), qRound(px(500)));

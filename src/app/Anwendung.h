@@ -21,6 +21,7 @@ class Werkzeuge;
 class Aktionen;
 class Sanduhr;
 class FeldEdit;
+class StartVorlesen;
 
 // Owns the program's windows and connects the main window's menu to them. Windows are
 // created here, hidden or shown as the program needs them, and live until the program ends.
@@ -31,8 +32,9 @@ public:
     Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage);
     ~Anwendung() override;
 
-    // Runs the start-up and shows the main window.
-    void starten();
+    // Runs the start-up and shows the main window; `vorgelesen` is the vehicle file read ahead
+    // while the windows were built (see StartVorlesen).
+    void starten(StartVorlesen* vorgelesen = nullptr);
 
     Form1& form1() const { return *m_form1; }
     Form2& form2() const { return *m_form2; }

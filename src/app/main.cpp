@@ -3,7 +3,9 @@
 #include "app/QtRueckfrage.h"
 #include "files/DateiSchreiber.h"
 #include "files/EinstellungsSpeicher.h"
+#include "files/StandardDatei.h"
 #include "model/Arbeitsbereich.h"
+#include "model/StartVorlesen.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -20,6 +22,9 @@ int main(int argc, char* argv[]) {
     if (qtDeutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtDeutsch);
 
+    // A large vehicle file is read while the windows are being built.
+    tabulo::StartVorlesen vorlesen(tabulo::standardDateiImArbeitsordner(QStringLiteral("Fahrzeug.bin")));
+
     tabulo::QtEinstellungsSpeicher speicher;
     tabulo::DateiSchreiber schreiber;
     tabulo::Arbeitsbereich ab(speicher, schreiber);
@@ -27,6 +32,6 @@ int main(int argc, char* argv[]) {
     tabulo::QtRueckfrage rueckfrage;
     tabulo::Anwendung anwendung(ab, rueckfrage);
     rueckfrage.setzeEltern(&anwendung.form1());
-    anwendung.starten();
+    anwendung.starten(&vorlesen);
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include "model/Arbeitsbereich.h"
 #include "model/FeldInhalt.h"
 #include "model/Fortschritt.h"
+#include "model/StartVorlesen.h"
 #include "model/StatusUebersicht.h"
 
 #include <QFileInfo>
@@ -19,25 +20,30 @@ static std::optional<QByteArray> stillLesen(const QString& pfad) {
     return dateiLesen(pfad).daten;
 }
 
-int fahrzeugeBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt) {
+static void fahrzeugeUebernehmen(Arbeitsbereich& ab, std::vector<Fahrzeug> neu) {
+    ab.fahrzeuge = std::move(neu);
+    ab.fahrzeugeGeaendert();
+}
+
+int fahrzeugeBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt,
+                            StartVorlesen* vorgelesen) {
+    if (vorgelesen && vorgelesen->pfad() == pfad) {
+        if (auto neu = vorgelesen->abholen(fortschritt)) {
+            fahrzeugeUebernehmen(ab, std::move(*neu));
+            return static_cast<int>(ab.fahrzeuge.size());
+        }
+    }
     const QFileInfo info(pfad);
     if (!info.isFile() || info.size() < FahrzeugSatzLaenge)
         return 0;
     const double laenge = static_cast<double>(info.size());
-    // Read in blocks into a list of its own: a file that cannot be read to its end leaves the
-    // vehicle list as it was.
-    std::vector<Fahrzeug> neu;
-    neu.reserve(static_cast<size_t>(info.size() / FahrzeugSatzLaenge));
-    FahrzeugSatzLeser leser(neu);
-    const bool ok = saetzeLesen(pfad, FahrzeugSatzLaenge, [&](QByteArrayView satz) {
-        leser.anhaengen(satz);
-        const double anteil = double(neu.size()) * FahrzeugSatzLaenge / laenge;
+    auto neu = fahrzeugeBlockweiseLesen(pfad, info.size(), [&](qint64 bytes) {
+        const double anteil = double(bytes) / laenge;
         fortschritt.bereich(anteil, anteil, farbe::ReinGruen);
     });
-    if (!ok || neu.empty())
+    if (!neu)
         return 0;
-    ab.fahrzeuge = std::move(neu);
-    ab.fahrzeugeGeaendert();
+    fahrzeugeUebernehmen(ab, std::move(*neu));
     return static_cast<int>(ab.fahrzeuge.size());
 }
 

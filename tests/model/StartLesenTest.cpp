@@ -3,11 +3,16 @@
 #include "files/DateiSchreiber.h"
 #include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
+#include "model/StartVorlesen.h"
 #include "support/Uebersicht.h"
 #include "support/Umgebung.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace tabulo;
 using namespace tabulo::test;
@@ -121,4 +126,92 @@ TEST(StartLesen, StatusDateiSuchtInDerVorherGelesenenFahrzeugliste) {
     EXPECT_EQ(u.ab.felder[0].info, QStringLiteral("eins").leftJustified(20));
     EXPECT_EQ(u.ab.felder[1].text, "Frei");
     EXPECT_EQ(u.ab.felder[1].feldtyp, FeldFrei);
+}
+
+TEST(StartLesen, VorgelesenNurWennDieDateiNochDieselbeIst) {
+    const QByteArray alt = fahrzeugSatz("6A000001", "RTW 1", 2, "10:00:00", "eins") +
+                           fahrzeugSatz("6A000002", "RTW 2", 3, "11:00:00", "zwei");
+    const QByteArray neu = fahrzeugSatz("6B000001", "KTW 1", 4, "12:00:00", "neu") +
+                           fahrzeugSatz("6B000002", "KTW 2", 6, "13:00:00", "auch neu");
+    const QByteArray laenger = neu + fahrzeugSatz("6B000003", "KTW 3", 1, "14:00:00", "drei");
+    enum class Danach { Nichts, GleichLangNeu, Laenger, Geloescht, Ordner, AndererPfad };
+    struct Fall {
+        const char* name;
+        bool vorher; // the file exists when the reading ahead starts
+        Danach danach;
+        QString ersteKennung; // empty: no vehicles
+        int anzahl;
+    };
+    const Fall faelle[] = {
+        {"unveraendert", true, Danach::Nichts, "6A000001", 2},
+        {"gleich lang, anderer Inhalt", true, Danach::GleichLangNeu, "6B000001", 2},
+        {"laenger geworden", true, Danach::Laenger, "6B000001", 3},
+        {"geloescht", true, Danach::Geloescht, {}, 0},
+        {"durch einen Ordner ersetzt", true, Danach::Ordner, {}, 0},
+        {"erst danach angelegt", false, Danach::GleichLangNeu, "6B000001", 2},
+        {"nach einem anderen Pfad gefragt", true, Danach::AndererPfad, "6B000001", 2},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        Umfeld u;
+        const QString pfad = u.ordner.filePath("Fahrzeug.bin");
+        if (fall.vorher)
+            u.datei("Fahrzeug.bin", alt);
+        StartVorlesen vorlesen(pfad);
+        // The change comes after the reading ahead, as it would while the windows are built.
+        while (!vorlesen.fertig())
+            std::this_thread::yield();
+        QString gefragt = pfad;
+        switch (fall.danach) {
+        case Danach::Nichts:
+            break;
+        case Danach::GleichLangNeu:
+        case Danach::Laenger: {
+            // A later time stamp, as any real change would have.
+            const QDateTime spaeter = QDateTime::currentDateTime().addSecs(10);
+            dateiAnlegen(pfad, fall.danach == Danach::Laenger ? laenger : neu);
+            QFile datei(pfad);
+            ASSERT_TRUE(datei.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(datei.setFileTime(spaeter, QFileDevice::FileModificationTime));
+            break;
+        }
+        case Danach::Geloescht:
+            ASSERT_TRUE(QFile::remove(pfad));
+            break;
+        case Danach::Ordner:
+            ASSERT_TRUE(QFile::remove(pfad));
+            ASSERT_TRUE(QDir(u.ordner.path()).mkdir("Fahrzeug.bin"));
+            break;
+        case Danach::AndererPfad:
+            gefragt = u.datei("Fahrzeug2.bin", neu);
+            break;
+        }
+        EXPECT_EQ(fahrzeugeBeimStartLesen(u.ab, gefragt, u.fortschritt, &vorlesen), fall.anzahl);
+        ASSERT_EQ(u.ab.fahrzeuge.size(), size_t(fall.anzahl));
+        if (fall.anzahl > 0) {
+            EXPECT_EQ(u.ab.fahrzeuge.front().kennung, fall.ersteKennung);
+            ASSERT_FALSE(u.fortschritt.bereiche.isEmpty());
+            EXPECT_DOUBLE_EQ(u.fortschritt.bereiche.back().bis, 1.0);
+            EXPECT_EQ(u.fortschritt.bereiche.back().farbe, std::optional<Farbe>(farbe::ReinGruen));
+        }
+    }
+}
+
+TEST(StartLesen, VorgelesenGleichtDemSelbstGelesenen) {
+    // Shared columns, a trailing part record and the progress end as the start-up's own read.
+    QByteArray daten;
+    for (int i = 0; i < 500; ++i)
+        daten += fahrzeugSatz(QByteArray("6A") + QByteArray::number(100000 + i), "RTW", i % 10,
+                              i % 3 ? "10:00:00" : "11:00:00", i % 2 ? "" : "gerade");
+    daten += QByteArray(100, 'x');
+    Umfeld selbst;
+    const QString pfad = selbst.datei("Fahrzeug.bin", daten);
+    ASSERT_EQ(fahrzeugeBeimStartLesen(selbst.ab, pfad, selbst.fortschritt), 500);
+
+    Umfeld vorher;
+    StartVorlesen vorlesen(pfad);
+    ASSERT_EQ(fahrzeugeBeimStartLesen(vorher.ab, pfad, vorher.fortschritt, &vorlesen), 500);
+    EXPECT_EQ(vorher.ab.fahrzeuge, selbst.ab.fahrzeuge);
+    EXPECT_DOUBLE_EQ(vorher.fortschritt.bereiche.back().bis, selbst.fortschritt.bereiche.back().bis);
+    EXPECT_FALSE(vorlesen.abholen(vorher.fortschritt)) << "taken once only";
 }

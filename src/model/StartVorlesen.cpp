@@ -1,0 +1,86 @@
+#include "model/StartVorlesen.h"
+
+#include "files/DateiLesen.h"
+#include "files/FahrzeugDatei.h"
+#include "model/Farbe.h"
+#include "model/Fortschritt.h"
+
+#include <QFileInfo>
+#include <chrono>
+#include <system_error>
+
+namespace tabulo {
+
+FahrzeugDateiStand FahrzeugDateiStand::von(const QString& pfad) {
+    const QFileInfo info(pfad);
+    if (!info.isFile())
+        return {};
+    return {true, info.size(), info.fileTime(QFileDevice::FileModificationTime),
+            info.fileTime(QFileDevice::FileMetadataChangeTime)};
+}
+
+std::optional<std::vector<Fahrzeug>> fahrzeugeBlockweiseLesen(const QString& pfad, qint64 groesse,
+                                                              const std::function<void(qint64)>& gelesen) {
+    std::vector<Fahrzeug> neu;
+    neu.reserve(static_cast<size_t>(std::max<qint64>(0, groesse) / FahrzeugSatzLaenge));
+    FahrzeugSatzLeser leser(neu);
+    qint64 bytes = 0;
+    const bool ok = saetzeLesen(pfad, FahrzeugSatzLaenge, [&](QByteArrayView satz) {
+        leser.anhaengen(satz);
+        bytes += FahrzeugSatzLaenge;
+        gelesen(bytes);
+    });
+    if (!ok || neu.empty())
+        return std::nullopt;
+    return neu;
+}
+
+StartVorlesen::StartVorlesen(QString pfad) : m_pfad(std::move(pfad)) {
+    try {
+        m_ergebnis = std::async(std::launch::async, [this] { return lesen(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the start-up reads the file itself.
+    }
+}
+
+StartVorlesen::~StartVorlesen() {
+    if (m_ergebnis.valid())
+        m_ergebnis.wait();
+}
+
+bool StartVorlesen::fertig() const {
+    return !m_ergebnis.valid() || m_ergebnis.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+StartVorlesen::Ergebnis StartVorlesen::lesen() {
+    Ergebnis e;
+    e.stand = FahrzeugDateiStand::von(m_pfad);
+    if (!e.stand.datei || e.stand.groesse < FahrzeugSatzLaenge)
+        return e;
+    m_groesse = e.stand.groesse;
+    e.fahrzeuge = fahrzeugeBlockweiseLesen(m_pfad, e.stand.groesse,
+                                           [this](qint64 bytes) { m_gelesen.store(bytes, std::memory_order_relaxed); });
+    return e;
+}
+
+std::optional<std::vector<Fahrzeug>> StartVorlesen::abholen(Fortschritt& fortschritt) {
+    if (!m_ergebnis.valid())
+        return std::nullopt;
+    const auto strich = [&] {
+        const qint64 groesse = m_groesse.load(std::memory_order_relaxed);
+        if (groesse > 0) {
+            const double anteil = double(m_gelesen.load(std::memory_order_relaxed)) / double(groesse);
+            fortschritt.bereich(anteil, anteil, farbe::ReinGruen);
+        }
+    };
+    // A few looks a frame are enough: the strip paints at most once per frame anyway.
+    while (m_ergebnis.wait_for(std::chrono::milliseconds(4)) != std::future_status::ready)
+        strich();
+    Ergebnis e = m_ergebnis.get();
+    if (!e.fahrzeuge || FahrzeugDateiStand::von(m_pfad) != e.stand)
+        return std::nullopt;
+    strich();
+    return std::move(e.fahrzeuge);
+}
+
+} // namespace tabulo
