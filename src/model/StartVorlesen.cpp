@@ -58,8 +58,8 @@ StartVorlesen::Ergebnis StartVorlesen::lesen() {
     if (!e.stand.datei || e.stand.groesse < FahrzeugSatzLaenge)
         return e;
     m_groesse = e.stand.groesse;
-    e.fahrzeuge = fahrzeugeBlockweiseLesen(m_pfad, e.stand.groesse,
-                                           [this](qint64 bytes) { m_gelesen.store(bytes, std::memory_order_relaxed); });
+    e.fahrzeuge = fahrzeugeBlockweiseLesen(
+        m_pfad, e.stand.groesse, [this](qint64 bytes) { m_gelesen.store(bytes, std::memory_order_relaxed); });
     return e;
 }
 
