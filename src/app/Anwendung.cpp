@@ -36,7 +36,7 @@ constexpr qint16 StartFertigWert = 10;
 Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     : m_ab(ab), m_rueckfrage(rueckfrage), m_ziehen(std::make_unique<ZiehSteuerung>()),
       m_form1(std::make_unique<Form1>(ab, rueckfrage, *m_ziehen)),
-      m_form2(std::make_unique<Form2>(ab, rueckfrage)), m_fahrzeugEdit(std::make_unique<FahrzeugEdit>(ab)) {
+      m_form2(std::make_unique<Form2>(ab, rueckfrage)) {
     m_form2->setzeFortschritt(m_form1->statusBar());
     m_form2->setzeZiehSteuerung(*m_ziehen);
     connect(m_form1.get(), &Form1::einfuegemodusGewaehlt, m_form2.get(), &Form2::einfuegemodusGeaendert);
@@ -82,7 +82,9 @@ void Anwendung::starten(StartVorlesen* vorgelesen) {
 
     // Settings: directions, status colours, window titles, BOS and Landeskennung names.
     m_ab.einstellungenLesen();
-    m_fahrzeugEdit->listenFuellen();
+    // An editor opened before the start takes the names now; a later one fills itself.
+    if (m_fahrzeugEdit)
+        m_fahrzeugEdit->listenFuellen();
 
     // The tabs and fields become visible.
     form1.felderZeigen();
@@ -109,6 +111,12 @@ Ortskennungen& Anwendung::ortskennungen() const {
     if (!m_ortskennungen)
         m_ortskennungen = std::make_unique<Ortskennungen>(m_ab, m_rueckfrage);
     return *m_ortskennungen;
+}
+
+FahrzeugEdit& Anwendung::fahrzeugEdit() const {
+    if (!m_fahrzeugEdit)
+        m_fahrzeugEdit = std::make_unique<FahrzeugEdit>(m_ab);
+    return *m_fahrzeugEdit;
 }
 
 // The field editor is created on first use and kept.
@@ -147,9 +155,9 @@ void Anwendung::fahrzeugeVerbinden() {
             [this] { MenueUndoFahrzeug(m_ab, m_rueckfrage); });
     const QList<QWidget*> sperren = {m_form1.get(), m_form2.get()};
     connect(m_form2.get(), &Form2::fahrzeugBearbeiten, this,
-            [this, sperren](int f) { m_fahrzeugEdit->oeffnenFuer(f, sperren); });
+            [this, sperren](int f) { fahrzeugEdit().oeffnenFuer(f, sperren); });
     connect(m_form2.get(), &Form2::neuesFahrzeug, this,
-            [this, sperren] { m_fahrzeugEdit->oeffnenNeu(sperren); });
+            [this, sperren] { fahrzeugEdit().oeffnenNeu(sperren); });
 }
 
 void Anwendung::aktionenVerbinden() {

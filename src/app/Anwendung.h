@@ -38,7 +38,8 @@ public:
 
     Form1& form1() const { return *m_form1; }
     Form2& form2() const { return *m_form2; }
-    FahrzeugEdit& fahrzeugEdit() const { return *m_fahrzeugEdit; }
+    // The vehicle editor, created at its first opening with the names the start-up read.
+    FahrzeugEdit& fahrzeugEdit() const;
     ZiehSteuerung& ziehen() const { return *m_ziehen; }
     // The place identifier window, created at its first opening (nothing at start-up needs it).
     Ortskennungen& ortskennungen() const;
@@ -67,7 +68,7 @@ private:
     std::unique_ptr<Form1> m_form1;
     mutable std::unique_ptr<Ortskennungen> m_ortskennungen;
     std::unique_ptr<Form2> m_form2;
-    std::unique_ptr<FahrzeugEdit> m_fahrzeugEdit;
+    mutable std::unique_ptr<FahrzeugEdit> m_fahrzeugEdit;
     // Declared after the windows it disables, so its dialogs go first.
     std::unique_ptr<Werkzeuge> m_werkzeuge;
 

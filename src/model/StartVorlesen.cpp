@@ -59,27 +59,30 @@ StartVorlesen::Ergebnis StartVorlesen::lesen() {
         return e;
     m_groesse = e.stand.groesse;
     e.fahrzeuge = fahrzeugeBlockweiseLesen(
-        m_pfad, e.stand.groesse, [this](qint64 bytes) { m_gelesen.store(bytes, std::memory_order_relaxed); });
+        m_pfad, e.stand.groesse, [this](qint64 bytes) { m_gelesen.store(bytes, std::memory_order_release); });
     return e;
 }
 
 std::optional<std::vector<Fahrzeug>> StartVorlesen::abholen(Fortschritt& fortschritt) {
     if (!m_ergebnis.valid())
         return std::nullopt;
-    const auto strich = [&] {
+    // The same green line per record as the start-up's own reading draws, the ones read so far.
+    qint64 gezeichnet = 0;
+    const auto striche = [&] {
+        const qint64 gelesen = m_gelesen.load(std::memory_order_acquire);
         const qint64 groesse = m_groesse.load(std::memory_order_relaxed);
-        if (groesse > 0) {
-            const double anteil = double(m_gelesen.load(std::memory_order_relaxed)) / double(groesse);
+        for (; gezeichnet + FahrzeugSatzLaenge <= gelesen; gezeichnet += FahrzeugSatzLaenge) {
+            const double anteil = double(gezeichnet + FahrzeugSatzLaenge) / double(groesse);
             fortschritt.bereich(anteil, anteil, farbe::ReinGruen);
         }
     };
     // A few looks a frame are enough: the strip paints at most once per frame anyway.
     while (m_ergebnis.wait_for(std::chrono::milliseconds(4)) != std::future_status::ready)
-        strich();
+        striche();
     Ergebnis e = m_ergebnis.get();
     if (!e.fahrzeuge || FahrzeugDateiStand::von(m_pfad) != e.stand)
         return std::nullopt;
-    strich();
+    striche();
     return std::move(e.fahrzeuge);
 }
 

@@ -6,8 +6,10 @@
 #include "app/Form1.h"
 #include "files/DateiSchreiber.h"
 #include "files/EinstellungsSpeicher.h"
+#include "files/StandardDatei.h"
 #include "model/Arbeitsbereich.h"
 #include "model/FeldInhalt.h"
+#include "model/StartVorlesen.h"
 #include "support/SkriptRueckfrage.h"
 #include "support/Uebersicht.h"
 #include "support/Umgebung.h"
@@ -17,6 +19,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace tabulo::test {
 
@@ -38,10 +41,14 @@ struct AnwendungsUmfeld {
     void einstellung(const QString& sektion, const QString& schluessel, const QString& wert) {
         speicher.speichern(anwendung::Velastat, sektion, schluessel, wert);
     }
-    Form1& starten() {
+    // With `vorlesen` the vehicle file is read ahead while the windows are built, as main() does.
+    Form1& starten(bool vorlesen = false) {
+        std::optional<StartVorlesen> vorgelesen;
+        if (vorlesen)
+            vorgelesen.emplace(standardDateiImArbeitsordner(QStringLiteral("Fahrzeug.bin")));
         anwendung = std::make_unique<Anwendung>(ab, rueckfrage);
         anwendung->uhr = [] { return QDate(2024, 3, 7); };
-        anwendung->starten();
+        anwendung->starten(vorgelesen ? &*vorgelesen : nullptr);
         Form1& f = anwendung->form1();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&f));
         return f;

@@ -4,8 +4,10 @@
 #include "app/FensterTab.h"
 #include "app/Fortschrittsstreifen.h"
 #include "app/Modusleiste.h"
+#include "vehicles/FahrzeugEdit.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -49,43 +51,49 @@ struct NurHauptfenster {
 } // namespace
 
 // Vehicles first, then settings, then the overview: the overview's vehicles find their status
-// and take the stored colour; the windows show what was read.
+// and take the stored colour; the windows show what was read. The same whether the vehicle file
+// was read ahead or not.
 TEST(Form1Start, GefertigteDateienUndEinstellungen) {
-    AnwendungsUmfeld u;
-    u.einstellung(sektion::Fahrzeuguebersicht, "2", "Wache Nord");
-    u.einstellung(sektion::Fahrzeuguebersicht, "8", QStringLiteral("S\u00fcd"));
-    u.einstellung(sektion::Statusfarben, "3", "16711680"); // blue instead of yellow
-    u.einstellung(sektion::BosKennung, "6", "BF/FF");
-    u.datei("FAHRZEUG.BIN", AnwendungsUmfeld::zweiFahrzeuge());
-    QList<QByteArray> saetze(60, statusSatz(0, {}));
-    saetze[0] = statusSatz(1, "RTW 1", "6A000001");
-    saetze[1] = statusSatz(1, "Weg 1", "6A0000FF");
-    saetze[57] = statusSatz(1, "NEF 2", "6A000002");
-    u.datei("Status.bin", statusDatei(saetze));
-    u.datei("Orte.BIN", ortSatz('6', "A12", "Musterstadt") + ortSatz('7', "A12", "Musterstadt") +
-                            ortSatz('6', "A13", "Nachbarort"));
+    for (const bool vorlesen : {false, true}) {
+        SCOPED_TRACE(vorlesen ? "vorgelesen" : "selbst gelesen");
+        AnwendungsUmfeld u;
+        u.einstellung(sektion::Fahrzeuguebersicht, "2", "Wache Nord");
+        u.einstellung(sektion::Fahrzeuguebersicht, "8", QStringLiteral("S\u00fcd"));
+        u.einstellung(sektion::Statusfarben, "3", "16711680"); // blue instead of yellow
+        u.einstellung(sektion::BosKennung, "6", "BF/FF");
+        u.datei("FAHRZEUG.BIN", AnwendungsUmfeld::zweiFahrzeuge());
+        QList<QByteArray> saetze(60, statusSatz(0, {}));
+        saetze[0] = statusSatz(1, "RTW 1", "6A000001");
+        saetze[1] = statusSatz(1, "Weg 1", "6A0000FF");
+        saetze[57] = statusSatz(1, "NEF 2", "6A000002");
+        u.datei("Status.bin", statusDatei(saetze));
+        u.datei("Orte.BIN", ortSatz('6', "A12", "Musterstadt") + ortSatz('7', "A12", "Musterstadt") +
+                                ortSatz('6', "A13", "Nachbarort"));
 
-    Form1& f = u.starten();
-    Arbeitsbereich& ab = u.ab;
-    EXPECT_EQ(ab.startFertig, 10);
-    EXPECT_EQ(ab.ungespeichert, 0);
-    EXPECT_EQ(ab.heute, "07.03.24");
-    EXPECT_EQ(QDir(ab.startverzeichnis).canonicalPath(), QDir(u.ordner.path()).canonicalPath());
-    EXPECT_EQ(tabTitel(f), (QStringList{"Fester1", "Wache Nord", "Fenster3", "Fenster4", "Fenster5",
-                                        "Fenster6", "Fenster7", QStringLiteral("S\u00fcd")}));
-    EXPECT_EQ(ab.felder[0].statusFarbe, 16711680u);
-    EXPECT_EQ(ab.felder[57].status, "4");
-    EXPECT_EQ(ab.orte.anzahl, 3);
-    EXPECT_TRUE(ab.orte.liste[0].endsWith("BF/FF Undefiniert"));
+        Form1& f = u.starten(vorlesen);
+        Arbeitsbereich& ab = u.ab;
+        EXPECT_EQ(ab.startFertig, 10);
+        EXPECT_EQ(ab.ungespeichert, 0);
+        EXPECT_EQ(ab.heute, "07.03.24");
+        EXPECT_EQ(QDir(ab.startverzeichnis).canonicalPath(), QDir(u.ordner.path()).canonicalPath());
+        EXPECT_EQ(tabTitel(f), (QStringList{"Fester1", "Wache Nord", "Fenster3", "Fenster4", "Fenster5",
+                                            "Fenster6", "Fenster7", QStringLiteral("S\u00fcd")}));
+        EXPECT_EQ(ab.felder[0].statusFarbe, 16711680u);
+        EXPECT_EQ(ab.felder[57].status, "4");
+        EXPECT_EQ(ab.orte.anzahl, 3);
+        EXPECT_TRUE(ab.orte.liste[0].endsWith("BF/FF Undefiniert"));
+        // The vehicle editor, opened after the start, lists the names read then.
+        EXPECT_EQ(u.anwendung->fahrzeugEdit().BOSKennung->itemText(6), "6 BF/FF");
 
-    EXPECT_EQ(statusPixel(f, 0), QColor(0, 0, 255));
-    EXPECT_NE(statusPixel(f, 1), qtFarbe(ab.felder[1].statusFarbe)) << "a free field shows no status";
-    EXPECT_FALSE(f.statusBar().isVisible());
-    EXPECT_EQ(f.statusBar().anzahlBereiche(), 3); // two green vehicle records merged, 416 records
-    EXPECT_TRUE(f.tabFrame(1).isVisible());
-    for (int w = 2; w <= 8; ++w)
-        EXPECT_FALSE(f.tabFrame(w).isVisible()) << w;
-    EXPECT_EQ(f.cursor().shape(), Qt::ArrowCursor);
+        EXPECT_EQ(statusPixel(f, 0), QColor(0, 0, 255));
+        EXPECT_NE(statusPixel(f, 1), qtFarbe(ab.felder[1].statusFarbe)) << "a free field shows no status";
+        EXPECT_FALSE(f.statusBar().isVisible());
+        EXPECT_EQ(f.statusBar().anzahlBereiche(), 3); // two green vehicle records merged, 416 records
+        EXPECT_TRUE(f.tabFrame(1).isVisible());
+        for (int w = 2; w <= 8; ++w)
+            EXPECT_FALSE(f.tabFrame(w).isVisible()) << w;
+        EXPECT_EQ(f.cursor().shape(), Qt::ArrowCursor);
+    }
 }
 
 TEST(Form1Start, OhneDateienDieEntwurfsbeschriftungen) {
