@@ -90,7 +90,8 @@ void Anwendung::starten(StartVorlesen* vorgelesen) {
     form1.felderZeigen();
 
     // Overview: "status.bin" with the vehicle lookup, then the list of vehicles not placed.
-    statusBeimStartLesen(m_ab, standardDateiImArbeitsordner(QStringLiteral("status.bin")), streifen);
+    statusBeimStartLesen(m_ab, standardDateiImArbeitsordner(QStringLiteral("status.bin")), streifen,
+                         vorgelesen);
     FahrzeuglisteAktualisieren(m_ab);
 
     // Place identifiers: "orte.bin".

@@ -7,7 +7,7 @@ namespace tabulo {
 
 ErsteFahrzeugZeilen ersteFahrzeugZeilen(const std::vector<Fahrzeug>& fahrzeuge) {
     const int anzahl = static_cast<int>(fahrzeuge.size());
-    ErsteFahrzeugZeilen zeilen(anzahl, FahrzeugKennung{&fahrzeuge}, false);
+    ErsteFahrzeugZeilen zeilen(anzahl, FahrzeugKennung{fahrzeuge.data()}, false);
     for (int j = 0; j < anzahl; ++j)
         zeilen.hinzufuegen(j);
     return zeilen;

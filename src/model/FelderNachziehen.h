@@ -15,10 +15,10 @@ struct Feld;
 
 // Row of the first vehicle for every identifier of the list: a field shows the first row whose
 // identifier equals its own. `erster(kennung)` gives the row, -1 for none; the list must not
-// change while the index is used.
+// change while the index is used (moving the vector keeps its rows where they are).
 struct FahrzeugKennung {
-    const std::vector<Fahrzeug>* fahrzeuge;
-    QStringView operator()(int zeile) const { return (*fahrzeuge)[zeile].kennung; }
+    const Fahrzeug* fahrzeuge;
+    QStringView operator()(int zeile) const { return fahrzeuge[zeile].kennung; }
 };
 using ErsteFahrzeugZeilen = TextIndex<FahrzeugKennung>;
 ErsteFahrzeugZeilen ersteFahrzeugZeilen(const std::vector<Fahrzeug>& fahrzeuge);

@@ -47,11 +47,12 @@ int fahrzeugeBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt
     return static_cast<int>(ab.fahrzeuge.size());
 }
 
-void statusBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt) {
+void statusBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt,
+                          const StartVorlesen* vorgelesen) {
     const auto daten = stillLesen(pfad);
     if (!daten)
         return;
-    statusSaetzeEintragen(ab, *daten, &fortschritt);
+    statusSaetzeEintragen(ab, *daten, &fortschritt, vorgelesen ? vorgelesen->index(ab.fahrzeuge) : nullptr);
     for (int i = static_cast<int>(daten->size() / StatusSatzLaenge); i < AnzahlFelder; ++i)
         feldFreimachen(ab.felder[i]);
     ab.felderGeaendert();

@@ -20,7 +20,9 @@ int fahrzeugeBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt
                             StartVorlesen* vorgelesen = nullptr);
 
 // "status.bin": the whole records fill their fields with the vehicle lookup; a longer file gives
-// its first 416 records, a shorter one leaves the fields without a record free.
-void statusBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt);
+// its first 416 records, a shorter one leaves the fields without a record free. With
+// `vorgelesen` its lookup index is used when the vehicle list is still the one it handed over.
+void statusBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt,
+                          const StartVorlesen* vorgelesen = nullptr);
 
 } // namespace tabulo

@@ -60,6 +60,9 @@ StartVorlesen::Ergebnis StartVorlesen::lesen() {
     m_groesse = e.stand.groesse;
     e.fahrzeuge = fahrzeugeBlockweiseLesen(
         m_pfad, e.stand.groesse, [this](qint64 bytes) { m_gelesen.store(bytes, std::memory_order_release); });
+    // The overview's lookup is built here too, while the vehicles are still in this core's cache.
+    if (e.fahrzeuge)
+        e.index.emplace(ersteFahrzeugZeilen(*e.fahrzeuge));
     return e;
 }
 
@@ -83,7 +86,16 @@ std::optional<std::vector<Fahrzeug>> StartVorlesen::abholen(Fortschritt& fortsch
     if (!e.fahrzeuge || FahrzeugDateiStand::von(m_pfad) != e.stand)
         return std::nullopt;
     striche();
+    m_index = std::move(e.index);
+    m_zeilen = e.fahrzeuge->data();
+    m_anzahl = e.fahrzeuge->size();
     return std::move(e.fahrzeuge);
+}
+
+const ErsteFahrzeugZeilen* StartVorlesen::index(const std::vector<Fahrzeug>& fahrzeuge) const {
+    if (!m_index || fahrzeuge.data() != m_zeilen || fahrzeuge.size() != m_anzahl)
+        return nullptr;
+    return &*m_index;
 }
 
 } // namespace tabulo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Fahrzeug.h"
+#include "model/FelderNachziehen.h"
 
 #include <QDateTime>
 #include <QString>
@@ -50,10 +51,16 @@ public:
     // read whole, had no whole record, or is no longer what was read. Once only.
     std::optional<std::vector<Fahrzeug>> abholen(Fortschritt& fortschritt);
 
+    // The first row of each identifier of the list `abholen` handed over, built on the thread;
+    // nothing unless `fahrzeuge` holds that very list (its rows, unchanged in number). The list
+    // must not have been changed otherwise since.
+    const ErsteFahrzeugZeilen* index(const std::vector<Fahrzeug>& fahrzeuge) const;
+
 private:
     struct Ergebnis {
         FahrzeugDateiStand stand;
         std::optional<std::vector<Fahrzeug>> fahrzeuge;
+        std::optional<ErsteFahrzeugZeilen> index;
     };
     Ergebnis lesen();
 
@@ -61,6 +68,9 @@ private:
     std::atomic<qint64> m_gelesen{0}; // bytes of whole records decoded so far
     std::atomic<qint64> m_groesse{0};
     std::future<Ergebnis> m_ergebnis;
+    std::optional<ErsteFahrzeugZeilen> m_index;
+    const Fahrzeug* m_zeilen = nullptr; // the rows handed over
+    size_t m_anzahl = 0;
 };
 
 } // namespace tabulo

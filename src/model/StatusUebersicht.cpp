@@ -55,8 +55,12 @@ static void schritt(Fortschritt* fortschritt, int i, std::optional<Farbe> farbe)
         fortschritt->bereich(double(i) / FortschrittTeiler, double(i + 1) / FortschrittTeiler, farbe);
 }
 
-void statusSaetzeEintragen(Arbeitsbereich& ab, QByteArrayView daten, Fortschritt* fortschritt) {
-    const ErsteFahrzeugZeilen index = ersteFahrzeugZeilen(ab.fahrzeuge);
+void statusSaetzeEintragen(Arbeitsbereich& ab, QByteArrayView daten, Fortschritt* fortschritt,
+                           const ErsteFahrzeugZeilen* vorhanden) {
+    std::optional<ErsteFahrzeugZeilen> eigener;
+    if (!vorhanden)
+        eigener.emplace(ersteFahrzeugZeilen(ab.fahrzeuge));
+    const ErsteFahrzeugZeilen& index = vorhanden ? *vorhanden : *eigener;
     const int anzahl = static_cast<int>(std::min<qsizetype>(daten.size() / StatusSatzLaenge, AnzahlFelder));
     for (int i = 0; i < anzahl; ++i) {
         schritt(fortschritt, i, std::nullopt);

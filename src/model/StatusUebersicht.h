@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/DateiSchreiber.h"
+#include "model/FelderNachziehen.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -20,8 +21,10 @@ struct StatusLadeErgebnis {
 // Fills the fields from the whole 40-byte records of daten, at most 416; fields without a record
 // are left alone. A vehicle record takes status, time and information from the first vehicle
 // list entry with its identifier and becomes a free field when there is none.
-// Each record draws its slice into the strip, which the caller shows and hides.
-void statusSaetzeEintragen(Arbeitsbereich& ab, QByteArrayView daten, Fortschritt* fortschritt);
+// Each record draws its slice into the strip, which the caller shows and hides. `index`, when
+// given, must be that of the current vehicle list; otherwise one is built.
+void statusSaetzeEintragen(Arbeitsbereich& ab, QByteArrayView daten, Fortschritt* fortschritt,
+                           const ErsteFahrzeugZeilen* index = nullptr);
 
 // Reads an overview file into the fields. Only a file of exactly 416 records is taken; any other
 // length changes nothing (the caller reports it). A missing file loads nothing. Except for a

@@ -221,3 +221,33 @@ TEST(StartLesen, VorgelesenGleichtDemSelbstGelesenen) {
     }
     EXPECT_FALSE(vorlesen.abholen(vorher.fortschritt)) << "taken once only";
 }
+
+// The overview's lookup built on the reading thread finds what a lookup built afterwards finds:
+// the first of two entries with one identifier, nothing for an identifier not in the list.
+TEST(StartLesen, StatusMitDemVorgelesenenIndex) {
+    const QByteArray fahrzeuge = fahrzeugSatz("6A000001", "RTW 1", 4, "10:00:00", "erster") +
+                                 fahrzeugSatz("6A000002", "RTW 2", 3, "11:00:00", "zwei") +
+                                 fahrzeugSatz("6A000001", "RTW 1b", 6, "12:00:00", "zweiter");
+    const QByteArray status =
+        statusDatei({statusSatz(1, "RTW 1", "6A000001"), statusSatz(1, "RTW 2", "6A000002"),
+                     statusSatz(1, "RTW 9", "6A000009"), statusSatz(2, "Wache")});
+    Umfeld selbst;
+    fahrzeugeBeimStartLesen(selbst.ab, selbst.datei("Fahrzeug.bin", fahrzeuge), selbst.fortschritt);
+    statusBeimStartLesen(selbst.ab, selbst.datei("status.bin", status), selbst.fortschritt);
+    ASSERT_EQ(selbst.ab.felder[0].info, QStringLiteral("erster").leftJustified(20));
+
+    Umfeld vorher;
+    const QString pfad = vorher.datei("Fahrzeug.bin", fahrzeuge);
+    StartVorlesen vorlesen(pfad);
+    ASSERT_EQ(fahrzeugeBeimStartLesen(vorher.ab, pfad, vorher.fortschritt, &vorlesen), 3);
+    ASSERT_NE(vorlesen.index(vorher.ab.fahrzeuge), nullptr);
+    statusBeimStartLesen(vorher.ab, vorher.datei("status.bin", status), vorher.fortschritt, &vorlesen);
+    for (int i = 0; i < 416; ++i)
+        ASSERT_EQ(vorher.ab.felder[i], selbst.ab.felder[i]) << i;
+
+    // Another list (a copy, or one read without the thread) gets no index.
+    const std::vector<Fahrzeug> kopie = vorher.ab.fahrzeuge;
+    EXPECT_EQ(vorlesen.index(kopie), nullptr);
+    vorher.ab.fahrzeuge.pop_back();
+    EXPECT_EQ(vorlesen.index(vorher.ab.fahrzeuge), nullptr);
+}
