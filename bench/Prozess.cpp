@@ -16,11 +16,18 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMainWindow>
-#include <QProcess>
+#include <QTemporaryFile>
 #include <QWindow>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
 
 namespace tabulo::bench {
 
@@ -120,24 +127,56 @@ int kindAusfuehren(int argc, char** argv) {
     return 2;
 }
 
+// Started with posix_spawn, which borrows the parent's memory until the exec instead of copying
+// its page tables as a fork does: this process has held fleets of hundreds of MiB by now, and
+// copying their tables would add milliseconds to every child's start, the case's and the
+// baseline's alike, and shrink their ratio.
 ProzessMessung prozessMessen(Kind kind, const QString& ordner) {
     ProzessMessung m;
-    QProcess prozess;
-    prozess.setProgram(QCoreApplication::applicationFilePath());
-    const QString art = kind == Kind::Tabulo              ? QStringLiteral("tabulo")
-                        : kind == Kind::TabuloUndAktionen ? QStringLiteral("aktionen")
-                                                          : QStringLiteral("leer");
-    prozess.setArguments({QString::fromLatin1(KindSchalter), art});
-    prozess.setWorkingDirectory(ordner);
-    prozess.setProcessChannelMode(QProcess::SeparateChannels);
-    const qint64 beginn = jetztNs();
-    prozess.start();
-    if (!prozess.waitForFinished(120000) || prozess.exitStatus() != QProcess::NormalExit ||
-        prozess.exitCode() != 0) {
-        m.fehler = QStringLiteral("child failed: ") + QString::fromLocal8Bit(prozess.readAllStandardError());
+    const QByteArray programm = QFile::encodeName(QCoreApplication::applicationFilePath());
+    const QByteArray verzeichnis = QFile::encodeName(ordner);
+    const char* art = kind == Kind::Tabulo ? "tabulo" : kind == Kind::TabuloUndAktionen ? "aktionen" : "leer";
+    char* argumente[] = {const_cast<char*>(programm.constData()), const_cast<char*>(KindSchalter),
+                         const_cast<char*>(art), nullptr};
+    QTemporaryFile fehlerDatei;
+    int rohr[2];
+    if (!fehlerDatei.open() || pipe2(rohr, O_CLOEXEC) != 0) {
+        m.fehler = QStringLiteral("no pipe for the child");
         return m;
     }
-    const QList<QByteArray> teile = prozess.readAllStandardOutput().trimmed().split(' ');
+    const QByteArray fehlerPfad = QFile::encodeName(fehlerDatei.fileName());
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_adddup2(&aktionen, rohr[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&aktionen, STDERR_FILENO, fehlerPfad.constData(), O_WRONLY | O_TRUNC, 0);
+    posix_spawn_file_actions_addchdir_np(&aktionen, verzeichnis.constData());
+    pid_t pid = 0;
+    const qint64 beginn = jetztNs();
+    const int gestartet = posix_spawn(&pid, programm.constData(), &aktionen, nullptr, argumente, environ);
+    posix_spawn_file_actions_destroy(&aktionen);
+    close(rohr[1]);
+    QByteArray ausgabe;
+    if (gestartet == 0) {
+        char puffer[4096];
+        for (;;) {
+            const ssize_t n = read(rohr[0], puffer, sizeof puffer);
+            if (n > 0)
+                ausgabe.append(puffer, n);
+            else if (n == 0 || errno != EINTR)
+                break;
+        }
+    }
+    close(rohr[0]);
+    int status = 0;
+    pid_t beendet = -1;
+    if (gestartet == 0)
+        while ((beendet = waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
+        }
+    if (gestartet != 0 || beendet != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        m.fehler = QStringLiteral("child failed: ") + QString::fromLocal8Bit(fehlerDatei.readAll());
+        return m;
+    }
+    const QList<QByteArray> teile = ausgabe.trimmed().split(' ');
     if (teile.size() < 8 || teile[0] != "gezeigt") {
         m.fehler = QStringLiteral("child said nothing");
         return m;
