@@ -4,18 +4,14 @@
 #include "app/FensterAnsicht.h"
 #include "app/FensterTab.h"
 #include "app/Form1.h"
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
 #include "files/StandardDatei.h"
-#include "model/Arbeitsbereich.h"
 #include "model/FeldInhalt.h"
 #include "model/StartVorlesen.h"
-#include "support/SkriptRueckfrage.h"
+#include "support/TestArbeitsbereich.h"
 #include "support/Uebersicht.h"
-#include "support/Umgebung.h"
 #include "vehicles/Form2.h"
 
-#include <QTemporaryDir>
+#include <QDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -25,19 +21,11 @@ namespace tabulo::test {
 
 // The whole program on a scratch working directory, an in-memory settings store and scripted
 // dialogs. Files and settings are put in place before `starten()`.
-struct AnwendungsUmfeld {
-    QTemporaryDir ordner;
-    Arbeitsordner arbeitsordner{ordner.path()};
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
-    SkriptRueckfrage rueckfrage;
+struct AnwendungsUmfeld : TestArbeitsbereich {
+    AnwendungsUmfeld() : TestArbeitsbereich(Felder::Entwurf) { QDir::setCurrent(ordner.path()); }
+
     std::unique_ptr<Anwendung> anwendung;
 
-    QString datei(const QString& name, const QByteArray& daten) const {
-        dateiAnlegen(ordner.filePath(name), daten);
-        return ordner.filePath(name);
-    }
     void einstellung(const QString& sektion, const QString& schluessel, const QString& wert) {
         speicher.speichern(anwendung::Velastat, sektion, schluessel, wert);
     }

@@ -41,11 +41,8 @@ QStringList titel(const QList<QAction*>& aktionen) {
 }
 
 // The main window alone, before any start-up.
-struct NurHauptfenster {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
-    SkriptRueckfrage rueckfrage;
+struct NurHauptfenster : TestArbeitsbereich {
+    NurHauptfenster() : TestArbeitsbereich(Felder::Entwurf) {}
     Form1 f{ab, rueckfrage};
 };
 } // namespace

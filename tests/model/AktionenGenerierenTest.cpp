@@ -1,10 +1,9 @@
 #include "model/AktionenGenerieren.h"
 
-#include "files/EinstellungsSpeicher.h"
 #include "model/Aktionsliste.h"
-#include "model/Arbeitsbereich.h"
 #include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -16,9 +15,9 @@ namespace {
 
 const QString Vorlage = QStringLiteral("C:\\Programme\\Velastat\\Kestrix.exe *?");
 
-class AktionenGenerierenTest : public ::testing::Test {
+class AktionenGenerierenTest : public ::testing::Test, protected TestArbeitsbereich {
 protected:
-    AktionenGenerierenTest() : ab(speicher, schreiber) {
+    AktionenGenerierenTest() : TestArbeitsbereich(Felder::Entwurf) {
         ab.richtungsname = {QStringLiteral("FZ->LST"), QStringLiteral("LST->FZ")};
         auswahl.vorlage = Vorlage;
         auswahl.land.fill(true); // as the window starts
@@ -33,9 +32,6 @@ protected:
         return f;
     }
 
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab;
     GenerierAuswahl auswahl;
 };
 

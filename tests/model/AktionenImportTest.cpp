@@ -1,13 +1,8 @@
-#include "files/EinstellungsSpeicher.h"
 #include "model/Aktionsliste.h"
-#include "model/Arbeitsbereich.h"
-#include "model/Fortschritt.h"
 #include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
-#include "support/SkriptRueckfrage.h"
-#include "support/Umgebung.h"
+#include "support/TestArbeitsbereich.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -19,31 +14,24 @@ const QString Frage = QStringLiteral("Die zu importierenden Datei enth\u00e4lt A
                                      "angelegt sind. Sollen diese existierenden "
                                      "Aktionen von den importierten \u00fcberschrieben werden?");
 
-class AktionenImportTest : public ::testing::Test {
+class AktionenImportTest : public ::testing::Test, protected TestArbeitsbereich {
 protected:
-    AktionenImportTest() : ab(speicher, schreiber) {
+    AktionenImportTest() : TestArbeitsbereich(Felder::Entwurf) {
         ab.richtungsname = {QStringLiteral("FZ->LST"), QStringLiteral("LST->FZ")};
     }
 
-    QString datei(const QByteArray& inhalt) {
-        const QString pfad = ordner.filePath(QStringLiteral("import%1.bin").arg(++m_nr));
-        dateiAnlegen(pfad, inhalt);
-        return pfad;
+    // Every import reads a file of its own.
+    QString importDatei(const QByteArray& inhalt) {
+        return datei(QStringLiteral("import%1.bin").arg(++m_nr), inhalt);
     }
 
     // Loads the file as the list, then imports the same file.
     void inSichSelbst(const QByteArray& inhalt) {
-        const QString pfad = datei(inhalt);
+        const QString pfad = importDatei(inhalt);
         ASSERT_EQ(AktionenLaden(ab, pfad, rueckfrage, fortschritt), LadeErgebnis::Geladen);
         m_pfad = pfad;
     }
 
-    QTemporaryDir ordner;
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab;
-    SkriptRueckfrage rueckfrage;
-    Fortschritt fortschritt;
     QString m_pfad;
     int m_nr = 0;
 };
@@ -93,7 +81,7 @@ TEST_F(AktionenImportTest, JaUeberschreibtAlleEintraegeGleicherIdentitaet) {
     ab.aktionen = {aktion("11111111", "3", 0, "erster"), aktion("22222222", "3", 0, "anderer"),
                    aktion("11111111", "3", 0, "zweiter"), aktion("11111111", "3", 1, "andere Richtung")};
     rueckfrage.antworten = {Antwort::Ja};
-    AktionenImportieren(ab, datei(aktionSatz("11111111", '3', '0', "neu")), rueckfrage, fortschritt);
+    AktionenImportieren(ab, importDatei(aktionSatz("11111111", '3', '0', "neu")), rueckfrage, fortschritt);
     ASSERT_EQ(ab.aktionen.size(), 4u);
     EXPECT_EQ(ab.aktionen[0].aktion, "neu");
     EXPECT_EQ(ab.aktionen[1].aktion, "anderer");
@@ -107,7 +95,7 @@ TEST_F(AktionenImportTest, AbbrechenBehaeltDieSaetzeDavor) {
                               aktionSatz("11111111", '3', '0', "gleich") +
                               aktionSatz("33333333", '1', '0', "neu 2");
     rueckfrage.antworten = {Antwort::Abbrechen};
-    const ImportErgebnis e = AktionenImportieren(ab, datei(inhalt), rueckfrage, fortschritt);
+    const ImportErgebnis e = AktionenImportieren(ab, importDatei(inhalt), rueckfrage, fortschritt);
     EXPECT_TRUE(e.abgebrochen);
     ASSERT_EQ(ab.aktionen.size(), 2u);
     EXPECT_EQ(ab.aktionen[0].aktion, "da");
@@ -117,7 +105,8 @@ TEST_F(AktionenImportTest, AbbrechenBehaeltDieSaetzeDavor) {
 
 TEST_F(AktionenImportTest, WiederholungenInDerDateiWerdenAlleAngehaengt) {
     const QByteArray satz = aktionSatz("11111111", '3', '0', "x");
-    const ImportErgebnis e = AktionenImportieren(ab, datei(satz + satz + satz), rueckfrage, fortschritt);
+    const ImportErgebnis e =
+        AktionenImportieren(ab, importDatei(satz + satz + satz), rueckfrage, fortschritt);
     EXPECT_EQ(e.angehaengt, 3);
     EXPECT_EQ(ab.aktionen.size(), 3u);
     EXPECT_TRUE(rueckfrage.fragen.isEmpty());
@@ -173,7 +162,7 @@ TEST_F(AktionenImportTest, IdentitaetenVergleichen) {
         ab.aktionen = f.vorhanden;
         rueckfrage.fragen.clear();
         rueckfrage.antworten = {Antwort::Ja};
-        const ImportErgebnis e = AktionenImportieren(ab, datei(f.satz), rueckfrage, fortschritt);
+        const ImportErgebnis e = AktionenImportieren(ab, importDatei(f.satz), rueckfrage, fortschritt);
         EXPECT_EQ(rueckfrage.fragen.size(), f.gefragt ? 1 : 0);
         // Asked and answered Ja: the entry is rewritten; otherwise the record is appended.
         EXPECT_EQ(e.ueberschrieben + e.angehaengt, 1);

@@ -1,17 +1,12 @@
 #include "model/Aktionsliste.h"
 
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
-#include "model/Fortschritt.h"
 #include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
 #include "support/FehlerSchreiber.h"
-#include "support/SkriptRueckfrage.h"
-#include "support/Umgebung.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QDir>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -21,24 +16,11 @@ namespace {
 
 const QString Ungueltig = QStringLiteral("Keine g\u00fcltige Aktionen-Datei!");
 
-class AktionslisteTest : public ::testing::Test {
+class AktionslisteTest : public ::testing::Test, protected TestArbeitsbereich {
 protected:
-    AktionslisteTest() : ab(speicher, schreiber) {
+    AktionslisteTest() : TestArbeitsbereich(Felder::Entwurf) {
         ab.richtungsname = {QStringLiteral("FZ->LST"), QStringLiteral("LST->FZ")};
     }
-
-    QString datei(const QByteArray& inhalt, const QString& name = QStringLiteral("Aktion.BIN")) {
-        const QString pfad = ordner.filePath(name);
-        dateiAnlegen(pfad, inhalt);
-        return pfad;
-    }
-
-    QTemporaryDir ordner;
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab;
-    SkriptRueckfrage rueckfrage;
-    ProtokollFortschritt fortschritt;
 };
 
 const QByteArray DreiSaetze = aktionSatz("6A120344", '3', '0', "   C:\\melden.exe 6A1203443  ") +
@@ -51,7 +33,8 @@ TEST_F(AktionslisteTest, LadenDekodiertJedeSpalte) {
     ab.fahrzeuge = {fahrzeug("6a120344", "Falsch"), fahrzeug("6A120344", "Florian 1"),
                     fahrzeug("6A120344", "Doppelt"), fahrzeug("6A12034", "Ohne Blank")};
     ab.markieren(DokAktionen);
-    ASSERT_EQ(AktionenLaden(ab, datei(DreiSaetze), rueckfrage, fortschritt), LadeErgebnis::Geladen);
+    ASSERT_EQ(AktionenLaden(ab, datei("Aktion.BIN", DreiSaetze), rueckfrage, fortschritt),
+              LadeErgebnis::Geladen);
 
     ASSERT_EQ(ab.aktionen.size(), 3u);
     // First vehicle with exactly the same 8 characters; case and blanks count.
@@ -72,12 +55,12 @@ TEST_F(AktionslisteTest, LadenErsetztUndLeereDateiLeertDieListe) {
     ab.aktionen = {aktion("11111111", "1", 0, "alt"), aktion("22222222", "2", 0, "alt")};
     ab.markieren(DokAktionen);
     QSignalSpy geaendert(&ab, &Arbeitsbereich::aktionenVeraendert);
-    EXPECT_EQ(AktionenLaden(ab, datei(""), rueckfrage, fortschritt), LadeErgebnis::Geladen);
+    EXPECT_EQ(AktionenLaden(ab, datei("Aktion.BIN", ""), rueckfrage, fortschritt), LadeErgebnis::Geladen);
     EXPECT_TRUE(ab.aktionen.empty());
     EXPECT_FALSE(ab.istUngespeichert(DokAktionen));
     EXPECT_EQ(geaendert.count(), 1);
-    ASSERT_TRUE(AktionenSpeichern(ab, ordner.filePath("leer.bin"), rueckfrage));
-    EXPECT_EQ(dateiInhalt(ordner.filePath("leer.bin")), QByteArray());
+    ASSERT_TRUE(AktionenSpeichern(ab, pfad("leer.bin"), rueckfrage));
+    EXPECT_EQ(dateiInhalt(pfad("leer.bin")), QByteArray());
 }
 
 TEST_F(AktionslisteTest, AbgewieseneDateienAendernNichts) {
@@ -106,7 +89,8 @@ TEST_F(AktionslisteTest, AbgewieseneDateienAendernNichts) {
         rueckfrage.fragen.clear();
         QSignalSpy geaendert(&ab, &Arbeitsbereich::aktionenVeraendert);
 
-        EXPECT_EQ(AktionenLaden(ab, datei(f.inhalt), rueckfrage, fortschritt), LadeErgebnis::Abgewiesen);
+        EXPECT_EQ(AktionenLaden(ab, datei("Aktion.BIN", f.inhalt), rueckfrage, fortschritt),
+                  LadeErgebnis::Abgewiesen);
         EXPECT_EQ(ab.aktionen, vorher);
         EXPECT_EQ(ab.ungespeichert, DokAktionen);
         EXPECT_EQ(geaendert.count(), 0);
@@ -118,7 +102,7 @@ TEST_F(AktionslisteTest, AbgewieseneDateienAendernNichts) {
 
         // The import refuses the same files the same way.
         rueckfrage.fragen.clear();
-        EXPECT_FALSE(AktionenImportieren(ab, datei(f.inhalt), rueckfrage, fortschritt).gelesen);
+        EXPECT_FALSE(AktionenImportieren(ab, datei("Aktion.BIN", f.inhalt), rueckfrage, fortschritt).gelesen);
         EXPECT_EQ(ab.aktionen, vorher);
         EXPECT_EQ(ab.ungespeichert, DokAktionen);
         ASSERT_EQ(rueckfrage.fragen.size(), 1);
@@ -129,15 +113,16 @@ TEST_F(AktionslisteTest, AbgewieseneDateienAendernNichts) {
 TEST_F(AktionslisteTest, LadenUndSpeichernIstByteGenau) {
     const QByteArray original =
         DreiSaetze + aktionSatz("\xc4\xd6\xdc\xdf 1234", '\xe9', '1', "\xe4 \xf6 \xfc \x80");
-    ASSERT_EQ(AktionenLaden(ab, datei(original), rueckfrage, fortschritt), LadeErgebnis::Geladen);
+    ASSERT_EQ(AktionenLaden(ab, datei("Aktion.BIN", original), rueckfrage, fortschritt),
+              LadeErgebnis::Geladen);
     ab.markieren(DokAktionen);
-    ASSERT_TRUE(AktionenSpeichern(ab, ordner.filePath("neu.bin"), rueckfrage));
+    ASSERT_TRUE(AktionenSpeichern(ab, pfad("neu.bin"), rueckfrage));
     QByteArray erwartet = original;
     // Only what the load normalises differs: the blank direction becomes "0", the leading blanks
     // of the command line are gone.
     erwartet[2 * 137 + 9] = '0';
     erwartet.replace(10, 127, QByteArray("C:\\melden.exe 6A1203443").leftJustified(127, ' '));
-    EXPECT_EQ(dateiInhalt(ordner.filePath("neu.bin")), erwartet);
+    EXPECT_EQ(dateiInhalt(pfad("neu.bin")), erwartet);
     EXPECT_FALSE(ab.istUngespeichert(DokAktionen));
 }
 
@@ -146,10 +131,11 @@ TEST_F(AktionslisteTest, GleicheRichtungsnamenBehaltenDieRichtung) {
     // saved direction comes from the entry itself.
     ab.richtungsname = {QStringLiteral("FZ<->LST"), QStringLiteral("FZ<->LST")};
     const QByteArray original = aktionSatz("12345678", '3', '0', "a") + aktionSatz("12345678", '3', '1', "b");
-    ASSERT_EQ(AktionenLaden(ab, datei(original), rueckfrage, fortschritt), LadeErgebnis::Geladen);
+    ASSERT_EQ(AktionenLaden(ab, datei("Aktion.BIN", original), rueckfrage, fortschritt),
+              LadeErgebnis::Geladen);
     EXPECT_EQ(ab.aktionen[1].richtung, "FZ<->LST");
-    ASSERT_TRUE(AktionenSpeichern(ab, ordner.filePath("neu.bin"), rueckfrage));
-    EXPECT_EQ(dateiInhalt(ordner.filePath("neu.bin")), original);
+    ASSERT_TRUE(AktionenSpeichern(ab, pfad("neu.bin"), rueckfrage));
+    EXPECT_EQ(dateiInhalt(pfad("neu.bin")), original);
 }
 
 TEST(AnzahlAnzeige, WarntUeber999) {

@@ -8,13 +8,11 @@
 #include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
 #include "support/FehlerSchreiber.h"
-#include "support/SkriptRueckfrage.h"
-#include "support/Umgebung.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -28,14 +26,8 @@ QString ortSatz(char bos, const QString& loo, const QString& name) {
     return QChar::fromLatin1(bos) + loo + name.leftJustified(50, QLatin1Char(' '));
 }
 
-class AllesSpeichernTest : public ::testing::Test {
+class AllesSpeichernTest : public ::testing::Test, protected TestArbeitsbereich {
 protected:
-    QString vorher = QDir::currentPath();
-    QTemporaryDir ordner;
-    TestArbeitsbereich t;
-    Arbeitsbereich& ab = t.ab;
-    SkriptRueckfrage rf;
-    ProtokollFortschritt fortschritt;
     QString start = ordner.filePath("start");
     QString anders = ordner.filePath("anders");
 
@@ -46,7 +38,6 @@ protected:
         // A file dialog has moved the working directory since the start.
         QDir::setCurrent(anders);
     }
-    void TearDown() override { QDir::setCurrent(vorher); }
 
     // One vehicle shown in field 5, one in no field, a text in field 7, one place for two BOS.
     void dokumenteFuellen() {
@@ -71,9 +62,9 @@ TEST_F(AllesSpeichernTest, SchreibtDieDreiDateienInsStartverzeichnis) {
     ASSERT_TRUE(FensterVerschieben(ab, 2, 1));
     ab.markieren(AlleBits);
 
-    ASSERT_TRUE(AllesSpeichern(ab, rf, fortschritt));
+    ASSERT_TRUE(AllesSpeichern(ab, rueckfrage, fortschritt));
 
-    EXPECT_TRUE(rf.fragen.isEmpty());
+    EXPECT_TRUE(rueckfrage.fragen.isEmpty());
     EXPECT_EQ(ab.ungespeichert, 0);
     const QByteArray status = dateiInhalt(imStart("Status.BIN"));
     ASSERT_EQ(status.size(), StatusDateiLaenge);
@@ -99,9 +90,9 @@ TEST_F(AllesSpeichernTest, SchreibtDieDreiDateienInsStartverzeichnis) {
     // Nothing went to the folder the dialog had moved to.
     EXPECT_TRUE(QDir(anders).entryList(QDir::Files).isEmpty());
     // The titles go with the overview: a window moved before the save keeps its title.
-    EXPECT_EQ(t.speicher.lesen(anwendung::Velastat, sektion::Fahrzeuguebersicht, "1", {}), "Rettungsdienst");
-    EXPECT_EQ(t.speicher.lesen(anwendung::Velastat, sektion::Fahrzeuguebersicht, "2", {}), "Feuerwehr");
-    EXPECT_EQ(t.speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).size(), AnzahlFenster);
+    EXPECT_EQ(speicher.lesen(anwendung::Velastat, sektion::Fahrzeuguebersicht, "1", {}), "Rettungsdienst");
+    EXPECT_EQ(speicher.lesen(anwendung::Velastat, sektion::Fahrzeuguebersicht, "2", {}), "Feuerwehr");
+    EXPECT_EQ(speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).size(), AnzahlFenster);
 }
 
 TEST_F(AllesSpeichernTest, SchreibtJedesDokumentUndFindetVorhandeneDateienJederSchreibung) {
@@ -127,7 +118,7 @@ TEST_F(AllesSpeichernTest, SchreibtJedesDokumentUndFindetVorhandeneDateienJederS
         for (const QString& name : f.vorhanden)
             dateiAnlegen(QDir(start).filePath(name), "alt");
         ab.startverzeichnis = f.startverzeichnis;
-        ASSERT_TRUE(AllesSpeichern(ab, rf, fortschritt));
+        ASSERT_TRUE(AllesSpeichern(ab, rueckfrage, fortschritt));
         QStringList dateien = QDir(start).entryList(QDir::Files);
         dateien.sort();
         EXPECT_EQ(dateien, f.erwartet);
@@ -172,13 +163,11 @@ TEST_F(AllesSpeichernTest, FehlschlagBeendetDenDurchgang) {
         ab2.markieren(DokFahrzeugliste | DokOrtskennungen);
         for (const char* name : {"Status.BIN", "Fahrzeug.BIN", "Orte.BIN"})
             dateiAnlegen(imStart(name), "alt");
-        SkriptRueckfrage rf2;
-        ProtokollFortschritt fortschritt2;
 
-        EXPECT_FALSE(AllesSpeichern(ab2, rf2, fortschritt2));
+        EXPECT_FALSE(AllesSpeichern(ab2, t2.rueckfrage, t2.fortschritt));
 
         // The failure is reported once and ends the pass: the files after it stay as they were.
-        ASSERT_EQ(rf2.fragen.size(), 1);
+        ASSERT_EQ(t2.rueckfrage.fragen.size(), 1);
         EXPECT_EQ(kaputt.versuche, 1);
         for (const QString& name : f.geschrieben)
             EXPECT_NE(dateiInhalt(imStart(qPrintable(name))), "alt") << name.toStdString();
@@ -186,7 +175,7 @@ TEST_F(AllesSpeichernTest, FehlschlagBeendetDenDurchgang) {
             EXPECT_EQ(dateiInhalt(imStart(qPrintable(name))), "alt") << name.toStdString();
         // The list is padded only when its file was written.
         EXPECT_EQ(ab2.fahrzeuge[0].rufname == "NEF", f.unberuehrt.contains("Fahrzeug.BIN"));
-        EXPECT_EQ(fortschritt2.verborgen, 1);
+        EXPECT_EQ(t2.fortschritt.verborgen, 1);
     }
 }
 
@@ -195,7 +184,7 @@ TEST_F(AllesSpeichernTest, FortschrittFelderInFarbeVierFahrzeugeInFarbeZwei) {
     ab.statusfarbe[2] = 0x00FF00;
     ab.fahrzeuge = {fahrzeug("11111111"), fahrzeug("22222222"), fahrzeug("33333333"), fahrzeug("44444444")};
 
-    ASSERT_TRUE(AllesSpeichern(ab, rf, fortschritt));
+    ASSERT_TRUE(AllesSpeichern(ab, rueckfrage, fortschritt));
 
     EXPECT_EQ(fortschritt.gezeigt, 1);
     EXPECT_EQ(fortschritt.verborgen, 1);
@@ -230,7 +219,7 @@ TEST_F(AllesSpeichernTest, AktionenNurNachDemAktionenfensterUndWennUngespeichert
         ab.aktionenMenueAktiv = f.menueAktiv;
         ab.ungespeichert = f.bits;
 
-        ASSERT_TRUE(AllesSpeichern(ab, rf, fortschritt));
+        ASSERT_TRUE(AllesSpeichern(ab, rueckfrage, fortschritt));
 
         // Into the working directory, not into the start directory.
         EXPECT_EQ(QFileInfo::exists(QDir(anders).filePath("Aktion.BIN")), f.geschrieben);
@@ -250,11 +239,12 @@ TEST_F(AllesSpeichernTest, AktionsdateiScheitertNachDenDreiDateien) {
     ab.aktionenMenueAktiv = true;
     ab.markieren(DokAktionen | DokOrtskennungen);
 
-    EXPECT_FALSE(AllesSpeichern(ab, rf, fortschritt));
+    EXPECT_FALSE(AllesSpeichern(ab, rueckfrage, fortschritt));
 
-    ASSERT_EQ(rf.fragen.size(), 1);
+    ASSERT_EQ(rueckfrage.fragen.size(), 1);
     // Onto the file of the other case, as the host's file system would.
-    EXPECT_TRUE(rf.fragen[0].text.contains(QDir::toNativeSeparators(QDir(anders).filePath("aktion.bin"))));
+    EXPECT_TRUE(
+        rueckfrage.fragen[0].text.contains(QDir::toNativeSeparators(QDir(anders).filePath("aktion.bin"))));
     EXPECT_EQ(dateiInhalt(QDir(anders).filePath("aktion.bin")), "alt");
     for (const char* name : {"Status.BIN", "Fahrzeug.BIN", "Orte.BIN"})
         EXPECT_TRUE(QFileInfo::exists(imStart(name))) << name;

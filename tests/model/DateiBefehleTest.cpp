@@ -8,29 +8,17 @@
 #include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
 #include "support/OrteDaten.h"
-#include "support/SkriptRueckfrage.h"
+#include "support/TestArbeitsbereich.h"
 #include "support/Uebersicht.h"
-#include "support/Umgebung.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
 using namespace tabulo::test;
 
-namespace {
-struct Umfeld {
-    TestArbeitsbereich t;
-    Arbeitsbereich& ab = t.ab;
-    SkriptRueckfrage rf;
-    ProtokollFortschritt fortschritt;
-    QTemporaryDir ordner;
-    QString vorher = QDir::currentPath();
-    ~Umfeld() { QDir::setCurrent(vorher); }
-};
-} // namespace
+using Umfeld = TestArbeitsbereich;
 
 // Every file dialog is set up as the host's are; a cancel is silent and changes nothing.
 TEST(DateiBefehle, DialogeUndAbbruch) {
@@ -43,30 +31,34 @@ TEST(DateiBefehle, DialogeUndAbbruch) {
     const QString binGross = QStringLiteral("Alle Dateien (*.*)|*.*|BIN-Dateien (*.BIN)|*.bin|");
     const QString exe = QStringLiteral("Alle Dateien (*.*)|*.*|EXE-Dateien (*.exe)|*.exe|");
     const Fall faelle[] = {
-        {[](Umfeld& u) { MenueLadenFzg(u.ab, u.rf); }, "Fahrzeugliste Laden", "Fahrzeug.BIN", false},
-        {[](Umfeld& u) { MenueSpeichernFzg(u.ab, u.rf, u.fortschritt); }, "Fahrzeugliste Speichern",
+        {[](Umfeld& u) { MenueLadenFzg(u.ab, u.rueckfrage); }, "Fahrzeugliste Laden", "Fahrzeug.BIN", false},
+        {[](Umfeld& u) { MenueSpeichernFzg(u.ab, u.rueckfrage, u.fortschritt); }, "Fahrzeugliste Speichern",
          "Fahrzeug.BIN", true},
-        {[](Umfeld& u) { FahrzeugImportBefehl(u.ab, u.rf); }, "Fahrzeugliste Importieren", "Fahrzeug.BIN",
+        {[](Umfeld& u) { FahrzeugImportBefehl(u.ab, u.rueckfrage); }, "Fahrzeugliste Importieren",
+         "Fahrzeug.BIN", false},
+        {[](Umfeld& u) { OrteLadenBefehl(u.ab, u.rueckfrage); }, "Ortskennungen Laden", "Orte.BIN", false},
+        {[](Umfeld& u) { OrteImportierenBefehl(u.ab, u.rueckfrage); }, "Ortskennungen Laden", "Orte.BIN",
          false},
-        {[](Umfeld& u) { OrteLadenBefehl(u.ab, u.rf); }, "Ortskennungen Laden", "Orte.BIN", false},
-        {[](Umfeld& u) { OrteImportierenBefehl(u.ab, u.rf); }, "Ortskennungen Laden", "Orte.BIN", false},
-        {[](Umfeld& u) { OrteSpeichernBefehl(u.ab, u.rf); }, "Ortskennungen Speichern", "Orte.BIN", true},
-        {[](Umfeld& u) { statusLadenBefehl(u.ab, u.rf, u.fortschritt); },
+        {[](Umfeld& u) { OrteSpeichernBefehl(u.ab, u.rueckfrage); }, "Ortskennungen Speichern", "Orte.BIN",
+         true},
+        {[](Umfeld& u) { statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); },
          QStringLiteral("Status \u00dcbersicht Laden"), "Status.BIN", false},
-        {[](Umfeld& u) { statusSpeichernBefehl(u.ab, u.rf, u.fortschritt); },
+        {[](Umfeld& u) { statusSpeichernBefehl(u.ab, u.rueckfrage, u.fortschritt); },
          QStringLiteral("Status\u00fcbersicht Speichern"), "Status.BIN", true},
-        {[](Umfeld& u) { AktionenLadenBefehl(u.ab, u.rf, u.fortschritt); }, "Aktionen Laden", "Aktion.BIN",
-         false},
-        {[](Umfeld& u) { AktionenImportierenBefehl(u.ab, u.rf, u.fortschritt); }, "Aktionen Laden",
+        {[](Umfeld& u) { AktionenLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); }, "Aktionen Laden",
          "Aktion.BIN", false},
-        {[](Umfeld& u) { AktionenSpeichernBefehl(u.ab, u.rf); }, "Aktionen Speichern", "Aktion.BIN", true},
-        {[](Umfeld& u) { EXPECT_EQ(AktionSuchen(u.rf), std::nullopt); }, "Aktion Suchen", "", false, exe},
+        {[](Umfeld& u) { AktionenImportierenBefehl(u.ab, u.rueckfrage, u.fortschritt); }, "Aktionen Laden",
+         "Aktion.BIN", false},
+        {[](Umfeld& u) { AktionenSpeichernBefehl(u.ab, u.rueckfrage); }, "Aktionen Speichern", "Aktion.BIN",
+         true},
+        {[](Umfeld& u) { EXPECT_EQ(AktionSuchen(u.rueckfrage), std::nullopt); }, "Aktion Suchen", "", false,
+         exe},
         {[](Umfeld& u) {
-             EXPECT_FALSE(EinstellungsbuendelSpeichern(u.ab, u.rf, {true, true, true}));
+             EXPECT_FALSE(EinstellungsbuendelSpeichern(u.ab, u.rueckfrage, {true, true, true}));
          },
          "Einstellungen Speichern", "Einstellungen.BIN", true, binGross},
         {[](Umfeld& u) {
-             EXPECT_FALSE(EinstellungsbuendelLaden(u.ab, u.rf, {true, true, true}));
+             EXPECT_FALSE(EinstellungsbuendelLaden(u.ab, u.rueckfrage, {true, true, true}));
          },
          "Einstellungen Laden", "Einstellungen.BIN", false, binGross},
     };
@@ -82,16 +74,16 @@ TEST(DateiBefehle, DialogeUndAbbruch) {
         const auto titel = u.ab.fensterTitel;
         const Ortstabelle orte = u.ab.orte;
         f.befehl(u);
-        ASSERT_EQ(u.rf.dateiDialoge.size(), 1);
-        const DateiDialog& d = u.rf.dateiDialoge[0];
+        ASSERT_EQ(u.rueckfrage.dateiDialoge.size(), 1);
+        const DateiDialog& d = u.rueckfrage.dateiDialoge[0];
         EXPECT_EQ(d.titel, f.titel);
         EXPECT_EQ(d.filter, f.filter);
         EXPECT_EQ(d.filterIndex, 2);
         EXPECT_EQ(d.dateiname, f.dateiname);
         EXPECT_EQ(d.speichern, f.speichern);
         EXPECT_TRUE(f.speichern ? d.ueberschreibenFragen : d.mussExistieren);
-        EXPECT_TRUE(u.rf.fragen.isEmpty());
-        EXPECT_EQ(u.t.kennungen(), QStringList{"11111111"});
+        EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
+        EXPECT_EQ(u.kennungen(), QStringList{"11111111"});
         EXPECT_EQ(u.ab.orte, orte);
         EXPECT_EQ(u.ab.aktionen.size(), 1u);
         EXPECT_EQ(u.ab.felder[0].text, "bleibt");
@@ -114,41 +106,41 @@ TEST(DateiBefehle, FrageVorDemLadenNachDerDateiwahl) {
         std::function<bool(const Arbeitsbereich&)> geladen;
     };
     const Fall faelle[] = {
-        {"Fahrzeugliste", [](Umfeld& u, const VorDemLaden& v) { MenueLadenFzg(u.ab, u.rf, v); },
+        {"Fahrzeugliste", [](Umfeld& u, const VorDemLaden& v) { MenueLadenFzg(u.ab, u.rueckfrage, v); },
          fahrzeugDatei({fahrzeug("22222222")}),
          [](const Arbeitsbereich& ab) { return ab.fahrzeuge.size() == 1; }},
-        {"Ortskennungen", [](Umfeld& u, const VorDemLaden& v) { OrteLadenBefehl(u.ab, u.rf, v); },
+        {"Ortskennungen", [](Umfeld& u, const VorDemLaden& v) { OrteLadenBefehl(u.ab, u.rueckfrage, v); },
          orteSatz('1', "A11", "Altdorf"), [](const Arbeitsbereich& ab) { return ab.orte.anzahl == 1; }},
-        {"Status", [](Umfeld& u, const VorDemLaden& v) { statusLadenBefehl(u.ab, u.rf, u.fortschritt, v); },
+        {"Status",
+         [](Umfeld& u, const VorDemLaden& v) { statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt, v); },
          statusDatei({statusSatz(2, "Wache")}),
          [](const Arbeitsbereich& ab) { return ab.felder[0].text == "Wache"; }},
         {"Aktionen",
-         [](Umfeld& u, const VorDemLaden& v) { AktionenLadenBefehl(u.ab, u.rf, u.fortschritt, v); },
+         [](Umfeld& u, const VorDemLaden& v) { AktionenLadenBefehl(u.ab, u.rueckfrage, u.fortschritt, v); },
          aktionSatz("12345678", '3', '1', "x"),
          [](const Arbeitsbereich& ab) { return ab.aktionen.size() == 1; }},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         Umfeld u;
-        const QString pfad = u.ordner.filePath("unter/gewaehlt.bin");
-        dateiAnlegen(pfad, f.datei);
+        const QString pfad = u.datei("unter/gewaehlt.bin", f.datei);
         int gefragt = 0;
         f.befehl(u, [&] { return ++gefragt > 1; }); // cancelled
         EXPECT_EQ(gefragt, 0);
-        u.rf.dateien = {pfad};
+        u.rueckfrage.dateien = {pfad};
         f.befehl(u, [&] { return ++gefragt > 1; });
         EXPECT_EQ(gefragt, 1);
         EXPECT_FALSE(f.geladen(u.ab));
         EXPECT_EQ(QDir::current().canonicalPath(), QDir(u.ordner.filePath("unter")).canonicalPath());
-        u.rf.dateien = {pfad};
+        u.rueckfrage.dateien = {pfad};
         f.befehl(u, [&] { return ++gefragt > 1; });
         EXPECT_EQ(gefragt, 2);
         EXPECT_TRUE(f.geladen(u.ab));
-        EXPECT_TRUE(u.rf.fragen.isEmpty());
+        EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
     }
     Umfeld u;
-    u.rf.dateien = {u.ordner.filePath("unter/prog.exe")};
-    EXPECT_EQ(AktionSuchen(u.rf), QDir::toNativeSeparators(u.ordner.filePath("unter/prog.exe")));
+    u.rueckfrage.dateien = {u.ordner.filePath("unter/prog.exe")};
+    EXPECT_EQ(AktionSuchen(u.rueckfrage), QDir::toNativeSeparators(u.ordner.filePath("unter/prog.exe")));
 }
 
 // Undo, reload and the first opening of the action window read the default file of the working
@@ -163,17 +155,17 @@ TEST(DateiBefehle, StandarddateiDesArbeitsordners) {
         bool flagBleibt; // the document's unsaved flag after a reload
     };
     const Fall faelle[] = {
-        {"Fahrzeugliste", [](Umfeld& u) { MenueUndoFahrzeug(u.ab, u.rf); }, "FAHRZEUG.BIN",
+        {"Fahrzeugliste", [](Umfeld& u) { MenueUndoFahrzeug(u.ab, u.rueckfrage); }, "FAHRZEUG.BIN",
          fahrzeugDatei({fahrzeug("22222222"), fahrzeug("33333333")}),
          [](const Arbeitsbereich& ab) { return ab.fahrzeuge.size() == 2; }, false},
-        {"Ortskennungen", [](Umfeld& u) { OrteUndoBefehl(u.ab, u.rf); }, "Orte.Bin",
+        {"Ortskennungen", [](Umfeld& u) { OrteUndoBefehl(u.ab, u.rueckfrage); }, "Orte.Bin",
          orteSatz('1', "A11", "Altdorf"), [](const Arbeitsbereich& ab) { return ab.orte.anzahl == 1; }, true},
-        {"Status", [](Umfeld& u) { statusNeuLadenBefehl(u.ab, u.rf, u.fortschritt); }, "STATUS.BIN",
+        {"Status", [](Umfeld& u) { statusNeuLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); }, "STATUS.BIN",
          statusDatei({statusSatz(2, "neu geladen")}),
          [](const Arbeitsbereich& ab) { return ab.felder[0].text == "neu geladen"; }, true},
         {"Aktionen",
          [](Umfeld& u) {
-             AktionenStart(u.ab, u.rf, u.fortschritt);
+             AktionenStart(u.ab, u.rueckfrage, u.fortschritt);
              EXPECT_TRUE(u.ab.aktionenMenueAktiv);
          },
          "aKtIoN.bin", aktionSatz("12345678", '3', '1', "x"),
@@ -187,21 +179,21 @@ TEST(DateiBefehle, StandarddateiDesArbeitsordners) {
         u.ab.ungespeichert = Alle;
         f.befehl(u); // no file
         EXPECT_FALSE(f.geladen(u.ab));
-        EXPECT_TRUE(u.rf.fragen.isEmpty());
+        EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
         EXPECT_TRUE(QDir(u.ordner.path()).entryList(QDir::Files).isEmpty()) << "none is created";
 
         dateiAnlegen(u.ordner.filePath(f.datei), f.gueltig + "x"); // a bad length is reported
         f.befehl(u);
         EXPECT_FALSE(f.geladen(u.ab));
-        ASSERT_EQ(u.rf.fragen.size(), 1);
-        EXPECT_TRUE(u.rf.fragen[0].text.startsWith(QStringLiteral("Keine g\u00fcltige")));
+        ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+        EXPECT_TRUE(u.rueckfrage.fragen[0].text.startsWith(QStringLiteral("Keine g\u00fcltige")));
 
         u.ab.ungespeichert = Alle;
         dateiAnlegen(u.ordner.filePath(f.datei), f.gueltig);
         f.befehl(u);
         EXPECT_TRUE(f.geladen(u.ab));
-        EXPECT_EQ(u.rf.fragen.size(), 1);
-        EXPECT_TRUE(u.rf.dateiDialoge.isEmpty());
+        EXPECT_EQ(u.rueckfrage.fragen.size(), 1);
+        EXPECT_TRUE(u.rueckfrage.dateiDialoge.isEmpty());
         EXPECT_EQ(u.ab.ungespeichert == Alle, f.flagBleibt);
     }
 }

@@ -1,13 +1,12 @@
 #include "model/Einstellungsbuendel.h"
 
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
+using namespace tabulo::test;
 
 namespace {
 
@@ -16,10 +15,8 @@ constexpr auto NichtGefunden = BuendelErgebnis::NichtGefunden;
 constexpr auto Geladen = BuendelErgebnis::Geladen;
 constexpr auto NichtGeladen = BuendelErgebnis::NichtGeladen;
 
-struct Werkbank {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
+struct Werkbank : TestArbeitsbereich {
+    Werkbank() : TestArbeitsbereich(Felder::Entwurf) {}
 
     QString wert(const QString& app, const QString& sekt, const QString& schluessel) const {
         return speicher.lesen(app, sekt, schluessel, QStringLiteral("<keiner>"));

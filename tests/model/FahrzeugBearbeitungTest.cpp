@@ -2,6 +2,7 @@
 
 #include "model/Fahrzeugliste.h"
 #include "support/Fahrzeuge.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <gtest/gtest.h>
 
@@ -82,9 +83,8 @@ TEST(FahrzeugEditor, UebernehmenAendertAlleZeilenUndFelderMitDerKennung) {
     ab.felder[301].feldtyp = FeldText; // same identifier, but not a vehicle field
     const Feld textfeld = ab.felder[301];
     FahrzeuglisteAktualisieren(ab);
-    ProtokollFortschritt fortschritt;
 
-    FahrzeugUebernehmen(ab, eingabe("6A124401", "Flo"), fortschritt);
+    FahrzeugUebernehmen(ab, eingabe("6A124401", "Flo"), t.fortschritt);
 
     ASSERT_EQ(ab.fahrzeuge.size(), 3u);
     for (int zeile : {0, 2}) {
@@ -106,8 +106,8 @@ TEST(FahrzeugEditor, UebernehmenAendertAlleZeilenUndFelderMitDerKennung) {
     }
     EXPECT_EQ(ab.felder[301], textfeld);
     EXPECT_EQ(ab.ungespeichert, DokFahrzeugliste | DokStatusuebersicht);
-    EXPECT_EQ(fortschritt.gezeigt, 1);
-    EXPECT_EQ(fortschritt.verborgen, 1);
+    EXPECT_EQ(t.fortschritt.gezeigt, 1);
+    EXPECT_EQ(t.fortschritt.verborgen, 1);
 }
 
 TEST(FahrzeugEditor, UebernehmenNeuerKennungHaengtAn) {
@@ -130,8 +130,7 @@ TEST(FahrzeugEditor, UebernehmenNeuerKennungHaengtAn) {
         ab.fahrzeuge = {alt};
         fahrzeugInFeld(ab, 0, alt);
         const Feld feld = ab.felder[0];
-        ProtokollFortschritt fortschritt;
-        FahrzeugUebernehmen(ab, f.e, fortschritt);
+        FahrzeugUebernehmen(ab, f.e, t.fortschritt);
         ASSERT_EQ(ab.fahrzeuge.size(), 2u);
         EXPECT_EQ(ab.fahrzeuge[0], alt);
         EXPECT_EQ(ab.felder[0], feld);
@@ -153,8 +152,7 @@ TEST(FahrzeugEditor, StatusOhneAuswahlBleibtErhalten) {
     const Fahrzeug f = fahrzeug("12345678", "alt", "12");
     ab.fahrzeuge = {f};
     fahrzeugInFeld(ab, 0, f);
-    ProtokollFortschritt fortschritt;
-    FahrzeugUebernehmen(ab, eingabe("12345678", "neu", ""), fortschritt);
+    FahrzeugUebernehmen(ab, eingabe("12345678", "neu", ""), t.fortschritt);
     EXPECT_EQ(ab.fahrzeuge[0].stat, "12");
     EXPECT_EQ(ab.fahrzeuge[0].rufname, "neu       ");
     EXPECT_EQ(ab.felder[0].status, "12");
@@ -165,7 +163,6 @@ TEST(FahrzeugEditor, NeuesFahrzeugInSortierterListe) {
     Arbeitsbereich& ab = t.ab;
     ab.fahrzeuge = {fahrzeug("11111111", "Anton"), fahrzeug("22222222", "Zeppelin")};
     ab.sortierung = Sortierung{true, 0, false};
-    ProtokollFortschritt fortschritt;
-    FahrzeugUebernehmen(ab, eingabe("33333333", "Mitte"), fortschritt);
+    FahrzeugUebernehmen(ab, eingabe("33333333", "Mitte"), t.fortschritt);
     EXPECT_EQ(t.kennungen(), (QStringList{"11111111", "33333333", "22222222"}));
 }

@@ -4,12 +4,10 @@
 #include "model/Fahrzeugliste.h"
 #include "model/FahrzeuglisteDatei.h"
 #include "support/Fahrzeuge.h"
-#include "support/SkriptRueckfrage.h"
-#include "support/Umgebung.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QAbstractItemModelTester>
 #include <QPersistentModelIndex>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -17,10 +15,8 @@ using namespace tabulo::test;
 
 namespace {
 
-class FahrzeugModelle : public ::testing::Test {
+class FahrzeugModelle : public ::testing::Test, protected TestArbeitsbereich {
 protected:
-    TestArbeitsbereich t;
-    Arbeitsbereich& ab = t.ab;
     FahrzeugModell liste1{ab};
     NichtAufgenommenModell liste2{ab};
     QAbstractItemModelTester pruefer1{&liste1, QAbstractItemModelTester::FailureReportingMode::Fatal};
@@ -59,7 +55,7 @@ TEST_F(FahrzeugModelle, SortierenOrdnetDieListeUndBehaeltDieAuswahl) {
     const QPersistentModelIndex berta = liste1.index(2, 0);
     liste1.spalteGeklickt(0);
     EXPECT_EQ(spalte(liste1, 0), (QStringList{"anton", "Berta", QStringLiteral("Cäsar")}));
-    EXPECT_EQ(t.kennungen(), (QStringList{"11111111", "22222222", "33333333"}));
+    EXPECT_EQ(kennungen(), (QStringList{"11111111", "22222222", "33333333"}));
     EXPECT_EQ(berta.row(), 1);
     // ListView2 follows the new list order while it is not sorted itself.
     EXPECT_EQ(spalte(liste2, 1), (QStringList{"22222222", "33333333"}));
@@ -72,7 +68,7 @@ TEST_F(FahrzeugModelle, SortierenOrdnetDieListeUndBehaeltDieAuswahl) {
 TEST_F(FahrzeugModelle, ZweiteListeSortiertFuerSich) {
     liste2.spalteGeklickt(1);
     EXPECT_EQ(spalte(liste2, 1), (QStringList{"22222222", "33333333"}));
-    EXPECT_EQ(t.kennungen(), (QStringList{"33333333", "11111111", "22222222"})); // the list keeps its order
+    EXPECT_EQ(kennungen(), (QStringList{"33333333", "11111111", "22222222"})); // the list keeps its order
     EXPECT_FALSE(ab.sortierung.aktiv);
     // A refresh keeps the second list sorted.
     ab.fahrzeuge.push_back(fahrzeug("00000000", "Dora"));
@@ -84,7 +80,6 @@ TEST_F(FahrzeugModelle, ZweiteListeSortiertFuerSich) {
 }
 
 TEST_F(FahrzeugModelle, AenderungenErreichenBeideListen) {
-    ProtokollFortschritt fortschritt;
     FahrzeugLoeschen(ab, 0, fortschritt);
     EXPECT_EQ(liste1.rowCount(), 2);
     EXPECT_EQ(spalte(liste2, 1), (QStringList{"22222222"}));
@@ -97,13 +92,10 @@ TEST_F(FahrzeugModelle, AenderungenErreichenBeideListen) {
     EXPECT_EQ(liste1.rowCount(), 3);
     EXPECT_EQ(spalte(liste2, 0), (QStringList{"Berta", "Neu       "}));
 
-    QTemporaryDir ordner;
-    ASSERT_TRUE(FahrzeuglisteSpeichern(ab, ordner.filePath("f.bin"), fortschritt));
+    ASSERT_TRUE(FahrzeuglisteSpeichern(ab, pfad("f.bin"), fortschritt));
     EXPECT_EQ(spalte(liste1, 0), (QStringList{"anton     ", "Berta     ", "Neu       "}));
 
-    SkriptRueckfrage rf;
-    dateiAnlegen(ordner.filePath("leer.bin"), {});
-    ASSERT_TRUE(FahrzeuglisteLaden(ab, rf, ordner.filePath("leer.bin")));
+    ASSERT_TRUE(FahrzeuglisteLaden(ab, rueckfrage, datei("leer.bin", {})));
     EXPECT_EQ(liste1.rowCount(), 0);
     EXPECT_EQ(liste2.rowCount(), 0);
 }

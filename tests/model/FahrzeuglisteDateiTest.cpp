@@ -4,11 +4,9 @@
 #include "model/Fahrzeugliste.h"
 #include "support/Fahrzeuge.h"
 #include "support/FehlerSchreiber.h"
-#include "support/SkriptRueckfrage.h"
-#include "support/Umgebung.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -16,19 +14,7 @@ using namespace tabulo::test;
 
 namespace {
 
-class FahrzeuglisteDatei : public ::testing::Test {
-protected:
-    QTemporaryDir ordner;
-    TestArbeitsbereich t;
-    Arbeitsbereich& ab = t.ab;
-    SkriptRueckfrage rf;
-
-    QString datei(const QString& name, const QByteArray& bytes) {
-        const QString pfad = ordner.filePath(name);
-        dateiAnlegen(pfad, bytes);
-        return pfad;
-    }
-};
+class FahrzeuglisteDatei : public ::testing::Test, protected TestArbeitsbereich {};
 
 // Records with arbitrary bytes wherever the format keeps text, zero in the two reserved bytes
 // and Folgetelegramm digits 0 to 9: such a file must survive loading and saving unchanged.
@@ -70,10 +56,10 @@ TEST_F(FahrzeuglisteDatei, LadenPrueftDieLaenge) {
         SCOPED_TRACE(f.name);
         ab.fahrzeuge = {fahrzeug("99999999", "alt")};
         ab.ungespeichert = DokFahrzeugliste | DokAktionen;
-        rf.fragen.clear();
-        EXPECT_EQ(FahrzeuglisteLaden(ab, rf, datei("f.bin", f.bytes)), f.angenommen);
+        rueckfrage.fragen.clear();
+        EXPECT_EQ(FahrzeuglisteLaden(ab, rueckfrage, datei("f.bin", f.bytes)), f.angenommen);
         if (f.angenommen) {
-            EXPECT_TRUE(rf.fragen.isEmpty());
+            EXPECT_TRUE(rueckfrage.fragen.isEmpty());
             EXPECT_EQ(ab.fahrzeuge.size(), f.anzahl);
             EXPECT_EQ(ab.ungespeichert, DokAktionen);
             EXPECT_EQ(ab.nichtAufgenommen.size(), f.anzahl); // refreshed
@@ -81,22 +67,21 @@ TEST_F(FahrzeuglisteDatei, LadenPrueftDieLaenge) {
             // The message text is pinned with the other loads; the import refuses alike, with the
             // load's caption.
             EXPECT_EQ(ab.ungespeichert, DokFahrzeugliste | DokAktionen);
-            EXPECT_FALSE(FahrzeuglisteImportieren(ab, rf, datei("f.bin", f.bytes)));
-            ASSERT_EQ(rf.fragen.size(), 2);
-            EXPECT_EQ(rf.fragen[1].titel, "Fahrzeugliste Laden");
-            EXPECT_EQ(t.kennungen(), QStringList{"99999999"});
+            EXPECT_FALSE(FahrzeuglisteImportieren(ab, rueckfrage, datei("f.bin", f.bytes)));
+            ASSERT_EQ(rueckfrage.fragen.size(), 2);
+            EXPECT_EQ(rueckfrage.fragen[1].titel, "Fahrzeugliste Laden");
+            EXPECT_EQ(kennungen(), QStringList{"99999999"});
         }
     }
 }
 
 TEST_F(FahrzeuglisteDatei, LadenUndSpeichernGibtDieselbenBytesAusserAufgenommen) {
     const QByteArray original = zufallsDatei(25, 99);
-    ASSERT_TRUE(FahrzeuglisteLaden(ab, rf, datei("in.bin", original)));
+    ASSERT_TRUE(FahrzeuglisteLaden(ab, rueckfrage, datei("in.bin", original)));
     // Place record 3 in the overview: its byte 150 must be 1, every other one 0.
     fahrzeugInFeld(ab, 7, ab.fahrzeuge[3]);
     ab.markieren(DokFahrzeugliste);
-    const QString aus = ordner.filePath("aus.bin");
-    ProtokollFortschritt fortschritt;
+    const QString aus = pfad("aus.bin");
     ASSERT_TRUE(FahrzeuglisteSpeichern(ab, aus, fortschritt));
     const QByteArray geschrieben = dateiInhalt(aus);
     ASSERT_EQ(geschrieben.size(), original.size());
@@ -119,7 +104,6 @@ TEST_F(FahrzeuglisteDatei, SpeichernPolstertDieEintraegeUndZeigtFortschritt) {
     // "1234" occurs in the field's identifier: the test uses the identifier before padding.
     fahrzeugInFeld(ab, 0, fahrzeug("12345678"));
     ab.statusfarbe[2] = 0x112233;
-    ProtokollFortschritt fortschritt;
     const QString pfad = ordner.filePath("Fahrzeug.BIN");
     ASSERT_TRUE(FahrzeuglisteSpeichern(ab, pfad, fortschritt));
 
@@ -149,10 +133,10 @@ TEST_F(FahrzeuglisteDatei, ImportNeuerFahrzeugeHaengtAnOhneFrage) {
     ab.fahrzeuge = {fahrzeug("11111111")};
     const QString pfad = datei("imp.bin", fahrzeugDatei({fahrzeug("33333333", "a"), fahrzeug("22222222", "b"),
                                                          fahrzeug("33333333", "c")}));
-    ASSERT_TRUE(FahrzeuglisteImportieren(ab, rf, pfad));
-    EXPECT_TRUE(rf.fragen.isEmpty());
+    ASSERT_TRUE(FahrzeuglisteImportieren(ab, rueckfrage, pfad));
+    EXPECT_TRUE(rueckfrage.fragen.isEmpty());
     // The list is not searched for identifiers added by the import itself.
-    EXPECT_EQ(t.kennungen(), (QStringList{"11111111", "33333333", "22222222", "33333333"}));
+    EXPECT_EQ(kennungen(), (QStringList{"11111111", "33333333", "22222222", "33333333"}));
     EXPECT_EQ(ab.fahrzeuge[3].rufname, "c         ");
     EXPECT_EQ(ab.ungespeichert, DokFahrzeugliste);
     EXPECT_EQ(ab.nichtAufgenommen.size(), 4u);
@@ -242,17 +226,18 @@ TEST_F(FahrzeuglisteDatei, ImportSuchtAlsTeiltext) {
     // The record's identifier only spans the end of one entry and the start of the next.
     ab.fahrzeuge = {fahrzeug("11112222"), fahrzeug("33334444")};
     FahrzeuglisteAktualisieren(ab);
-    rf.antworten = {Antwort::Nein};
-    ASSERT_TRUE(FahrzeuglisteImportieren(ab, rf, datei("t.bin", fahrzeugDatei({fahrzeug("2222 333")}))));
-    EXPECT_EQ(rf.fragen.size(), 1);
+    rueckfrage.antworten = {Antwort::Nein};
+    ASSERT_TRUE(
+        FahrzeuglisteImportieren(ab, rueckfrage, datei("t.bin", fahrzeugDatei({fahrzeug("2222 333")}))));
+    EXPECT_EQ(rueckfrage.fragen.size(), 1);
     EXPECT_EQ(ab.fahrzeuge.size(), 2u);
 }
 
 TEST_F(FahrzeuglisteDatei, SortierteListeBleibtBeimLadenUndImportSortiert) {
     ab.sortierung = Sortierung{true, 1, true};
     ASSERT_TRUE(FahrzeuglisteLaden(
-        ab, rf, datei("s.bin", fahrzeugDatei({fahrzeug("2"), fahrzeug("3"), fahrzeug("1")}))));
-    EXPECT_EQ(t.kennungen(), (QStringList{"3       ", "2       ", "1       "}));
-    ASSERT_TRUE(FahrzeuglisteImportieren(ab, rf, datei("i.bin", fahrzeugDatei({fahrzeug("25")}))));
-    EXPECT_EQ(t.kennungen(), (QStringList{"3       ", "25      ", "2       ", "1       "}));
+        ab, rueckfrage, datei("s.bin", fahrzeugDatei({fahrzeug("2"), fahrzeug("3"), fahrzeug("1")}))));
+    EXPECT_EQ(kennungen(), (QStringList{"3       ", "2       ", "1       "}));
+    ASSERT_TRUE(FahrzeuglisteImportieren(ab, rueckfrage, datei("i.bin", fahrzeugDatei({fahrzeug("25")}))));
+    EXPECT_EQ(kennungen(), (QStringList{"3       ", "25      ", "2       ", "1       "}));
 }

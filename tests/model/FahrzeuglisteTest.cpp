@@ -2,6 +2,7 @@
 
 #include "model/FahrzeugModelle.h"
 #include "support/Fahrzeuge.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <gtest/gtest.h>
 
@@ -47,10 +48,9 @@ TEST(Fahrzeugliste, LoeschenInDerListeGibtAlleFelderFrei) {
         const Feld andere = ab.felder[5];
         const Feld text = ab.felder[6];
         FahrzeuglisteAktualisieren(ab);
-        ProtokollFortschritt fortschritt;
         ab.statusfarbe[4] = 0x445566;
 
-        FahrzeugLoeschen(ab, 1, fortschritt);
+        FahrzeugLoeschen(ab, 1, t.fortschritt);
 
         EXPECT_EQ(t.kennungen(), (QStringList{"11111111", "22222222"}));
         for (int i : f.felder) {
@@ -66,9 +66,9 @@ TEST(Fahrzeugliste, LoeschenInDerListeGibtAlleFelderFrei) {
         EXPECT_EQ(ab.istUngespeichert(DokStatusuebersicht), !f.felder.isEmpty());
         EXPECT_TRUE(ab.istUngespeichert(DokFahrzeugliste));
         EXPECT_EQ(ab.nichtAufgenommen, std::vector<int>{1});
-        EXPECT_EQ(fortschritt.bereiche.size(), AnzahlFelder);
-        EXPECT_EQ(fortschritt.bereiche.back().farbe, 0x445566u);
-        EXPECT_EQ(fortschritt.verborgen, 1);
+        EXPECT_EQ(t.fortschritt.bereiche.size(), AnzahlFelder);
+        EXPECT_EQ(t.fortschritt.bereiche.back().farbe, 0x445566u);
+        EXPECT_EQ(t.fortschritt.verborgen, 1);
     }
 }
 
@@ -92,9 +92,8 @@ TEST(Fahrzeugliste, LoeschenNichtAufgenommenerTrifftGenauDieseZeile) {
 TEST(Fahrzeugliste, LoeschenAusserhalbDerListeTutNichts) {
     TestArbeitsbereich t;
     t.ab.fahrzeuge = {fahrzeug("11111111")};
-    ProtokollFortschritt fortschritt;
-    FahrzeugLoeschen(t.ab, 1, fortschritt);
-    FahrzeugLoeschen(t.ab, -1, fortschritt);
+    FahrzeugLoeschen(t.ab, 1, t.fortschritt);
+    FahrzeugLoeschen(t.ab, -1, t.fortschritt);
     NichtAufgenommenLoeschen(t.ab, 5);
     EXPECT_EQ(t.ab.fahrzeuge.size(), 1u);
     EXPECT_EQ(t.ab.ungespeichert, 0);

@@ -1,10 +1,8 @@
 #include "model/FeldBearbeiten.h"
 
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
 #include "model/FeldInhalt.h"
 #include "support/Fahrzeuge.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +10,8 @@ using namespace tabulo;
 using namespace tabulo::test;
 
 namespace {
-struct Umfeld {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
-    Umfeld() {
+struct Umfeld : TestArbeitsbereich {
+    Umfeld() : TestArbeitsbereich(Felder::Entwurf) {
         // As read from a file (padded), a duplicate identifier, and a new unpadded entry.
         ab.fahrzeuge = {fahrzeug("6A000001", "RTW 1     ", "2", "10:00:00", "Wache Nord          "),
                         fahrzeug("6A000002", "NEF 2     ", "4", "11:00:00", "Klinik              "),

@@ -1,24 +1,20 @@
 #include "model/FeldVerschieben.h"
 
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
 #include "model/FeldInhalt.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
+using namespace tabulo::test;
 
 namespace {
-struct Umfeld {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
+struct Umfeld : TestArbeitsbereich {
     Fahrzeug fz;
 
     // Every field shows its own index as text, so a move is visible as a changed number.
-    Umfeld() {
+    Umfeld() : TestArbeitsbereich(Felder::Entwurf) {
         for (int i = 0; i < AnzahlFelder; ++i)
             feldMitText(ab.felder[i], QString::number(i));
         fz.rufname = QStringLiteral("RTW 1");

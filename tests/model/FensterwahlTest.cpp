@@ -4,19 +4,17 @@
 #include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
 #include "model/FeldInhalt.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <gtest/gtest.h>
 
 using namespace tabulo;
+using namespace tabulo::test;
 
 namespace {
-struct Umfeld {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
-
+struct Umfeld : TestArbeitsbereich {
     // Every field names its window and place; the titles name the window.
-    Umfeld() {
+    Umfeld() : TestArbeitsbereich(Felder::Entwurf) {
         for (int i = 0; i < AnzahlFelder; ++i)
             feldMitText(ab.felder[i], QStringLiteral("%1/%2").arg(fensterVon(i)).arg(i % 52));
         for (int w = 1; w <= 8; ++w)

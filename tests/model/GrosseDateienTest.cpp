@@ -7,10 +7,8 @@
 #include "model/FahrzeuglisteDatei.h"
 #include "model/StartLesen.h"
 #include "support/Fahrzeuge.h"
-#include "support/SkriptRueckfrage.h"
-#include "support/Umgebung.h"
+#include "support/TestArbeitsbereich.h"
 
-#include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -66,53 +64,45 @@ QByteArray vieleAktionen() {
 } // namespace
 
 TEST(GrosseDateien, ZweihunderttausendAktionenLadenUndSpeichernByteGenau) {
-    QTemporaryDir ordner;
-    const QByteArray datei = vieleAktionen();
-    dateiAnlegen(ordner.filePath("Aktion.BIN"), datei);
     TestArbeitsbereich t;
+    const QByteArray datei = vieleAktionen();
     t.ab.fahrzeuge = {fahrzeug("00000007", "RTW 7")};
-    SkriptRueckfrage rf;
-    ProtokollFortschritt fortschritt;
-    ASSERT_EQ(AktionenLaden(t.ab, ordner.filePath("Aktion.BIN"), rf, fortschritt), LadeErgebnis::Geladen);
-    EXPECT_TRUE(rf.fragen.isEmpty());
+    ASSERT_EQ(AktionenLaden(t.ab, t.datei("Aktion.BIN", datei), t.rueckfrage, t.fortschritt),
+              LadeErgebnis::Geladen);
+    EXPECT_TRUE(t.rueckfrage.fragen.isEmpty());
     ASSERT_EQ(t.ab.aktionen.size(), std::size_t(VieleAktionen));
     EXPECT_EQ(t.ab.aktionen[140].rufname, "RTW 7");
     EXPECT_EQ(t.ab.aktionen[VieleAktionen - 1].aktion, "C:\\Programme\\Alarm\\alarm.exe /f199999");
-    EXPECT_EQ(fortschritt.gezeigt, 1);
-    EXPECT_EQ(fortschritt.verborgen, 1);
-    ASSERT_FALSE(fortschritt.bereiche.isEmpty());
-    EXPECT_DOUBLE_EQ(fortschritt.bereiche.back().bis, 1.0);
+    EXPECT_EQ(t.fortschritt.gezeigt, 1);
+    EXPECT_EQ(t.fortschritt.verborgen, 1);
+    ASSERT_FALSE(t.fortschritt.bereiche.isEmpty());
+    EXPECT_DOUBLE_EQ(t.fortschritt.bereiche.back().bis, 1.0);
 
-    ASSERT_TRUE(aktionenSchreiben(t.ab, ordner.filePath("zurueck.BIN")).ok);
-    EXPECT_TRUE(dateiInhalt(ordner.filePath("zurueck.BIN")) == datei);
+    ASSERT_TRUE(aktionenSchreiben(t.ab, t.pfad("zurueck.BIN")).ok);
+    EXPECT_TRUE(dateiInhalt(t.pfad("zurueck.BIN")) == datei);
 }
 
 TEST(GrosseDateien, HunderttausendFahrzeugeLadenUndSpeichernByteGenau) {
-    QTemporaryDir ordner;
-    const QByteArray datei = vieleFahrzeuge();
-    dateiAnlegen(ordner.filePath("Fahrzeug.BIN"), datei);
     TestArbeitsbereich t;
-    SkriptRueckfrage rf;
-    ASSERT_TRUE(FahrzeuglisteLaden(t.ab, rf, ordner.filePath("Fahrzeug.BIN")));
-    EXPECT_TRUE(rf.fragen.isEmpty());
+    const QByteArray datei = vieleFahrzeuge();
+    const QString pfad = t.datei("Fahrzeug.BIN", datei);
+    ASSERT_TRUE(FahrzeuglisteLaden(t.ab, t.rueckfrage, pfad));
+    EXPECT_TRUE(t.rueckfrage.fragen.isEmpty());
     ASSERT_EQ(t.ab.fahrzeuge.size(), std::size_t(VieleFahrzeuge));
     EXPECT_EQ(t.ab.fahrzeuge[VieleFahrzeuge - 1].kennung, "0001869F");
     EXPECT_EQ(t.ab.nichtAufgenommen.size(), std::size_t(VieleFahrzeuge));
 
     // Start-up reads the file in blocks; it must see the very same list.
     TestArbeitsbereich start;
-    ProtokollFortschritt startFortschritt;
-    EXPECT_EQ(fahrzeugeBeimStartLesen(start.ab, ordner.filePath("Fahrzeug.BIN"), startFortschritt),
-              VieleFahrzeuge);
+    EXPECT_EQ(fahrzeugeBeimStartLesen(start.ab, pfad, start.fortschritt), VieleFahrzeuge);
     EXPECT_TRUE(start.ab.fahrzeuge == t.ab.fahrzeuge);
-    ASSERT_FALSE(startFortschritt.bereiche.isEmpty());
-    EXPECT_DOUBLE_EQ(startFortschritt.bereiche.back().bis, 1.0);
+    ASSERT_FALSE(start.fortschritt.bereiche.isEmpty());
+    EXPECT_DOUBLE_EQ(start.fortschritt.bereiche.back().bis, 1.0);
 
-    ProtokollFortschritt fortschritt;
-    ASSERT_TRUE(FahrzeuglisteSpeichern(t.ab, ordner.filePath("zurueck.BIN"), fortschritt).ok);
-    EXPECT_TRUE(dateiInhalt(ordner.filePath("zurueck.BIN")) == datei);
-    EXPECT_EQ(fortschritt.gezeigt, 1);
-    EXPECT_EQ(fortschritt.verborgen, 1);
-    ASSERT_FALSE(fortschritt.bereiche.isEmpty());
-    EXPECT_DOUBLE_EQ(fortschritt.bereiche.back().bis, 1.0);
+    ASSERT_TRUE(FahrzeuglisteSpeichern(t.ab, t.pfad("zurueck.BIN"), t.fortschritt).ok);
+    EXPECT_TRUE(dateiInhalt(t.pfad("zurueck.BIN")) == datei);
+    EXPECT_EQ(t.fortschritt.gezeigt, 1);
+    EXPECT_EQ(t.fortschritt.verborgen, 1);
+    ASSERT_FALSE(t.fortschritt.bereiche.isEmpty());
+    EXPECT_DOUBLE_EQ(t.fortschritt.bereiche.back().bis, 1.0);
 }

@@ -11,13 +11,11 @@
 #include "model/StatusBefehle.h"
 #include "support/Fahrzeuge.h"
 #include "support/OrteDaten.h"
-#include "support/SkriptRueckfrage.h"
+#include "support/TestArbeitsbereich.h"
 #include "support/Uebersicht.h"
-#include "support/Umgebung.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -26,24 +24,7 @@ using namespace tabulo::test;
 
 namespace {
 
-// A dialog that returns the chosen path and then lets the file change under the program.
-class WechselnderDialog : public SkriptRueckfrage {
-public:
-    std::function<void(const QString&)> danach;
-    std::optional<QString> dateiWaehlen(const DateiDialog& dialog) override {
-        const auto pfad = SkriptRueckfrage::dateiWaehlen(dialog);
-        if (pfad && danach)
-            danach(*pfad);
-        return pfad;
-    }
-};
-
-struct Umfeld {
-    TestArbeitsbereich t;
-    Arbeitsbereich& ab = t.ab;
-    WechselnderDialog rf;
-    ProtokollFortschritt fortschritt;
-};
+using Umfeld = TestArbeitsbereich;
 
 // Everything a load could touch.
 struct Zustand {
@@ -100,20 +81,20 @@ std::vector<Ladeweg> ladewege() {
     const QString orteUngueltig = QStringLiteral("Keine g\u00fcltige Ortskennungen-Datei!");
     return {
         {"Fahrzeugliste laden", fahrzeuge, fahrzeuge.left(500), "Fahrzeugliste Laden", fzgUngueltig, false,
-         [](Umfeld& u) { MenueLadenFzg(u.ab, u.rf); }},
+         [](Umfeld& u) { MenueLadenFzg(u.ab, u.rueckfrage); }},
         {"Fahrzeugliste importieren", fahrzeuge, fahrzeuge.left(409), "Fahrzeugliste Importieren",
-         fzgUngueltig, false, [](Umfeld& u) { FahrzeugImportBefehl(u.ab, u.rf); }},
+         fzgUngueltig, false, [](Umfeld& u) { FahrzeugImportBefehl(u.ab, u.rueckfrage); }},
         {"Ortskennungen laden", orte, orte.left(55), "Ortskennungen Laden", orteUngueltig, false,
-         [](Umfeld& u) { OrteLadenBefehl(u.ab, u.rf); }},
+         [](Umfeld& u) { OrteLadenBefehl(u.ab, u.rueckfrage); }},
         {"Ortskennungen importieren", orte, orte.left(53), "Ortskennungen Laden", orteUngueltig, false,
-         [](Umfeld& u) { OrteImportierenBefehl(u.ab, u.rf); }},
+         [](Umfeld& u) { OrteImportierenBefehl(u.ab, u.rueckfrage); }},
         {"Status laden", status, status.left(16639), QStringLiteral("Status-\u00dcbersicht Laden"),
          QStringLiteral("Keine g\u00fcltige Status-Datei!"), true,
-         [](Umfeld& u) { statusLadenBefehl(u.ab, u.rf, u.fortschritt); }},
+         [](Umfeld& u) { statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); }},
         {"Aktionen laden", aktionen, aktionen.left(138), "Aktionen Laden", aktionenUngueltig, true,
-         [](Umfeld& u) { AktionenLadenBefehl(u.ab, u.rf, u.fortschritt); }},
+         [](Umfeld& u) { AktionenLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); }},
         {"Aktionen importieren", aktionen, aktionen.left(136), "Aktionen Laden", aktionenUngueltig, true,
-         [](Umfeld& u) { AktionenImportierenBefehl(u.ab, u.rf, u.fortschritt); }},
+         [](Umfeld& u) { AktionenImportierenBefehl(u.ab, u.rueckfrage, u.fortschritt); }},
         {"Einstellungsbuendel laden",
          buendelZeileSchreiben({QStringLiteral("Fahrzeug\u00fcbersicht"), "1", "Wache Nord"}) +
              buendelZeileSchreiben({"Statusfarben", "4", "65280"}),
@@ -121,7 +102,7 @@ std::vector<Ladeweg> ladewege() {
          "Einstellungen Laden",
          {},
          false,
-         [](Umfeld& u) { EinstellungsbuendelLaden(u.ab, u.rf, BuendelGruppen{}); }},
+         [](Umfeld& u) { EinstellungsbuendelLaden(u.ab, u.rueckfrage, BuendelGruppen{}); }},
     };
 }
 
@@ -154,34 +135,30 @@ TEST(LeseFehler, DateiAendertSichNachDemDialog) {
             SCOPED_TRACE(std::string(weg.name) + " / " + a.name);
             if (a.folge == Aenderung::Ungueltig && weg.abgewiesen.isEmpty())
                 continue;
-            const QString vorher = QDir::currentPath();
-            QTemporaryDir ordner;
-            const QString pfad = ordner.filePath("gewaehlt.bin");
-            dateiAnlegen(pfad, weg.gueltig);
             Umfeld u;
+            const QString pfad = u.datei("gewaehlt.bin", weg.gueltig);
             fuellen(u.ab);
             const Zustand davor = zustand(u.ab);
-            u.rf.dateien = {pfad};
-            u.rf.danach = [&](const QString& p) { a.tun(p, weg); };
+            u.rueckfrage.dateien = {pfad};
+            u.rueckfrage.nachDateiwahl = [&](const QString& p) { a.tun(p, weg); };
 
             weg.los(u);
 
             EXPECT_TRUE(zustand(u.ab) == davor) << "the document changed";
             const bool still = a.folge == Aenderung::StillOderLesefehler && weg.fehltStill;
             if (still) {
-                EXPECT_TRUE(u.rf.fragen.isEmpty());
+                EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
             } else {
-                ASSERT_EQ(u.rf.fragen.size(), 1);
-                EXPECT_EQ(u.rf.fragen[0].knoepfe, Knoepfe::Ok);
+                ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+                EXPECT_EQ(u.rueckfrage.fragen[0].knoepfe, Knoepfe::Ok);
                 if (a.folge == Aenderung::Ungueltig) {
-                    EXPECT_EQ(u.rf.fragen[0].text, weg.ungueltigText);
+                    EXPECT_EQ(u.rueckfrage.fragen[0].text, weg.ungueltigText);
                 } else {
-                    EXPECT_EQ(u.rf.fragen[0].titel, weg.titel);
-                    EXPECT_TRUE(u.rf.fragen[0].text.startsWith(leseFehlerText(pfad, QString())))
-                        << u.rf.fragen[0].text.toStdString();
+                    EXPECT_EQ(u.rueckfrage.fragen[0].titel, weg.titel);
+                    EXPECT_TRUE(u.rueckfrage.fragen[0].text.startsWith(leseFehlerText(pfad, QString())))
+                        << u.rueckfrage.fragen[0].text.toStdString();
                 }
             }
-            QDir::setCurrent(vorher);
         }
     }
 }
@@ -190,17 +167,13 @@ TEST(LeseFehler, DateiAendertSichNachDemDialog) {
 TEST(LeseFehler, UnveraenderteDateiWirdGenommen) {
     for (const Ladeweg& weg : ladewege()) {
         SCOPED_TRACE(weg.name);
-        const QString vorher = QDir::currentPath();
-        QTemporaryDir ordner;
-        const QString pfad = ordner.filePath("gewaehlt.bin");
-        dateiAnlegen(pfad, weg.gueltig);
         Umfeld u;
+        const QString pfad = u.datei("gewaehlt.bin", weg.gueltig);
         fuellen(u.ab);
         const Zustand davor = zustand(u.ab);
-        u.rf.dateien = {pfad};
+        u.rueckfrage.dateien = {pfad};
         weg.los(u);
-        EXPECT_TRUE(u.rf.fragen.isEmpty());
+        EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
         EXPECT_FALSE(zustand(u.ab) == davor);
-        QDir::setCurrent(vorher);
     }
 }

@@ -1,12 +1,11 @@
 #include "model/OrtEingabe.h"
 
-#include "files/EinstellungsSpeicher.h"
 #include "files/OrteDatei.h"
-#include "model/Arbeitsbereich.h"
 #include "model/OrteLadenSpeichern.h"
 #include "support/OrteDaten.h"
-#include "support/Umgebung.h"
+#include "support/TestArbeitsbereich.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -25,21 +24,18 @@ QString name50(const QString& name) {
     return name.leftJustified(50, QLatin1Char(' '));
 }
 
-class OrtEingabeTest : public ::testing::Test {
+class OrtEingabeTest : public ::testing::Test, protected TestArbeitsbereich {
 protected:
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
-    TemporaererArbeitsordner ordner;
+    OrtEingabeTest() : TestArbeitsbereich(Felder::Entwurf) {}
 
     // Musterstadt (A12) for 6, 9 and F; Beispiel (A13) for 6 and 7: 5 records.
     void SetUp() override {
+        QDir::setCurrent(ordner.path());
         ab.bosName = nummerierteBosNamen();
-        dateiAnlegen(ordner.pfad("orte.bin"),
-                     orteSatz('6', "A12", "Musterstadt") + orteSatz('9', "A12", "Musterstadt") +
-                         orteSatz('F', "A12", "Musterstadt") + orteSatz('6', "A13", "Beispiel") +
-                         orteSatz('7', "A13", "Beispiel"));
-        ASSERT_TRUE(OrteLaden(ab, ordner.pfad("orte.bin")));
+        ASSERT_TRUE(OrteLaden(
+            ab, datei("orte.bin", orteSatz('6', "A12", "Musterstadt") + orteSatz('9', "A12", "Musterstadt") +
+                                      orteSatz('F', "A12", "Musterstadt") + orteSatz('6', "A13", "Beispiel") +
+                                      orteSatz('7', "A13", "Beispiel"))));
     }
 };
 
@@ -142,7 +138,6 @@ TEST_F(OrtEingabeTest, AuswahlFuelltDieEingaben) {
     EXPECT_EQ(ortAusZeile(ab.orte, 2), OrtEingabe{}); // no such line
 
     // Digits that are no hexadecimal digits pick entry 0; small letters count.
-    dateiAnlegen(ordner.pfad("komisch.bin"), orteSatz('1', "x b", "  Ort mit Rand  "));
-    ASSERT_TRUE(OrteLaden(ab, ordner.pfad("komisch.bin")));
+    ASSERT_TRUE(OrteLaden(ab, datei("komisch.bin", orteSatz('1', "x b", "  Ort mit Rand  "))));
     EXPECT_EQ(ortAusZeile(ab.orte, 0), (OrtEingabe{0, 0, 11, "  Ort mit Rand", bits({1})}));
 }

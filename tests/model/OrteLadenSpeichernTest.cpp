@@ -1,11 +1,10 @@
 #include "model/OrteLadenSpeichern.h"
 
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
 #include "support/FehlerSchreiber.h"
 #include "support/OrteDaten.h"
-#include "support/Umgebung.h"
+#include "support/TestArbeitsbereich.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -24,19 +23,18 @@ QByteArray saetze(int n) {
     return daten;
 }
 
-class OrteLadenSpeichern : public ::testing::Test {
+class OrteLadenSpeichern : public ::testing::Test, protected TestArbeitsbereich {
 protected:
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
-    TemporaererArbeitsordner ordner;
+    OrteLadenSpeichern() : TestArbeitsbereich(Felder::Entwurf) {}
 
-    void SetUp() override { ab.bosName = nummerierteBosNamen(); }
+    void SetUp() override {
+        QDir::setCurrent(ordner.path());
+        ab.bosName = nummerierteBosNamen();
+    }
 
     // A table that a rejected file must leave alone.
     void vorbelegen() {
-        dateiAnlegen(ordner.pfad("vorher.bin"), orteSatz('1', "A11", "Altdorf"));
-        ASSERT_TRUE(OrteLaden(ab, ordner.pfad("vorher.bin")));
+        ASSERT_TRUE(OrteLaden(ab, datei("vorher.bin", orteSatz('1', "A11", "Altdorf"))));
         ab.markieren(DokOrtskennungen);
     }
 };
@@ -62,10 +60,10 @@ TEST_F(OrteLadenSpeichern, LadenPrueftDieLaengeUndZaehltDieSaetzeDerDatei) {
         SCOPED_TRACE(f.name);
         vorbelegen();
         const Ortstabelle vorher = ab.orte;
-        dateiAnlegen(ordner.pfad("orte.bin"), f.daten);
+        datei("orte.bin", f.daten);
         QSignalSpy geaendert(&ab, &Arbeitsbereich::orteVeraendert);
 
-        const OrteLeseErgebnis e = OrteLaden(ab, ordner.pfad("orte.bin"));
+        const OrteLeseErgebnis e = OrteLaden(ab, pfad("orte.bin"));
 
         EXPECT_EQ(e.art, f.art);
         if (f.art != OrteLesen::Gelesen) {
@@ -88,19 +86,17 @@ TEST_F(OrteLadenSpeichern, RundreiseIstByteGenau) {
                              orteSatz('F', "A12", "Musterstadt") +
                              orteSatz('0', "012", QString::fromUtf8("Güstrow")) +
                              orteSatz('6', "A13", "Ein Ortsname mit genau f\u00fcnfzig Zeichen bis zu Ende");
-    dateiAnlegen(ordner.pfad("orte.bin"), daten);
-    ASSERT_TRUE(OrteLaden(ab, ordner.pfad("orte.bin")));
-    ASSERT_TRUE(OrteSpeichern(ab, ordner.pfad("zurueck.bin")));
-    EXPECT_EQ(dateiInhalt(ordner.pfad("zurueck.bin")), daten);
+    ASSERT_TRUE(OrteLaden(ab, datei("orte.bin", daten)));
+    ASSERT_TRUE(OrteSpeichern(ab, pfad("zurueck.bin")));
+    EXPECT_EQ(dateiInhalt(pfad("zurueck.bin")), daten);
 }
 
 TEST_F(OrteLadenSpeichern, ImportErgaenztZeilenZaehltNeuUndMarkiert) {
     vorbelegen();
     ab.freigeben(DokOrtskennungen);
-    dateiAnlegen(ordner.pfad("import.bin"), orteSatz('1', "A11", "Altdorf") +
-                                                orteSatz('7', "A11", "Altdorf") +
-                                                orteSatz('2', "B01", "Neustadt"));
-    ASSERT_TRUE(OrteImportieren(ab, ordner.pfad("import.bin")));
+    datei("import.bin", orteSatz('1', "A11", "Altdorf") + orteSatz('7', "A11", "Altdorf") +
+                            orteSatz('2', "B01", "Neustadt"));
+    ASSERT_TRUE(OrteImportieren(ab, pfad("import.bin")));
     ASSERT_EQ(ab.orte.liste.size(), 2);
     EXPECT_TRUE(ab.orte.liste[0].endsWith(" N1 N7")); // rewritten in place; the repeated bit 1 counts once
     EXPECT_TRUE(ab.orte.liste[1].startsWith("B01 Neustadt"));
@@ -109,11 +105,11 @@ TEST_F(OrteLadenSpeichern, ImportErgaenztZeilenZaehltNeuUndMarkiert) {
 
     const Ortstabelle vorher = ab.orte;
     ab.freigeben(DokOrtskennungen);
-    dateiAnlegen(ordner.pfad("kaputt.bin"), "zu kurz");
-    EXPECT_EQ(OrteImportieren(ab, ordner.pfad("kaputt.bin")).art, OrteLesen::UngueltigeLaenge);
+    datei("kaputt.bin", "zu kurz");
+    EXPECT_EQ(OrteImportieren(ab, pfad("kaputt.bin")).art, OrteLesen::UngueltigeLaenge);
     EXPECT_EQ(ab.orte, vorher);
     EXPECT_FALSE(ab.istUngespeichert(DokOrtskennungen));
-    EXPECT_EQ(OrteImportieren(ab, ordner.pfad("fehlt.bin")).art, OrteLesen::NichtLesbar);
+    EXPECT_EQ(OrteImportieren(ab, pfad("fehlt.bin")).art, OrteLesen::NichtLesbar);
     EXPECT_EQ(ab.orte, vorher);
 }
 
@@ -133,12 +129,13 @@ TEST_F(OrteLadenSpeichern, NeuLadenPrueftWieDasLadenUndLaesstDasFlag) {
     for (const Fall& f : faelle) {
         for (const bool ungespeichert : {false, true}) {
             SCOPED_TRACE(f.name);
-            TemporaererArbeitsordner eigener;
+            QTemporaryDir eigener;
+            const Arbeitsordner darin(eigener.path());
             vorbelegen();
             if (!ungespeichert)
                 ab.freigeben(DokOrtskennungen);
             if (f.datei)
-                dateiAnlegen(eigener.pfad(f.datei), f.daten);
+                dateiAnlegen(eigener.filePath(f.datei), f.daten);
             const Ortstabelle vorher = ab.orte;
 
             EXPECT_EQ(OrteNeuLaden(ab).art, f.art);
@@ -152,7 +149,7 @@ TEST_F(OrteLadenSpeichern, NeuLadenPrueftWieDasLadenUndLaesstDasFlag) {
                 EXPECT_EQ(ab.orte, vorher);
             }
             if (!f.datei) {
-                EXPECT_FALSE(QFileInfo::exists(eigener.pfad("orte.bin")));
+                EXPECT_FALSE(QFileInfo::exists(eigener.filePath("orte.bin")));
             }
         }
     }
@@ -161,7 +158,7 @@ TEST_F(OrteLadenSpeichern, NeuLadenPrueftWieDasLadenUndLaesstDasFlag) {
 TEST_F(OrteLadenSpeichern, StartLiestNurGanzeSaetze) {
     EXPECT_EQ(OrteStartLesen(ab).art, OrteLesen::KeineDatei);
     EXPECT_EQ(ab.orte.anzahl, 0);
-    dateiAnlegen(ordner.pfad("Orte.BIN"), orteSatz('2', "B01", "Neu") + orteSatz('3', "B01", "Neu") + "Rest");
+    datei("Orte.BIN", orteSatz('2', "B01", "Neu") + orteSatz('3', "B01", "Neu") + "Rest");
     EXPECT_TRUE(OrteStartLesen(ab));
     ASSERT_EQ(ab.orte.liste.size(), 1);
     EXPECT_TRUE(ab.orte.liste[0].endsWith(" N2 N3"));

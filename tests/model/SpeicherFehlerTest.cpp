@@ -11,8 +11,7 @@
 #include "support/FehlerSchreiber.h"
 #include "support/OrteDaten.h"
 #include "support/Schreibschutz.h"
-#include "support/SkriptRueckfrage.h"
-#include "support/Umgebung.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,12 +24,7 @@ using namespace tabulo::test;
 
 namespace {
 
-struct Umfeld {
-    TestArbeitsbereich t;
-    Arbeitsbereich& ab = t.ab;
-    SkriptRueckfrage rf;
-    ProtokollFortschritt fortschritt;
-};
+using Umfeld = TestArbeitsbereich;
 
 // One way of writing a document: what it writes, how it is started, what it must report.
 struct Speicherweg {
@@ -51,8 +45,8 @@ std::vector<Speicherweg> speicherwege() {
              u.ab.markieren(DokFahrzeugliste | DokStatusuebersicht);
          },
          [](Umfeld& u, const QString& pfad) {
-             u.rf.dateien = {pfad};
-             MenueSpeichernFzg(u.ab, u.rf, u.fortschritt);
+             u.rueckfrage.dateien = {pfad};
+             MenueSpeichernFzg(u.ab, u.rueckfrage, u.fortschritt);
          },
          [](Umfeld&) { return 2 * 408; }},
         {"Ortskennungen", "Orte.BIN", "Ortskennungen Speichern", DokOrtskennungen,
@@ -63,8 +57,8 @@ std::vector<Speicherweg> speicherwege() {
              u.ab.markieren(DokOrtskennungen | DokFahrzeugliste);
          },
          [](Umfeld& u, const QString& pfad) {
-             u.rf.dateien = {pfad};
-             OrteSpeichernBefehl(u.ab, u.rf);
+             u.rueckfrage.dateien = {pfad};
+             OrteSpeichernBefehl(u.ab, u.rueckfrage);
          },
          [](Umfeld&) { return 2 * 54; }},
         {"Status", "Status.BIN", QStringLiteral("Status\u00fcbersicht Speichern"), DokStatusuebersicht,
@@ -74,15 +68,15 @@ std::vector<Speicherweg> speicherwege() {
              u.ab.markieren(DokStatusuebersicht);
          },
          [](Umfeld& u, const QString& pfad) {
-             u.rf.dateien = {pfad};
-             statusSpeichernBefehl(u.ab, u.rf, u.fortschritt);
+             u.rueckfrage.dateien = {pfad};
+             statusSpeichernBefehl(u.ab, u.rueckfrage, u.fortschritt);
          },
          [](Umfeld&) { return 416 * 40; }},
         {"Einstellungsbuendel", "Einstellungen.BIN", "Einstellungen Speichern", 0,
          [](Umfeld& u) { u.ab.fensterTitel[1] = QStringLiteral("Wache S\u00fcd"); },
          [](Umfeld& u, const QString& pfad) {
-             u.rf.dateien = {pfad};
-             EinstellungsbuendelSpeichern(u.ab, u.rf, BuendelGruppen{});
+             u.rueckfrage.dateien = {pfad};
+             EinstellungsbuendelSpeichern(u.ab, u.rueckfrage, BuendelGruppen{});
          },
          [](Umfeld& u) { return buendelErzeugen(u.ab, BuendelGruppen{}).size(); }},
         {"Aktionen", "Aktion.BIN", "Aktionen Speichern", DokAktionen,
@@ -96,8 +90,8 @@ std::vector<Speicherweg> speicherwege() {
              u.ab.markieren(DokAktionen | DokOrtskennungen);
          },
          [](Umfeld& u, const QString& pfad) {
-             u.rf.dateien = {pfad};
-             AktionenSpeichernBefehl(u.ab, u.rf);
+             u.rueckfrage.dateien = {pfad};
+             AktionenSpeichernBefehl(u.ab, u.rueckfrage);
          },
          [](Umfeld&) { return 2 * 137; }},
     };
@@ -118,7 +112,7 @@ std::vector<Speicherweg> allesSpeichernWege() {
                         [](Umfeld& u, const QString& pfad) {
                             u.ab.startverzeichnis = QFileInfo(pfad).absolutePath();
                             QDir::setCurrent(u.ab.startverzeichnis);
-                            AllesSpeichern(u.ab, u.rf, u.fortschritt);
+                            AllesSpeichern(u.ab, u.rueckfrage, u.fortschritt);
                         },
                         [alle, datei](Umfeld& u) {
                             for (const Speicherweg& w : alle)
@@ -162,11 +156,8 @@ TEST(SpeicherFehler, AlteDateiBleibtNutzerErfaehrtDateiUndGrund) {
     for (const Speicherweg& weg : alleSpeicherwege()) {
         for (const Fehler& fehler : fehlerArten) {
             SCOPED_TRACE(std::string(weg.name) + " / " + fehler.name);
-            const QString vorher = QDir::currentPath();
-            QTemporaryDir ordner;
-            const QString pfad = ordner.filePath(weg.datei);
-            dateiAnlegen(pfad, AlterInhalt);
             Umfeld u;
+            const QString pfad = u.datei(weg.datei, AlterInhalt);
             weg.fuellen(u);
             const quint16 flags = u.ab.ungespeichert;
 
@@ -177,32 +168,30 @@ TEST(SpeicherFehler, AlteDateiBleibtNutzerErfaehrtDateiUndGrund) {
             EXPECT_GE(kaputt.versuche, 1);
             EXPECT_EQ(dateiInhalt(pfad), AlterInhalt);
             // No temporary file is left beside the documents.
-            for (const QString& name : QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden))
+            for (const QString& name : QDir(u.ordner.path()).entryList(QDir::Files | QDir::Hidden))
                 EXPECT_TRUE(name.endsWith(QLatin1String(".BIN"))) << name.toStdString();
-            ASSERT_EQ(u.rf.fragen.size(), 1);
-            EXPECT_EQ(u.rf.fragen[0].titel, weg.titel);
-            EXPECT_EQ(u.rf.fragen[0].knoepfe, Knoepfe::Ok);
-            EXPECT_EQ(u.rf.fragen[0].text, schreibFehlerText(pfad, fehler.grund));
-            EXPECT_TRUE(u.rf.fragen[0].text.contains(fehler.grund)) << "the reason is given";
+            ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+            EXPECT_EQ(u.rueckfrage.fragen[0].titel, weg.titel);
+            EXPECT_EQ(u.rueckfrage.fragen[0].knoepfe, Knoepfe::Ok);
+            EXPECT_EQ(u.rueckfrage.fragen[0].text, schreibFehlerText(pfad, fehler.grund));
+            EXPECT_TRUE(u.rueckfrage.fragen[0].text.contains(fehler.grund)) << "the reason is given";
             EXPECT_EQ(u.ab.ungespeichert, flags);
             if (weg.bits) {
                 EXPECT_TRUE(u.ab.istUngespeichert(static_cast<Dokument>(weg.bits)));
             }
             // A save of the overview that failed stores no window titles either.
             if (weg.bits != 0xFFFF || weg.datei == QLatin1String("Status.BIN")) {
-                EXPECT_TRUE(
-                    u.t.speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).isEmpty());
+                EXPECT_TRUE(u.speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).isEmpty());
             }
 
             // The disk is back: the same command now writes the file and clears the flag.
             DateiSchreiber heil;
             u.ab.setzeSchreiber(heil);
-            u.rf.fragen.clear();
+            u.rueckfrage.fragen.clear();
             weg.los(u, pfad);
-            EXPECT_TRUE(u.rf.fragen.isEmpty());
+            EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
             EXPECT_EQ(QFileInfo(pfad).size(), weg.groesse(u));
             EXPECT_EQ(u.ab.ungespeichert, flags & ~weg.bits);
-            QDir::setCurrent(vorher);
         }
     }
 }
@@ -218,16 +207,14 @@ TEST(SpeicherFehler, UnbeschreibbarerOrtWirdGemeldet) {
                                  QStringLiteral("/proc/") + weg.datei};
         for (const QString& pfad : ziele) {
             SCOPED_TRACE(std::string(weg.name) + " -> " + pfad.toStdString());
-            const QString vorher = QDir::currentPath();
             Umfeld u;
             weg.fuellen(u);
             const quint16 flags = u.ab.ungespeichert;
             weg.los(u, pfad);
-            ASSERT_EQ(u.rf.fragen.size(), 1);
-            EXPECT_EQ(u.rf.fragen[0].titel, weg.titel);
-            EXPECT_TRUE(u.rf.fragen[0].text.contains(QDir::toNativeSeparators(pfad)));
+            ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+            EXPECT_EQ(u.rueckfrage.fragen[0].titel, weg.titel);
+            EXPECT_TRUE(u.rueckfrage.fragen[0].text.contains(QDir::toNativeSeparators(pfad)));
             EXPECT_EQ(u.ab.ungespeichert, flags);
-            QDir::setCurrent(vorher);
         }
         EXPECT_TRUE(QFileInfo(ordner.filePath(weg.datei)).isDir());
         EXPECT_EQ(dateiInhalt(ordner.filePath("keinOrdner")), "x");
@@ -238,22 +225,18 @@ TEST(SpeicherFehler, UnbeschreibbarerOrtWirdGemeldet) {
 TEST(SpeicherFehler, SchreibgeschuetzteDateiBleibt) {
     for (const Speicherweg& weg : speicherwege()) {
         SCOPED_TRACE(weg.name);
-        const QString vorher = QDir::currentPath();
-        QTemporaryDir ordner;
-        const QString pfad = ordner.filePath(weg.datei);
-        dateiAnlegen(pfad, AlterInhalt);
+        Umfeld u;
+        const QString pfad = u.datei(weg.datei, AlterInhalt);
         const Schreibschutz schutz(pfad);
         if (!schutz.wirkt())
             GTEST_SKIP() << "this file system cannot protect a file against this process";
-        Umfeld u;
         weg.fuellen(u);
         const quint16 flags = u.ab.ungespeichert;
         weg.los(u, pfad);
-        ASSERT_EQ(u.rf.fragen.size(), 1);
-        EXPECT_EQ(u.rf.fragen[0].titel, weg.titel);
-        EXPECT_TRUE(u.rf.fragen[0].text.contains(QDir::toNativeSeparators(pfad)));
+        ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+        EXPECT_EQ(u.rueckfrage.fragen[0].titel, weg.titel);
+        EXPECT_TRUE(u.rueckfrage.fragen[0].text.contains(QDir::toNativeSeparators(pfad)));
         EXPECT_EQ(dateiInhalt(pfad), AlterInhalt);
         EXPECT_EQ(u.ab.ungespeichert, flags);
-        QDir::setCurrent(vorher);
     }
 }

@@ -1,16 +1,12 @@
 #include "model/StartLesen.h"
 
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
 #include "model/StartVorlesen.h"
+#include "support/TestArbeitsbereich.h"
 #include "support/Uebersicht.h"
-#include "support/Umgebung.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -18,22 +14,14 @@ using namespace tabulo;
 using namespace tabulo::test;
 
 namespace {
-struct Umfeld {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
-    QTemporaryDir ordner;
-    ProtokollFortschritt fortschritt;
-    QString datei(const QString& name, const QByteArray& daten) const {
-        dateiAnlegen(ordner.filePath(name), daten);
-        return ordner.filePath(name);
-    }
+struct Umfeld : TestArbeitsbereich {
+    Umfeld() : TestArbeitsbereich(Felder::Entwurf) {}
 };
 } // namespace
 
 TEST(StartLesen, OhneDateienBleibenDieEntwurfsbeschriftungen) {
     Umfeld u;
-    const QString fehlt = u.ordner.filePath("fehlt.bin");
+    const QString fehlt = u.pfad("fehlt.bin");
     EXPECT_EQ(fahrzeugeBeimStartLesen(u.ab, fehlt, u.fortschritt), 0);
     statusBeimStartLesen(u.ab, fehlt, u.fortschritt);
     for (const Feld& f : u.ab.felder)
@@ -154,7 +142,7 @@ TEST(StartLesen, VorgelesenNurWennDieDateiNochDieselbeIst) {
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
         Umfeld u;
-        const QString pfad = u.ordner.filePath("Fahrzeug.bin");
+        const QString pfad = u.pfad("Fahrzeug.bin");
         if (fall.vorher)
             u.datei("Fahrzeug.bin", alt);
         StartVorlesen vorlesen(pfad);

@@ -1,15 +1,12 @@
 #include "model/StatusUebersicht.h"
 
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
 #include "model/Fahrzeugliste.h"
 #include "support/Fahrzeuge.h"
 #include "support/FehlerSchreiber.h"
+#include "support/TestArbeitsbereich.h"
 #include "support/Uebersicht.h"
-#include "support/Umgebung.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -17,22 +14,11 @@ using namespace tabulo::test;
 
 namespace {
 
-struct Umfeld {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
-    QTemporaryDir ordner;
-    ProtokollFortschritt fortschritt;
-
-    Umfeld() {
+struct Umfeld : TestArbeitsbereich {
+    Umfeld() : TestArbeitsbereich(Felder::Entwurf) {
         ab.fahrzeuge = {fahrzeug("6A123456", "RTW 1     ", "4", "12:00:00", "Wache Nord"),
                         fahrzeug("6A000001", "NEF 2     ", "2", "08:15:00", "erste Zeile"),
                         fahrzeug("6A000001", "NEF 2b    ", "7", "09:00:00", "zweite Zeile")};
-    }
-    QString pfad(const QString& name) const { return ordner.filePath(name); }
-    QString datei(const QString& name, const QByteArray& daten) const {
-        dateiAnlegen(pfad(name), daten);
-        return pfad(name);
     }
 };
 

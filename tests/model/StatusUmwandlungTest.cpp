@@ -1,10 +1,7 @@
 #include "model/StatusUmwandlung.h"
 
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
 #include "model/Fortschritt.h"
-#include "support/ProtokollFortschritt.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -15,10 +12,8 @@ using namespace tabulo::test;
 
 namespace {
 
-struct Werkbank {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
+struct Werkbank : TestArbeitsbereich {
+    Werkbank() : TestArbeitsbereich(Felder::Entwurf) {}
 
     void fahrzeug(const QString& kennung, const QString& stat) {
         Fahrzeug f;

@@ -18,11 +18,9 @@
 #include "model/Zeitstempel.h"
 #include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
-#include "support/SkriptRueckfrage.h"
-#include "support/Umgebung.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -37,22 +35,12 @@ QByteArray ortDatei() {
     return QByteArray("7123") + QByteArray("Musterstadt").leftJustified(50, ' ');
 }
 
-struct Umfeld {
-    QTemporaryDir ordner;
-    TestArbeitsbereich t;
-    Arbeitsbereich& ab = t.ab;
-    SkriptRueckfrage rf;
-    ProtokollFortschritt fortschritt;
-
+struct Umfeld : TestArbeitsbereich {
     Umfeld() {
         ab.startverzeichnis = ordner.path();
         ab.fahrzeuge = {fahrzeug("6A000001", "RTW 1"), fahrzeug("6A000002", "NEF")};
         fahrzeugInFeld(ab, 0, ab.fahrzeuge[0]);
         FahrzeuglisteAktualisieren(ab);
-    }
-    QString datei(const QString& name, const QByteArray& inhalt) const {
-        dateiAnlegen(ordner.filePath(name), inhalt);
-        return ordner.filePath(name);
     }
 };
 
@@ -76,7 +64,8 @@ const Zeile Tabelle[] = {
     // Vehicle list
     {"Fahrzeugimport setzt die Fahrzeugliste", Keine,
      [](Umfeld& u) {
-         FahrzeuglisteImportieren(u.ab, u.rf, u.datei("neu.bin", fahrzeugDatei({fahrzeug("7B000001")})));
+         FahrzeuglisteImportieren(u.ab, u.rueckfrage,
+                                  u.datei("neu.bin", fahrzeugDatei({fahrzeug("7B000001")})));
      },
      DokFahrzeugliste},
     {"Loeschen eines Fahrzeugs ohne Feld setzt nur die Fahrzeugliste", Keine,
@@ -90,14 +79,14 @@ const Zeile Tabelle[] = {
      DokFahrzeugliste | DokStatusuebersicht},
     {"Fahrzeugliste laden loescht nur ihr Bit", Alle,
      [](Umfeld& u) {
-         FahrzeuglisteLaden(u.ab, u.rf, u.datei("f.bin", fahrzeugDatei({fahrzeug("7B000001")})));
+         FahrzeuglisteLaden(u.ab, u.rueckfrage, u.datei("f.bin", fahrzeugDatei({fahrzeug("7B000001")})));
      },
      Alle & ~DokFahrzeugliste},
     {"Fahrzeugliste speichern loescht nur ihr Bit", Alle,
-     [](Umfeld& u) { FahrzeuglisteSpeichern(u.ab, u.ordner.filePath("f.bin"), u.fortschritt); },
+     [](Umfeld& u) { FahrzeuglisteSpeichern(u.ab, u.pfad("f.bin"), u.fortschritt); },
      Alle & ~DokFahrzeugliste},
     {"Abgewiesene Fahrzeugdatei laesst die Flags", Alle,
-     [](Umfeld& u) { FahrzeuglisteLaden(u.ab, u.rf, u.datei("f.bin", QByteArray(409, ' '))); }, Alle},
+     [](Umfeld& u) { FahrzeuglisteLaden(u.ab, u.rueckfrage, u.datei("f.bin", QByteArray(409, ' '))); }, Alle},
 
     // Overview
     {"Feld auf ein anderes Feld setzt die Uebersicht", Keine,
@@ -117,8 +106,7 @@ const Zeile Tabelle[] = {
     {"Fenster verschieben setzt die Uebersicht", Keine, [](Umfeld& u) { FensterVerschieben(u.ab, 1, 3); },
      DokStatusuebersicht},
     {"Status speichern loescht nur die Uebersicht", Alle,
-     [](Umfeld& u) { StatusSpeichern(u.ab, u.ordner.filePath("s.bin"), u.fortschritt); },
-     Alle & ~DokStatusuebersicht},
+     [](Umfeld& u) { StatusSpeichern(u.ab, u.pfad("s.bin"), u.fortschritt); }, Alle & ~DokStatusuebersicht},
     {"Status laden laesst ein gesetztes Flag", Alle,
      [](Umfeld& u) { StatusLaden(u.ab, u.datei("s.bin", QByteArray(16640, '\0')), u.fortschritt); }, Alle},
     {"Status laden setzt kein Flag", Keine,
@@ -134,13 +122,13 @@ const Zeile Tabelle[] = {
      DokOrtskennungen},
     {"Orte laden loescht nur ihr Bit", Alle, [](Umfeld& u) { OrteLaden(u.ab, u.datei("o.bin", ortDatei())); },
      Alle & ~DokOrtskennungen},
-    {"Orte speichern loescht nur ihr Bit", Alle,
-     [](Umfeld& u) { OrteSpeichern(u.ab, u.ordner.filePath("o.bin")); }, Alle & ~DokOrtskennungen},
+    {"Orte speichern loescht nur ihr Bit", Alle, [](Umfeld& u) { OrteSpeichern(u.ab, u.pfad("o.bin")); },
+     Alle & ~DokOrtskennungen},
 
     // Actions
     {"Aktionsimport setzt die Aktionen", Keine,
      [](Umfeld& u) {
-         AktionenImportieren(u.ab, u.datei("a.bin", aktionSatz("6A000001", '1', '0', "x")), u.rf,
+         AktionenImportieren(u.ab, u.datei("a.bin", aktionSatz("6A000001", '1', '0', "x")), u.rueckfrage,
                              u.fortschritt);
      },
      DokAktionen},
@@ -162,17 +150,20 @@ const Zeile Tabelle[] = {
      DokAktionen},
     {"Aktionen laden loescht nur ihr Bit", Alle,
      [](Umfeld& u) {
-         AktionenLaden(u.ab, u.datei("a.bin", aktionSatz("6A000001", '1', '0', "x")), u.rf, u.fortschritt);
+         AktionenLaden(u.ab, u.datei("a.bin", aktionSatz("6A000001", '1', '0', "x")), u.rueckfrage,
+                       u.fortschritt);
      },
      Alle & ~DokAktionen},
     {"Laden einer fehlenden Aktionsdatei loescht ihr Bit", Alle,
-     [](Umfeld& u) { AktionenLaden(u.ab, u.ordner.filePath("fehlt.bin"), u.rf, u.fortschritt); },
+     [](Umfeld& u) { AktionenLaden(u.ab, u.pfad("fehlt.bin"), u.rueckfrage, u.fortschritt); },
      Alle & ~DokAktionen},
     {"Abgewiesene Aktionsdatei laesst die Flags", Alle,
-     [](Umfeld& u) { AktionenLaden(u.ab, u.datei("a.bin", QByteArray(138, ' ')), u.rf, u.fortschritt); },
+     [](Umfeld& u) {
+         AktionenLaden(u.ab, u.datei("a.bin", QByteArray(138, ' ')), u.rueckfrage, u.fortschritt);
+     },
      Alle},
     {"Aktionen speichern loescht nur ihr Bit", Alle,
-     [](Umfeld& u) { aktionenSchreiben(u.ab, u.ordner.filePath("a.bin")); }, Alle & ~DokAktionen},
+     [](Umfeld& u) { aktionenSchreiben(u.ab, u.pfad("a.bin")); }, Alle & ~DokAktionen},
 
     // Tools
     {"Zeiten setzen setzt nur die Fahrzeugliste", Keine,
@@ -188,7 +179,7 @@ const Zeile Tabelle[] = {
 
     // All at once
     {"Alles Speichern loescht alle, auch ungeschriebene Aktionen", Alle,
-     [](Umfeld& u) { AllesSpeichern(u.ab, u.rf, u.fortschritt); }, Keine},
+     [](Umfeld& u) { AllesSpeichern(u.ab, u.rueckfrage, u.fortschritt); }, Keine},
 };
 
 } // namespace
@@ -197,11 +188,9 @@ TEST(UngespeichertTabelle, JedeOperationSetztOderLoeschtIhrBit) {
     for (const Zeile& z : Tabelle) {
         SCOPED_TRACE(z.name);
         Umfeld u;
-        const QString vorher = QDir::currentPath();
         QDir::setCurrent(u.ordner.path());
         u.ab.ungespeichert = z.vorher;
         z.operation(u);
         EXPECT_EQ(u.ab.ungespeichert, z.nachher);
-        QDir::setCurrent(vorher);
     }
 }

@@ -8,12 +8,10 @@
 #include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
 #include "support/FehlerSchreiber.h"
-#include "support/SkriptRueckfrage.h"
-#include "support/Umgebung.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -23,21 +21,13 @@ namespace {
 
 constexpr quint16 AlleBits = DokFahrzeugliste | DokStatusuebersicht | DokOrtskennungen | DokAktionen;
 
-class Ungespeichert : public ::testing::Test {
+class Ungespeichert : public ::testing::Test, protected TestArbeitsbereich {
 protected:
-    QString vorher = QDir::currentPath();
-    QTemporaryDir ordner;
-    TestArbeitsbereich t;
-    Arbeitsbereich& ab = t.ab;
-    SkriptRueckfrage rf;
-    ProtokollFortschritt fortschritt;
-
     void SetUp() override {
         ab.startverzeichnis = ordner.filePath("start");
         QDir().mkpath(ab.startverzeichnis);
         QDir::setCurrent(ordner.path());
     }
-    void TearDown() override { QDir::setCurrent(vorher); }
 
     bool imStart(const char* name) const {
         return QFileInfo::exists(QDir(ab.startverzeichnis).filePath(name));
@@ -64,21 +54,21 @@ TEST_F(Ungespeichert, BeendenJeNachAntwort) {
         SCOPED_TRACE(f.name);
         QDir(ab.startverzeichnis).removeRecursively();
         QDir().mkpath(ab.startverzeichnis);
-        rf.fragen.clear();
+        rueckfrage.fragen.clear();
         ab.ungespeichert = f.bits;
         if (f.antwort)
-            rf.antworten = {*f.antwort};
+            rueckfrage.antworten = {*f.antwort};
 
-        EXPECT_EQ(beendenErlaubt(ab, rf, fortschritt), f.beenden);
+        EXPECT_EQ(beendenErlaubt(ab, rueckfrage, fortschritt), f.beenden);
 
         if (!f.antwort) {
-            EXPECT_TRUE(rf.fragen.isEmpty());
+            EXPECT_TRUE(rueckfrage.fragen.isEmpty());
         } else {
-            ASSERT_EQ(rf.fragen.size(), 1);
-            EXPECT_EQ(rf.fragen[0].titel, "Tabulo Beenden");
-            EXPECT_EQ(rf.fragen[0].text, beendenFrageText(f.bits));
-            EXPECT_EQ(rf.fragen[0].knoepfe, Knoepfe::JaNeinAbbrechen);
-            EXPECT_EQ(rf.fragen[0].symbol, Symbol::Keins);
+            ASSERT_EQ(rueckfrage.fragen.size(), 1);
+            EXPECT_EQ(rueckfrage.fragen[0].titel, "Tabulo Beenden");
+            EXPECT_EQ(rueckfrage.fragen[0].text, beendenFrageText(f.bits));
+            EXPECT_EQ(rueckfrage.fragen[0].knoepfe, Knoepfe::JaNeinAbbrechen);
+            EXPECT_EQ(rueckfrage.fragen[0].symbol, Symbol::Keins);
         }
         EXPECT_EQ(imStart("Status.BIN"), f.gespeichert);
         EXPECT_EQ(ab.ungespeichert, f.gespeichert ? 0 : f.bits);
@@ -118,27 +108,27 @@ TEST_F(Ungespeichert, LadeFragenJeDokument) {
     for (const Fall& f : faelle) {
         for (const Antwortfall& a : antwortfaelle) {
             SCOPED_TRACE(f.titel.toStdString() + ": " + a.name);
-            rf.fragen.clear();
+            rueckfrage.fragen.clear();
             // Other documents being unsaved does not make a load ask.
             ab.ungespeichert = a.bits ? quint16(f.dokument) : quint16(AlleBits & ~f.dokument);
             if (a.antwort)
-                rf.antworten = {*a.antwort};
+                rueckfrage.antworten = {*a.antwort};
             int gespeichert = 0;
-            const bool weiter = vorDemLadenFragen(ab, rf, f.dokument, [&] {
+            const bool weiter = vorDemLadenFragen(ab, rueckfrage, f.dokument, [&] {
                 ++gespeichert;
                 return a.speichernGelingt;
             });
             EXPECT_EQ(weiter, a.weiter);
             EXPECT_EQ(gespeichert, a.gespeichert);
             if (!a.antwort) {
-                EXPECT_TRUE(rf.fragen.isEmpty());
+                EXPECT_TRUE(rueckfrage.fragen.isEmpty());
                 continue;
             }
-            ASSERT_EQ(rf.fragen.size(), 1);
-            EXPECT_EQ(rf.fragen[0].titel, f.titel);
-            EXPECT_EQ(rf.fragen[0].text, f.text);
-            EXPECT_EQ(rf.fragen[0].knoepfe, Knoepfe::JaNein);
-            EXPECT_EQ(rf.fragen[0].symbol, Symbol::Keins);
+            ASSERT_EQ(rueckfrage.fragen.size(), 1);
+            EXPECT_EQ(rueckfrage.fragen[0].titel, f.titel);
+            EXPECT_EQ(rueckfrage.fragen[0].text, f.text);
+            EXPECT_EQ(rueckfrage.fragen[0].knoepfe, Knoepfe::JaNein);
+            EXPECT_EQ(rueckfrage.fragen[0].symbol, Symbol::Keins);
         }
     }
 }
@@ -155,13 +145,13 @@ TEST_F(Ungespeichert, LadebefehleSpeichernAllesVorDemLaden) {
         QByteArray inhalt;
     };
     const Fall faelle[] = {
-        {"Fahrzeugliste", DokFahrzeugliste, [&](const VorDemLaden& v) { MenueLadenFzg(ab, rf, v); },
+        {"Fahrzeugliste", DokFahrzeugliste, [&](const VorDemLaden& v) { MenueLadenFzg(ab, rueckfrage, v); },
          fremd + "/Fahrzeug.BIN", fahrzeugDatei({fahrzeug("22222222")})},
-        {"Ortskennungen", DokOrtskennungen, [&](const VorDemLaden& v) { OrteLadenBefehl(ab, rf, v); },
+        {"Ortskennungen", DokOrtskennungen, [&](const VorDemLaden& v) { OrteLadenBefehl(ab, rueckfrage, v); },
          fremd + "/Orte.BIN", QByteArray()},
         {"Status", DokStatusuebersicht,
-         [&](const VorDemLaden& v) { statusLadenBefehl(ab, rf, fortschritt, v); }, fremd + "/Status.BIN",
-         QByteArray(16640, '\0')},
+         [&](const VorDemLaden& v) { statusLadenBefehl(ab, rueckfrage, fortschritt, v); },
+         fremd + "/Status.BIN", QByteArray(16640, '\0')},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -170,13 +160,13 @@ TEST_F(Ungespeichert, LadebefehleSpeichernAllesVorDemLaden) {
         QDir().mkpath(ab.startverzeichnis);
         ab.fahrzeuge = {fahrzeug("11111111")};
         ab.ungespeichert = AlleBits;
-        rf.fragen.clear();
-        rf.dateien = {f.datei};
-        rf.antworten = {Antwort::Ja};
+        rueckfrage.fragen.clear();
+        rueckfrage.dateien = {f.datei};
+        rueckfrage.antworten = {Antwort::Ja};
 
-        f.befehl(ladenMitAllesSpeichern(ab, rf, fortschritt, f.dokument));
+        f.befehl(ladenMitAllesSpeichern(ab, rueckfrage, fortschritt, f.dokument));
 
-        ASSERT_EQ(rf.fragen.size(), 1);
+        ASSERT_EQ(rueckfrage.fragen.size(), 1);
         // Everything was saved to the start directory, the vehicle list as it was before the load.
         EXPECT_TRUE(imStart("Status.BIN"));
         EXPECT_TRUE(imStart("Orte.BIN"));
@@ -185,7 +175,7 @@ TEST_F(Ungespeichert, LadebefehleSpeichernAllesVorDemLaden) {
         // Save-all cleared every flag; loading the overview sets none again.
         EXPECT_EQ(ab.ungespeichert, 0);
         if (f.dokument == DokFahrzeugliste) {
-            EXPECT_EQ(t.kennungen(), QStringList{"22222222"});
+            EXPECT_EQ(kennungen(), QStringList{"22222222"});
         }
     }
 }
@@ -197,14 +187,14 @@ TEST_F(Ungespeichert, GescheitertesSpeichernBeendetDenLadebefehl) {
     ab.setzeSchreiber(kaputt);
     ab.fahrzeuge = {fahrzeug("11111111")};
     ab.markieren(DokFahrzeugliste);
-    rf.dateien = {datei};
-    rf.antworten = {Antwort::Ja};
+    rueckfrage.dateien = {datei};
+    rueckfrage.antworten = {Antwort::Ja};
 
-    MenueLadenFzg(ab, rf, ladenMitAllesSpeichern(ab, rf, fortschritt, DokFahrzeugliste));
+    MenueLadenFzg(ab, rueckfrage, ladenMitAllesSpeichern(ab, rueckfrage, fortschritt, DokFahrzeugliste));
 
-    ASSERT_EQ(rf.fragen.size(), 2);
-    EXPECT_EQ(rf.fragen[1].titel, "Alles Speichern");
-    EXPECT_EQ(t.kennungen(), QStringList{"11111111"}) << "the chosen file is not loaded";
+    ASSERT_EQ(rueckfrage.fragen.size(), 2);
+    EXPECT_EQ(rueckfrage.fragen[1].titel, "Alles Speichern");
+    EXPECT_EQ(kennungen(), QStringList{"11111111"}) << "the chosen file is not loaded";
     EXPECT_EQ(ab.ungespeichert, DokFahrzeugliste);
 }
 
@@ -236,20 +226,21 @@ TEST_F(Ungespeichert, AktionenFrageSpeichertNichtUeberDieGewaehlteDatei) {
         ab.aktionen = {aktion("6A000001", "3", 0, "alarm.exe")};
         const QByteArray liste = aktionenDateiInhalt(ab.aktionen);
         ab.ungespeichert = DokAktionen;
-        rf.fragen.clear();
-        rf.dateien = {datei};
-        rf.antworten = {f.antwort};
+        rueckfrage.fragen.clear();
+        rueckfrage.dateien = {datei};
+        rueckfrage.antworten = {f.antwort};
 
-        AktionenLadenBefehl(ab, rf, fortschritt, ladenMitAktionenSpeichern(ab, rf, QDir::currentPath()));
+        AktionenLadenBefehl(ab, rueckfrage, fortschritt,
+                            ladenMitAktionenSpeichern(ab, rueckfrage, QDir::currentPath()));
 
-        EXPECT_EQ(rf.fragen.value(0).titel, "Aktionen Laden");
+        EXPECT_EQ(rueckfrage.fragen.value(0).titel, "Aktionen Laden");
         EXPECT_EQ(dateiInhalt(datei), gewaehlt);
         const bool gespeichert = f.antwort == Antwort::Ja && !f.speichernScheitert;
         EXPECT_EQ(dateiInhalt(QDir(bisher.path()).filePath("Aktion.BIN")),
                   gespeichert ? liste : QByteArray());
         EXPECT_EQ(aktionenDateiInhalt(ab.aktionen), f.geladen ? gewaehlt : liste);
         EXPECT_EQ(ab.istUngespeichert(DokAktionen), !f.geladen);
-        EXPECT_EQ(rf.fragen.size(), f.speichernScheitert ? 2 : 1) << "a failed save is reported";
-        ab.setzeSchreiber(t.schreiber);
+        EXPECT_EQ(rueckfrage.fragen.size(), f.speichernScheitert ? 2 : 1) << "a failed save is reported";
+        ab.setzeSchreiber(schreiber);
     }
 }

@@ -1,21 +1,16 @@
 #include "model/Zeitstempel.h"
 
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
-#include "model/Fortschritt.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <gtest/gtest.h>
 
 using namespace tabulo;
+using namespace tabulo::test;
 
 namespace {
 
-struct Werkbank {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
-    Fortschritt keiner;
+struct Werkbank : TestArbeitsbereich {
+    Werkbank() : TestArbeitsbereich(Felder::Entwurf) {}
 
     void fahrzeug(const QString& kennung, const QString& zeit) {
         Fahrzeug f;
@@ -78,11 +73,11 @@ TEST(ZeitenSetzen, NurUhrzeitenBekommenDenText) {
         Werkbank w;
         for (const QString& zeit : f.vorher)
             w.fahrzeug("11110001", zeit);
-        ZeitenSetzen(w.ab, f.text, w.keiner);
+        ZeitenSetzen(w.ab, f.text, w.fortschritt);
         EXPECT_EQ(w.zeiten(), f.nachher);
         // Now every time is a date: a second run changes nothing.
         if (f.nachher[0] == "05.06.24") {
-            ZeitenSetzen(w.ab, "07.08.24", w.keiner);
+            ZeitenSetzen(w.ab, "07.08.24", w.fortschritt);
             EXPECT_EQ(w.zeiten(), f.nachher);
         }
     }
@@ -103,7 +98,7 @@ TEST(ZeitenSetzen, FelderFolgenDemErstenFahrzeugIhrerKennung) {
     w.ab.felder[3].kennung = "11110001";
     w.ab.felder[3].zeit.clear();
 
-    ZeitenSetzen(w.ab, "05.06.24", w.keiner);
+    ZeitenSetzen(w.ab, "05.06.24", w.fortschritt);
 
     EXPECT_EQ(w.ab.felder[0].zeit, "05.06.24");
     EXPECT_EQ(w.ab.felder[1].zeit, "05.06.24");

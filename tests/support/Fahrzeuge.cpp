@@ -36,25 +36,4 @@ void fahrzeugInFeld(Arbeitsbereich& ab, int i, const Fahrzeug& f) {
     feld.feldtyp = FeldFahrzeug;
 }
 
-TestArbeitsbereich::TestArbeitsbereich() {
-    ab.setzeHeute(QDate(2026, 3, 7));
-    for (Feld& f : ab.felder) {
-        f = Feld{};
-        f.fahrzeug.clear();
-        f.zeit.clear();
-        f.info.clear();
-        f.kennung.clear();
-        f.status.clear();
-        f.text = QStringLiteral("Frei");
-        f.statusSichtbar = false;
-    }
-}
-
-QStringList TestArbeitsbereich::kennungen() const {
-    QStringList k;
-    for (const Fahrzeug& f : ab.fahrzeuge)
-        k << f.kennung;
-    return k;
-}
-
 } // namespace tabulo::test

@@ -1,14 +1,9 @@
 #pragma once
 
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
 #include "model/Arbeitsbereich.h"
 #include "model/Fahrzeug.h"
-#include "support/ProtokollFortschritt.h"
 
 #include <QByteArray>
-#include <QList>
-#include <optional>
 #include <vector>
 
 namespace tabulo::test {
@@ -23,14 +18,5 @@ QByteArray fahrzeugDatei(const std::vector<Fahrzeug>& liste);
 
 // Field i shows the vehicle as a drop from the list would.
 void fahrzeugInFeld(Arbeitsbereich& ab, int i, const Fahrzeug& f);
-
-// A workspace with in-memory settings and free fields.
-struct TestArbeitsbereich {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
-    TestArbeitsbereich();
-    QStringList kennungen() const;
-};
 
 } // namespace tabulo::test

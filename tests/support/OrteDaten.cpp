@@ -16,12 +16,4 @@ std::array<QString, 16> nummerierteBosNamen() {
     return namen;
 }
 
-TemporaererArbeitsordner::TemporaererArbeitsordner() : m_vorher(QDir::currentPath()) {
-    QDir::setCurrent(m_ordner.path());
-}
-
-TemporaererArbeitsordner::~TemporaererArbeitsordner() {
-    QDir::setCurrent(m_vorher);
-}
-
 } // namespace tabulo::test

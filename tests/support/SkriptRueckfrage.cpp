@@ -25,6 +25,8 @@ std::optional<QString> SkriptRueckfrage::dateiWaehlen(const DateiDialog& dialog)
         return std::nullopt;
     auto d = dateien.front();
     dateien.pop_front();
+    if (d && nachDateiwahl)
+        nachDateiwahl(*d);
     return d;
 }
 

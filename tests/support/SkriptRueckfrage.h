@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace tabulo::test {
@@ -25,6 +26,8 @@ public:
     std::deque<Antwort> antworten;
     std::deque<std::optional<QString>> dateien;
     std::deque<std::optional<Farbe>> farben;
+    // Runs with each path handed out, before the program sees it: lets the file change under it.
+    std::function<void(const QString&)> nachDateiwahl;
 
     QList<Frage> fragen;
     QList<DateiDialog> dateiDialoge;

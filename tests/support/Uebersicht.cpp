@@ -1,7 +1,5 @@
 #include "support/Uebersicht.h"
 
-#include <QDir>
-
 namespace tabulo::test {
 
 QByteArray statusSatz(quint8 art, QByteArray text, QByteArray kennung, char byte1) {
@@ -44,13 +42,6 @@ QByteArray ortSatz(char bos, const QByteArray& loo, const QByteArray& name) {
     s.append(loo.leftJustified(3, '0', true));
     s.append(name.leftJustified(50, ' ', true));
     return s;
-}
-
-Arbeitsordner::Arbeitsordner(const QString& ordner) : m_vorher(QDir::currentPath()) {
-    QDir::setCurrent(ordner);
-}
-Arbeitsordner::~Arbeitsordner() {
-    QDir::setCurrent(m_vorher);
 }
 
 } // namespace tabulo::test

@@ -22,16 +22,4 @@ QByteArray fahrzeugSatz(const QByteArray& kennung, const QByteArray& rufname, qu
 // One 54-byte place record: BOS digit, Landeskennung, two Ortskennung digits, name.
 QByteArray ortSatz(char bos, const QByteArray& loo, const QByteArray& name);
 
-// Changes the working directory for the lifetime of the object.
-class Arbeitsordner {
-public:
-    explicit Arbeitsordner(const QString& ordner);
-    ~Arbeitsordner();
-    Arbeitsordner(const Arbeitsordner&) = delete;
-    Arbeitsordner& operator=(const Arbeitsordner&) = delete;
-
-private:
-    QString m_vorher;
-};
-
 } // namespace tabulo::test

@@ -29,4 +29,14 @@ QByteArray dateiInhalt(const QString& pfad) {
     return datei.readAll();
 }
 
+Arbeitsordner::Arbeitsordner() : m_vorher(QDir::currentPath()) {}
+
+Arbeitsordner::Arbeitsordner(const QString& ordner) : Arbeitsordner() {
+    QDir::setCurrent(ordner);
+}
+
+Arbeitsordner::~Arbeitsordner() {
+    QDir::setCurrent(m_vorher);
+}
+
 } // namespace tabulo::test

@@ -13,4 +13,18 @@ void testUmgebungEinrichten();
 void dateiAnlegen(const QString& pfad, const QByteArray& daten);
 QByteArray dateiInhalt(const QString& pfad);
 
+// Brings the working directory back when the object ends (every file dialog of the program
+// moves it); given a folder, it moves there first.
+class Arbeitsordner {
+public:
+    Arbeitsordner();
+    explicit Arbeitsordner(const QString& ordner);
+    ~Arbeitsordner();
+    Arbeitsordner(const Arbeitsordner&) = delete;
+    Arbeitsordner& operator=(const Arbeitsordner&) = delete;
+
+private:
+    QString m_vorher;
+};
+
 } // namespace tabulo::test

@@ -12,12 +12,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -183,10 +181,8 @@ TEST(TitelDialog, ZeigtDieTabsUndSpeichertOhneEndLeerzeichen) {
 // The bundle dialog locks nothing; it keeps its choices while open and starts with the defaults
 // each time it is opened anew.
 TEST(BuendelDialog, LadenZeigtDieErgebnisseUndSpeichernSchreibt) {
-    const QString vorher = QDir::currentPath();
-    QTemporaryDir tmp;
-    const QString pfad = tmp.filePath("Einstellungen.BIN");
     Programm p;
+    const QString pfad = p.pfad("Einstellungen.BIN");
     p.menue().MenueEinstellungenLS->trigger();
     FrmEinstellungen* d = p.w().buendel();
     ASSERT_NE(d, nullptr);
@@ -220,5 +216,4 @@ TEST(BuendelDialog, LadenZeigtDieErgebnisseUndSpeichernSchreibt) {
     p.menue().MenueEinstellungenLS->trigger();
     ASSERT_NE(p.w().buendel(), nullptr);
     EXPECT_TRUE(p.w().buendel()->chkStatusfarben->isChecked());
-    QDir::setCurrent(vorher);
 }

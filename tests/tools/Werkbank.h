@@ -2,10 +2,7 @@
 
 #include "app/Anwendung.h"
 #include "app/Form1.h"
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
-#include "support/SkriptRueckfrage.h"
+#include "support/TestArbeitsbereich.h"
 #include "tools/Werkzeuge.h"
 
 #include <QCoreApplication>
@@ -13,11 +10,9 @@
 namespace tabulo::test {
 
 // The whole program with an in-memory store and scripted dialogs.
-struct Programm {
-    SpeicherImSpeicher speicher;
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab{speicher, schreiber};
-    SkriptRueckfrage rueckfrage;
+struct Programm : TestArbeitsbereich {
+    Programm() : TestArbeitsbereich(Felder::Entwurf) {}
+
     Anwendung app{ab, rueckfrage};
 
     Menue& menue() { return app.form1().menue; }

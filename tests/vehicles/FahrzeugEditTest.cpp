@@ -4,6 +4,7 @@
 #include "model/Fahrzeugliste.h"
 #include "model/Text.h"
 #include "support/Fahrzeuge.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,10 +17,8 @@ using namespace tabulo::test;
 
 namespace {
 
-class FahrzeugEditTest : public ::testing::Test {
+class FahrzeugEditTest : public ::testing::Test, protected TestArbeitsbereich {
 protected:
-    TestArbeitsbereich t;
-    Arbeitsbereich& ab = t.ab;
     QWidget haupt;
     QWidget liste;
     std::unique_ptr<FahrzeugEdit> edit;

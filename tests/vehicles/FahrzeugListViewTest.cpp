@@ -3,6 +3,7 @@
 #include "model/FahrzeugModelle.h"
 #include "model/Fahrzeugliste.h"
 #include "support/Fahrzeuge.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QPaintEvent>
 #include <QTest>

@@ -5,8 +5,7 @@
 #include "model/FahrzeugModelle.h"
 #include "model/Fahrzeugliste.h"
 #include "support/Fahrzeuge.h"
-#include "support/SkriptRueckfrage.h"
-#include "support/Umgebung.h"
+#include "support/TestArbeitsbereich.h"
 #include "vehicles/FahrzeugEdit.h"
 #include "vehicles/FahrzeugListView.h"
 
@@ -19,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -28,14 +26,9 @@ using namespace tabulo::test;
 
 namespace {
 
-class Form2Test : public ::testing::Test {
+class Form2Test : public ::testing::Test, protected TestArbeitsbereich {
 protected:
-    QString vorher = QDir::currentPath();
-    QTemporaryDir ordner;
-    TestArbeitsbereich t;
-    Arbeitsbereich& ab = t.ab;
-    SkriptRueckfrage rf;
-    Anwendung app{ab, rf};
+    Anwendung app{ab, rueckfrage};
     Form2& form = app.form2();
 
     void SetUp() override {
@@ -51,7 +44,6 @@ protected:
         FahrzeuglisteAktualisieren(ab);
         ab.alleFreigeben();
     }
-    void TearDown() override { QDir::setCurrent(vorher); }
 
     static QStringList spalte(FahrzeugListView* view, int s) {
         QStringList texte;
@@ -111,7 +103,7 @@ TEST_F(Form2Test, EntfLoeschtDasGewaehlteFahrzeug) {
         FahrzeugListView* view = fall.zweiteListe ? form.ListView2 : form.ListView1;
         zeileWaehlen(view, 1);
         QTest::keyClick(view, Qt::Key_Delete);
-        EXPECT_EQ(t.kennungen(), fall.kennungen);
+        EXPECT_EQ(kennungen(), fall.kennungen);
         for (int feld : {0, 60})
             EXPECT_EQ(ab.felder[feld].feldtyp == FeldFrei, !fall.zweiteListe) << feld;
         EXPECT_EQ(ab.ungespeichert, fall.ungespeichert);
@@ -121,9 +113,9 @@ TEST_F(Form2Test, EntfLoeschtDasGewaehlteFahrzeug) {
 
 TEST_F(Form2Test, SpaltenklickSortiertUndKehrtUm) {
     kopfKlicken(form.ListView1, 1);
-    EXPECT_EQ(t.kennungen(), (QStringList{"11111111", "22222222", "33333333"}));
+    EXPECT_EQ(kennungen(), (QStringList{"11111111", "22222222", "33333333"}));
     kopfKlicken(form.ListView1, 1);
-    EXPECT_EQ(t.kennungen(), (QStringList{"33333333", "22222222", "11111111"}));
+    EXPECT_EQ(kennungen(), (QStringList{"33333333", "22222222", "11111111"}));
     EXPECT_EQ(form.ListView1->header()->sortIndicatorOrder(), Qt::DescendingOrder);
     kopfKlicken(form.ListView2, 0);
     EXPECT_EQ(spalte(form.ListView2, 0), (QStringList{"Berta", "Caesar"}));
@@ -162,30 +154,27 @@ TEST_F(Form2Test, EditorAusDerListeSperrtBeideFenster) {
 }
 
 TEST_F(Form2Test, MenuebefehleUndImport) {
-    const QString datei = ordner.filePath("Fahrzeug.BIN");
-    dateiAnlegen(datei, fahrzeugDatei({fahrzeug("44444444", "Dora")}));
-    rf.dateien = {datei};
+    rueckfrage.dateien = {datei("Fahrzeug.BIN", fahrzeugDatei({fahrzeug("44444444", "Dora")}))};
     app.form1().menue.MenueLadenFzg->trigger();
-    EXPECT_EQ(t.kennungen(), QStringList{"44444444"});
+    EXPECT_EQ(kennungen(), QStringList{"44444444"});
     EXPECT_EQ(form.List2Label->text(), "Nicht aufgenommen (1 von 1):");
 
-    dateiAnlegen(ordner.filePath("import.bin"),
-                 fahrzeugDatei({fahrzeug("44444444", "Emil"), fahrzeug("55555555")}));
-    rf.dateien = {ordner.filePath("import.bin")};
-    rf.antworten = {Antwort::Ja};
+    rueckfrage.dateien = {
+        datei("import.bin", fahrzeugDatei({fahrzeug("44444444", "Emil"), fahrzeug("55555555")}))};
+    rueckfrage.antworten = {Antwort::Ja};
     form.ButtonImport->click();
-    EXPECT_EQ(t.kennungen(), (QStringList{"44444444", "55555555"}));
+    EXPECT_EQ(kennungen(), (QStringList{"44444444", "55555555"}));
     EXPECT_EQ(ab.fahrzeuge[0].rufname, "Emil      ");
-    ASSERT_EQ(rf.fragen.size(), 1);
-    EXPECT_EQ(rf.dateiDialoge.back().titel, "Fahrzeugliste Importieren");
+    ASSERT_EQ(rueckfrage.fragen.size(), 1);
+    EXPECT_EQ(rueckfrage.dateiDialoge.back().titel, "Fahrzeugliste Importieren");
 
-    const QString ziel = ordner.filePath("neu.bin");
-    rf.dateien = {ziel};
+    const QString ziel = pfad("neu.bin");
+    rueckfrage.dateien = {ziel};
     app.form1().menue.MenueSpeichernFzg->trigger();
     EXPECT_EQ(dateiInhalt(ziel).size(), 2 * 408);
     EXPECT_FALSE(ab.istUngespeichert(DokFahrzeugliste));
 
     app.form1().menue.MenueUndoFahrzeug->trigger(); // the folder's Fahrzeug.BIN again
-    EXPECT_EQ(t.kennungen(), QStringList{"44444444"});
+    EXPECT_EQ(kennungen(), QStringList{"44444444"});
     EXPECT_EQ(ab.fahrzeuge[0].rufname, "Dora      ");
 }

@@ -1,0 +1,33 @@
+#include "support/TestArbeitsbereich.h"
+
+namespace tabulo::test {
+
+TestArbeitsbereich::TestArbeitsbereich(Felder felder) {
+    if (felder == Felder::Entwurf)
+        return;
+    ab.setzeHeute(QDate(2026, 3, 7));
+    for (Feld& f : ab.felder) {
+        f = Feld{};
+        f.fahrzeug.clear();
+        f.zeit.clear();
+        f.info.clear();
+        f.kennung.clear();
+        f.status.clear();
+        f.text = QStringLiteral("Frei");
+        f.statusSichtbar = false;
+    }
+}
+
+QString TestArbeitsbereich::datei(const QString& name, const QByteArray& daten) const {
+    dateiAnlegen(pfad(name), daten);
+    return pfad(name);
+}
+
+QStringList TestArbeitsbereich::kennungen() const {
+    QStringList k;
+    for (const Fahrzeug& f : ab.fahrzeuge)
+        k << f.kennung;
+    return k;
+}
+
+} // namespace tabulo::test

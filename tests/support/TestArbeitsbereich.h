@@ -1,0 +1,41 @@
+#pragma once
+
+#include "files/DateiSchreiber.h"
+#include "files/EinstellungsSpeicher.h"
+#include "model/Arbeitsbereich.h"
+#include "support/ProtokollFortschritt.h"
+#include "support/SkriptRueckfrage.h"
+#include "support/Umgebung.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace tabulo::test {
+
+// A workspace on in-memory settings and the real writer, with what a command is handed besides:
+// a scratch folder, scripted dialogs and a recorded progress strip. The working directory is
+// back where it was when the object ends.
+// `Frei` empties every field and fixes today, so a test sees only what it puts there; `Entwurf`
+// keeps the workspace as the program creates it (the design captions in the fields).
+struct TestArbeitsbereich {
+    enum class Felder { Frei, Entwurf };
+    explicit TestArbeitsbereich(Felder felder = Felder::Frei);
+
+    SpeicherImSpeicher speicher;
+    DateiSchreiber schreiber;
+    Arbeitsbereich ab{speicher, schreiber};
+    QTemporaryDir ordner;
+    Arbeitsordner arbeitsordner;
+    SkriptRueckfrage rueckfrage;
+    ProtokollFortschritt fortschritt;
+
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+    // Writes the bytes to a file in the scratch folder; its path.
+    QString datei(const QString& name, const QByteArray& daten) const;
+    // The identifiers of the vehicle list in list order.
+    QStringList kennungen() const;
+};
+
+} // namespace tabulo::test
