@@ -3,7 +3,6 @@
 #include "model/Aktionsliste.h"
 #include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
-#include "support/TestArbeitsbereich.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -15,10 +14,9 @@ namespace {
 
 const QString Vorlage = QStringLiteral("C:\\Programme\\Velastat\\Kestrix.exe *?");
 
-class AktionenGenerierenTest : public ::testing::Test, protected TestArbeitsbereich {
+class AktionenGenerierenTest : public ::testing::Test, protected AktionenArbeitsbereich {
 protected:
-    AktionenGenerierenTest() : TestArbeitsbereich(Felder::Entwurf) {
-        ab.richtungsname = {QStringLiteral("FZ->LST"), QStringLiteral("LST->FZ")};
+    AktionenGenerierenTest() {
         auswahl.vorlage = Vorlage;
         auswahl.land.fill(true); // as the window starts
         auswahl.richtung[0] = true;

@@ -1,7 +1,6 @@
 #include "model/Aktionsliste.h"
 #include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
-#include "support/TestArbeitsbereich.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +13,8 @@ const QString Frage = QStringLiteral("Die zu importierenden Datei enth\u00e4lt A
                                      "angelegt sind. Sollen diese existierenden "
                                      "Aktionen von den importierten \u00fcberschrieben werden?");
 
-class AktionenImportTest : public ::testing::Test, protected TestArbeitsbereich {
+class AktionenImportTest : public ::testing::Test, protected AktionenArbeitsbereich {
 protected:
-    AktionenImportTest() : TestArbeitsbereich(Felder::Entwurf) {
-        ab.richtungsname = {QStringLiteral("FZ->LST"), QStringLiteral("LST->FZ")};
-    }
-
     // Every import reads a file of its own.
     QString importDatei(const QByteArray& inhalt) {
         return datei(QStringLiteral("import%1.bin").arg(++m_nr), inhalt);

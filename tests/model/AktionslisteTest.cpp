@@ -3,7 +3,6 @@
 #include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
 #include "support/FehlerSchreiber.h"
-#include "support/TestArbeitsbereich.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -16,12 +15,7 @@ namespace {
 
 const QString Ungueltig = QStringLiteral("Keine g\u00fcltige Aktionen-Datei!");
 
-class AktionslisteTest : public ::testing::Test, protected TestArbeitsbereich {
-protected:
-    AktionslisteTest() : TestArbeitsbereich(Felder::Entwurf) {
-        ab.richtungsname = {QStringLiteral("FZ->LST"), QStringLiteral("LST->FZ")};
-    }
-};
+class AktionslisteTest : public ::testing::Test, protected AktionenArbeitsbereich {};
 
 const QByteArray DreiSaetze = aktionSatz("6A120344", '3', '0', "   C:\\melden.exe 6A1203443  ") +
                               aktionSatz("6A12 034", '4', '1', "sprechen.exe") +

@@ -3,9 +3,7 @@
 #include "files/OrteDatei.h"
 #include "model/OrteLadenSpeichern.h"
 #include "support/OrteDaten.h"
-#include "support/TestArbeitsbereich.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -24,14 +22,10 @@ QString name50(const QString& name) {
     return name.leftJustified(50, QLatin1Char(' '));
 }
 
-class OrtEingabeTest : public ::testing::Test, protected TestArbeitsbereich {
+class OrtEingabeTest : public ::testing::Test, protected OrteArbeitsbereich {
 protected:
-    OrtEingabeTest() : TestArbeitsbereich(Felder::Entwurf) {}
-
     // Musterstadt (A12) for 6, 9 and F; Beispiel (A13) for 6 and 7: 5 records.
     void SetUp() override {
-        QDir::setCurrent(ordner.path());
-        ab.bosName = nummerierteBosNamen();
         ASSERT_TRUE(OrteLaden(
             ab, datei("orte.bin", orteSatz('6', "A12", "Musterstadt") + orteSatz('9', "A12", "Musterstadt") +
                                       orteSatz('F', "A12", "Musterstadt") + orteSatz('6', "A13", "Beispiel") +

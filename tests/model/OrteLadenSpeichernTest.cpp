@@ -2,9 +2,7 @@
 
 #include "support/FehlerSchreiber.h"
 #include "support/OrteDaten.h"
-#include "support/TestArbeitsbereich.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -23,15 +21,8 @@ QByteArray saetze(int n) {
     return daten;
 }
 
-class OrteLadenSpeichern : public ::testing::Test, protected TestArbeitsbereich {
+class OrteLadenSpeichern : public ::testing::Test, protected OrteArbeitsbereich {
 protected:
-    OrteLadenSpeichern() : TestArbeitsbereich(Felder::Entwurf) {}
-
-    void SetUp() override {
-        QDir::setCurrent(ordner.path());
-        ab.bosName = nummerierteBosNamen();
-    }
-
     // A table that a rejected file must leave alone.
     void vorbelegen() {
         ASSERT_TRUE(OrteLaden(ab, datei("vorher.bin", orteSatz('1', "A11", "Altdorf"))));

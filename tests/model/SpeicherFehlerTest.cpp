@@ -150,6 +150,17 @@ const Fehler fehlerArten[] = {
 
 const QByteArray AlterInhalt("der alte Inhalt, den nichts zerstoeren darf\n\x00\xff", 46);
 
+// The command cannot write there: one message naming the file, and the document stays unsaved.
+void wirdAbgewiesen(const Speicherweg& weg, Umfeld& u, const QString& pfad) {
+    weg.fuellen(u);
+    const quint16 flags = u.ab.ungespeichert;
+    weg.los(u, pfad);
+    ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+    EXPECT_EQ(u.rueckfrage.fragen[0].titel, weg.titel);
+    EXPECT_TRUE(u.rueckfrage.fragen[0].text.contains(QDir::toNativeSeparators(pfad)));
+    EXPECT_EQ(u.ab.ungespeichert, flags);
+}
+
 } // namespace
 
 TEST(SpeicherFehler, AlteDateiBleibtNutzerErfaehrtDateiUndGrund) {
@@ -208,13 +219,7 @@ TEST(SpeicherFehler, UnbeschreibbarerOrtWirdGemeldet) {
         for (const QString& pfad : ziele) {
             SCOPED_TRACE(std::string(weg.name) + " -> " + pfad.toStdString());
             Umfeld u;
-            weg.fuellen(u);
-            const quint16 flags = u.ab.ungespeichert;
-            weg.los(u, pfad);
-            ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
-            EXPECT_EQ(u.rueckfrage.fragen[0].titel, weg.titel);
-            EXPECT_TRUE(u.rueckfrage.fragen[0].text.contains(QDir::toNativeSeparators(pfad)));
-            EXPECT_EQ(u.ab.ungespeichert, flags);
+            wirdAbgewiesen(weg, u, pfad);
         }
         EXPECT_TRUE(QFileInfo(ordner.filePath(weg.datei)).isDir());
         EXPECT_EQ(dateiInhalt(ordner.filePath("keinOrdner")), "x");
@@ -230,13 +235,7 @@ TEST(SpeicherFehler, SchreibgeschuetzteDateiBleibt) {
         const Schreibschutz schutz(pfad);
         if (!schutz.wirkt())
             GTEST_SKIP() << "this file system cannot protect a file against this process";
-        weg.fuellen(u);
-        const quint16 flags = u.ab.ungespeichert;
-        weg.los(u, pfad);
-        ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
-        EXPECT_EQ(u.rueckfrage.fragen[0].titel, weg.titel);
-        EXPECT_TRUE(u.rueckfrage.fragen[0].text.contains(QDir::toNativeSeparators(pfad)));
+        wirdAbgewiesen(weg, u, pfad);
         EXPECT_EQ(dateiInhalt(pfad), AlterInhalt);
-        EXPECT_EQ(u.ab.ungespeichert, flags);
     }
 }

@@ -15,24 +15,12 @@ namespace {
 struct Werkbank : TestArbeitsbereich {
     Werkbank() : TestArbeitsbereich(Felder::Entwurf) {}
 
-    void fahrzeug(const QString& kennung, const QString& stat) {
-        Fahrzeug f;
-        f.kennung = kennung;
-        f.stat = stat;
-        ab.fahrzeuge.push_back(f);
-    }
     void fahrzeugfeld(int i, const QString& kennung, const QString& status) {
         Feld& f = ab.felder[i];
         f.feldtyp = FeldFahrzeug;
         f.kennung = kennung;
         f.status = status;
         f.statusFarbe = ab.statusFarbeFuer(status);
-    }
-    QStringList stati() const {
-        QStringList s;
-        for (const Fahrzeug& f : ab.fahrzeuge)
-            s << f.stat;
-        return s;
     }
 };
 
@@ -51,13 +39,13 @@ TEST_P(StatusUmwandlungFaelle, JedesFahrzeugEinmalAusSeinemAltenStatus) {
     const Umwandlungsfall& fall = GetParam();
     Werkbank w;
     for (int i = 0; i < fall.vorher.size(); ++i)
-        w.fahrzeug(QStringLiteral("1000%1").arg(i, 4, 10, QLatin1Char('0')), fall.vorher[i]);
+        w.fahrzeugAnhaengen(QStringLiteral("1000%1").arg(i, 4, 10, QLatin1Char('0')), fall.vorher[i]);
     Statuszuordnung neu = gleicheZuordnung();
     for (const auto& [k, text] : fall.aenderungen)
         neu[k] = text;
     Fortschritt keiner;
     StatusWerteUmwandeln(w.ab, neu, keiner);
-    EXPECT_EQ(w.stati(), fall.nachher);
+    EXPECT_EQ(w.fahrzeugSpalte(&Fahrzeug::stat), fall.nachher);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -75,9 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(StatusUmwandlung, FelderFolgenDemErstenFahrzeugIhrerKennung) {
     Werkbank w;
-    w.fahrzeug("11110001", "6");
-    w.fahrzeug("11110002", "1");
-    w.fahrzeug("11110002", "4"); // same identifier again: the field follows the first row
+    w.fahrzeugAnhaengen("11110001", "6");
+    w.fahrzeugAnhaengen("11110002", "1");
+    w.fahrzeugAnhaengen("11110002", "4"); // same identifier again: the field follows the first row
     w.fahrzeugfeld(0, "11110001", "6");
     w.fahrzeugfeld(60, "11110002", "1");
     w.fahrzeugfeld(415, "99999999", "6"); // not in the list
@@ -103,7 +91,7 @@ TEST(StatusUmwandlung, FelderFolgenDemErstenFahrzeugIhrerKennung) {
 
 TEST(StatusUmwandlung, MarkiertFahrzeuglisteUndUebersichtUndMeldetAenderungen) {
     Werkbank w;
-    w.fahrzeug("11110001", "1");
+    w.fahrzeugAnhaengen("11110001", "1");
     w.fahrzeugfeld(3, "11110001", "1");
     w.ab.kennungsListe.clear();
     QSignalSpy fahrzeuge(&w.ab, &Arbeitsbereich::fahrzeugeVeraendert);

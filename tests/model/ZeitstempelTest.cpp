@@ -11,20 +11,6 @@ namespace {
 
 struct Werkbank : TestArbeitsbereich {
     Werkbank() : TestArbeitsbereich(Felder::Entwurf) {}
-
-    void fahrzeug(const QString& kennung, const QString& zeit) {
-        Fahrzeug f;
-        f.kennung = kennung;
-        f.zeit = zeit;
-        f.stat = "2";
-        ab.fahrzeuge.push_back(f);
-    }
-    QStringList zeiten() const {
-        QStringList z;
-        for (const Fahrzeug& f : ab.fahrzeuge)
-            z << f.zeit;
-        return z;
-    }
 };
 
 } // namespace
@@ -72,22 +58,22 @@ TEST(ZeitenSetzen, NurUhrzeitenBekommenDenText) {
         SCOPED_TRACE(f.text);
         Werkbank w;
         for (const QString& zeit : f.vorher)
-            w.fahrzeug("11110001", zeit);
+            w.fahrzeugAnhaengen("11110001", "2", zeit);
         ZeitenSetzen(w.ab, f.text, w.fortschritt);
-        EXPECT_EQ(w.zeiten(), f.nachher);
+        EXPECT_EQ(w.fahrzeugSpalte(&Fahrzeug::zeit), f.nachher);
         // Now every time is a date: a second run changes nothing.
         if (f.nachher[0] == "05.06.24") {
             ZeitenSetzen(w.ab, "07.08.24", w.fortschritt);
-            EXPECT_EQ(w.zeiten(), f.nachher);
+            EXPECT_EQ(w.fahrzeugSpalte(&Fahrzeug::zeit), f.nachher);
         }
     }
 }
 
 TEST(ZeitenSetzen, FelderFolgenDemErstenFahrzeugIhrerKennung) {
     Werkbank w;
-    w.fahrzeug("11110001", "12:00:00");
-    w.fahrzeug("11110002", "13:00:00");
-    w.fahrzeug("11110002", "01.01.24"); // duplicate: the field shows the first row's time
+    w.fahrzeugAnhaengen("11110001", "2", "12:00:00");
+    w.fahrzeugAnhaengen("11110002", "2", "13:00:00");
+    w.fahrzeugAnhaengen("11110002", "2", "01.01.24"); // duplicate: the field shows the first row's time
     for (int i : {0, 1, 2})
         w.ab.felder[i].feldtyp = FeldFahrzeug;
     w.ab.felder[0].kennung = "11110001";

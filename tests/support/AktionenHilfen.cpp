@@ -1,6 +1,12 @@
 #include "support/AktionenHilfen.h"
 
+#include <array>
+
 namespace tabulo::test {
+
+namespace {
+const std::array<QString, 2> Richtungsnamen = {QStringLiteral("FZ->LST"), QStringLiteral("LST->FZ")};
+} // namespace
 
 QByteArray aktionSatz(const QByteArray& kennung, char status, char richtung, const QByteArray& aktion) {
     QByteArray satz = kennung.leftJustified(8, ' ', true);
@@ -16,10 +22,14 @@ Aktion aktion(const QString& kennung, const QString& status, int richtungNr, con
     a.rufname = rufname;
     a.status = status;
     a.richtungNr = richtungNr;
-    a.richtung = richtungNr == 0 ? QStringLiteral("FZ->LST") : QStringLiteral("LST->FZ");
+    a.richtung = Richtungsnamen[richtungNr == 0 ? 0 : 1];
     a.aktion = text;
     a.kennung = kennung;
     return a;
+}
+
+AktionenArbeitsbereich::AktionenArbeitsbereich() : TestArbeitsbereich(Felder::Entwurf) {
+    ab.richtungsname = Richtungsnamen;
 }
 
 } // namespace tabulo::test

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "model/Aktion.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <QByteArray>
 #include <QString>
-#include <initializer_list>
 
 namespace tabulo::test {
 
@@ -14,5 +14,10 @@ QByteArray aktionSatz(const QByteArray& kennung, char status, char richtung, con
 // An action entry as a load would make it (direction names "FZ->LST" and "LST->FZ").
 Aktion aktion(const QString& kennung, const QString& status, int richtungNr, const QString& text,
               const QString& rufname = NichtVorhanden);
+
+// A workspace as the program creates it, with the direction names `aktion()` gives.
+struct AktionenArbeitsbereich : TestArbeitsbereich {
+    AktionenArbeitsbereich();
+};
 
 } // namespace tabulo::test

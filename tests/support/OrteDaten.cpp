@@ -2,6 +2,8 @@
 
 #include "files/Ansi.h"
 
+#include <QDir>
+
 namespace tabulo::test {
 
 QByteArray orteSatz(char bos, const char* loo, const QString& name) {
@@ -14,6 +16,11 @@ std::array<QString, 16> nummerierteBosNamen() {
     for (int i = 0; i < 16; ++i)
         namen[i] = QStringLiteral("N%1").arg(i);
     return namen;
+}
+
+OrteArbeitsbereich::OrteArbeitsbereich() : TestArbeitsbereich(Felder::Entwurf) {
+    ab.bosName = nummerierteBosNamen();
+    QDir::setCurrent(ordner.path());
 }
 
 } // namespace tabulo::test

@@ -23,11 +23,19 @@ QString TestArbeitsbereich::datei(const QString& name, const QByteArray& daten) 
     return pfad(name);
 }
 
-QStringList TestArbeitsbereich::kennungen() const {
-    QStringList k;
+void TestArbeitsbereich::fahrzeugAnhaengen(const QString& kennung, const QString& stat, const QString& zeit) {
+    Fahrzeug f;
+    f.kennung = kennung;
+    f.stat = stat;
+    f.zeit = zeit;
+    ab.fahrzeuge.push_back(f);
+}
+
+QStringList TestArbeitsbereich::fahrzeugSpalte(QString Fahrzeug::*spalte) const {
+    QStringList werte;
     for (const Fahrzeug& f : ab.fahrzeuge)
-        k << f.kennung;
-    return k;
+        werte << f.*spalte;
+    return werte;
 }
 
 } // namespace tabulo::test

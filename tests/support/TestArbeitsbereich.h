@@ -34,8 +34,11 @@ struct TestArbeitsbereich {
     QString pfad(const QString& name) const { return ordner.filePath(name); }
     // Writes the bytes to a file in the scratch folder; its path.
     QString datei(const QString& name, const QByteArray& daten) const;
-    // The identifiers of the vehicle list in list order.
-    QStringList kennungen() const;
+    // Appends a vehicle with nothing but these columns.
+    void fahrzeugAnhaengen(const QString& kennung, const QString& stat, const QString& zeit = {});
+    // One column of the vehicle list in list order, e.g. fahrzeugSpalte(&Fahrzeug::stat).
+    QStringList fahrzeugSpalte(QString Fahrzeug::*spalte) const;
+    QStringList kennungen() const { return fahrzeugSpalte(&Fahrzeug::kennung); }
 };
 
 } // namespace tabulo::test

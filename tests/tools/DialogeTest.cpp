@@ -31,7 +31,7 @@ QString gespeichert(const Programm& p, const QString& sekt, const QString& schlu
 // Rows 1 to 9, then 0; each opening begins with every status mapped to itself.
 TEST(StatusUmwandelnDialog, JedesOeffnenBeginntMitDerGleichenZuordnung) {
     Programm p;
-    p.fahrzeug("11110001", "1", "00:00:00");
+    p.fahrzeugAnhaengen("11110001", "1", "00:00:00");
     p.menue().MenueUmwandeln->trigger();
     StatusUmwandeln* d = p.w().statusUmwandeln();
     ASSERT_NE(d, nullptr);
@@ -85,8 +85,8 @@ TEST(StatusUmwandelnDialog, KlickAufFarbeAendertSieNurWennGewaehlt) {
 TEST(ZeitSetzenDialog, BeginntMitHeuteUndSetztUhrzeiten) {
     Programm p;
     p.ab.heute = "05.06.24";
-    p.fahrzeug("11110001", "2", "12:34:56");
-    p.fahrzeug("11110002", "2", "01.02.24");
+    p.fahrzeugAnhaengen("11110001", "2", "12:34:56");
+    p.fahrzeugAnhaengen("11110002", "2", "01.02.24");
     p.menue().MenueZeitenSetzen->trigger();
     ZeitSetzen* d = p.w().zeitSetzen();
     ASSERT_NE(d, nullptr);

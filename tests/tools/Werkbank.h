@@ -17,14 +17,6 @@ struct Programm : TestArbeitsbereich {
 
     Menue& menue() { return app.form1().menue; }
     Werkzeuge& w() { return app.werkzeuge(); }
-
-    void fahrzeug(const QString& kennung, const QString& stat, const QString& zeit) {
-        Fahrzeug f;
-        f.kennung = kennung;
-        f.stat = stat;
-        f.zeit = zeit;
-        ab.fahrzeuge.push_back(f);
-    }
 };
 
 // Windows closed with delete-on-close are gone after this.
