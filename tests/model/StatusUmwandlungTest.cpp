@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <map>
+#include <ostream>
 
 using namespace tabulo;
 using namespace tabulo::test;
@@ -30,6 +31,11 @@ struct Umwandlungsfall {
     std::map<int, QString> aenderungen;
     QStringList nachher;
 };
+
+// Test names stay readable (the default would print the case's bytes, addresses included).
+void PrintTo(const Umwandlungsfall& fall, std::ostream* os) {
+    *os << fall.name;
+}
 
 } // namespace
 
