@@ -128,9 +128,8 @@ int kindAusfuehren(int argc, char** argv) {
 }
 
 // Started with posix_spawn, which borrows the parent's memory until the exec instead of copying
-// its page tables as a fork does: this process has held fleets of hundreds of MiB by now, and
-// copying their tables would add milliseconds to every child's start, the case's and the
-// baseline's alike, and shrink their ratio.
+// its page tables as a fork does: this process holds fleets of hundreds of MiB, and what a fork
+// costs for them would be added to the case's start and the baseline's alike.
 ProzessMessung prozessMessen(Kind kind, const QString& ordner) {
     ProzessMessung m;
     const QByteArray programm = QFile::encodeName(QCoreApplication::applicationFilePath());

@@ -15,8 +15,8 @@ namespace tabulo {
 
 class Fortschritt;
 
-// The vehicle list of a file with the size and times it had before it was read: the start-up
-// takes a list read ahead only from a file that has not changed since.
+// Whether a file is there, and its size and times: the start-up takes a list read ahead only
+// from a file that has not changed since it was read.
 struct FahrzeugDateiStand {
     bool datei = false;
     qint64 groesse = 0;
