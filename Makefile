@@ -6,8 +6,12 @@ BUILD      ?= build
 BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
+# make mutate: how many mutants, drawn with which seed; MUTATE_ARGS takes folders and flags
+N          ?= 60
+SEED       ?= 18
+MUTATE_ARGS ?=
 
-.PHONY: all setup build build-asan run test test-normal test-asan bench fuzz demo format clean
+.PHONY: all setup build build-asan run test test-normal test-asan bench fuzz mutate demo format clean
 
 all: build
 
@@ -45,8 +49,12 @@ bench: build
 fuzz: setup
 	./scripts/fuzz
 
+# How many small faults in the core the tests catch (scripts/mutate --help).
+mutate: setup
+	N=$(N) SEED=$(SEED) ./scripts/mutate $(MUTATE_ARGS)
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) build-fuzz
+	rm -rf $(BUILD) $(BUILD_ASAN) build-fuzz build-mutate
