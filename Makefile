@@ -11,7 +11,7 @@ N          ?= 60
 SEED       ?= 18
 MUTATE_ARGS ?=
 
-.PHONY: all setup build build-asan run test test-normal test-asan bench fuzz mutate demo format clean
+.PHONY: all setup build build-asan run test test-normal test-asan bench fuzz mutate loc demo format clean
 
 all: build
 
@@ -52,6 +52,10 @@ fuzz: setup
 # How many small faults in the core the tests catch (scripts/mutate --help).
 mutate: setup
 	N=$(N) SEED=$(SEED) ./scripts/mutate $(MUTATE_ARGS)
+
+# Lines of code per folder and the share of test code.
+loc:
+	./scripts/loc
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
