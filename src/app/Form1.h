@@ -62,6 +62,8 @@ signals:
     void feldBearbeiten(int feld);
     // The user chose an insert mode (1..4).
     void einfuegemodusGewaehlt(int modus);
+    // The window closes and the quit question let it: the whole program ends.
+    void programmEnde();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
