@@ -25,6 +25,7 @@
 #include "vehicles/Form2Anordnung.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 
 namespace tabulo {
@@ -45,6 +46,7 @@ Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     werkzeugeVerbinden();
     aktionenVerbinden();
     connect(m_form1.get(), &Form1::feldBearbeiten, this, &Anwendung::feldBearbeiten);
+    connect(m_form1.get(), &Form1::programmEnde, this, &Anwendung::beenden);
 }
 
 Anwendung::~Anwendung() = default;
@@ -106,6 +108,15 @@ void Anwendung::starten(StartVorlesen* vorgelesen) {
     streifen.verbergen();
     m_ab.startFertig = StartFertigWert;
     form1.startBeenden();
+}
+
+// No window outlives the main window: the others go with it, dialogs that disable it included,
+// and nothing is left on screen to change a list that can no longer be saved.
+void Anwendung::beenden() {
+    for (QWidget* fenster : QApplication::topLevelWidgets())
+        if (fenster != m_form1.get())
+            fenster->hide();
+    ende();
 }
 
 Ortskennungen& Anwendung::ortskennungen() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QObject>
@@ -60,6 +61,8 @@ public:
 
     // Today's date for `Heute`; tests set a fixed one.
     std::function<QDate()> uhr = [] { return QDate::currentDate(); };
+    // Ends the event loop once the main window has closed; tests count the calls.
+    std::function<void()> ende = [] { QCoreApplication::exit(0); };
 
 private:
     Arbeitsbereich& m_ab;
@@ -81,6 +84,7 @@ private:
     void werkzeugeVerbinden();
     void aktionenVerbinden();
     void form2Platzieren();
+    void beenden();
     void feldBearbeiten(int feld);
 };
 

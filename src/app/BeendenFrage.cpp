@@ -16,8 +16,10 @@ BeendenFrage::BeendenFrage(QWidget& fenster, Arbeitsbereich& ab, Rueckfrage& rue
 bool BeendenFrage::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (ereignis->type() != QEvent::Close)
         return QObject::eventFilter(objekt, ereignis);
-    if (beendenErlaubt(m_ab, m_rueckfrage, m_fortschritt))
+    if (beendenErlaubt(m_ab, m_rueckfrage, m_fortschritt)) {
+        emit zugestimmt();
         return false; // the window closes as usual
+    }
     ereignis->ignore();
     return true;
 }

@@ -17,6 +17,10 @@ public:
     // Watches `fenster`, which also owns this object.
     BeendenFrage(QWidget& fenster, Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt);
 
+signals:
+    // The close goes ahead: the program is to end.
+    void zugestimmt();
+
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 

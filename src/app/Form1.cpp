@@ -75,7 +75,7 @@ void Form1::aufbauen() {
         connect(m_ansichten[w - 1], &FensterAnsicht::feldDoppelklick, this, &Form1::feldBearbeiten);
         m_ansichten[w - 1]->setVisible(w == m_wahl.aktuellesFenster());
     }
-    geometrieSetzen(m_raster);
+    geometrieSetzen(m_groesse.raster());
     resize(qRound(px(EntwurfBreite)), qRound(px(EntwurfHoehe)) + menuBar()->sizeHint().height());
 }
 
@@ -105,24 +105,29 @@ void Form1::felderZeigen() {
 
 void Form1::startBeenden() {
     unsetCursor();
-    rasterAnwenden();
+    m_groesse.startBeendet(formBreite(), formHoehe());
 }
 
+// Taken from the window itself: the overview's surface never shrinks below its minimum, the
+// window may (the window system need not heed the size hint).
 double Form1::formBreite() const {
-    return twips(centralWidget()->width()) + RahmenBreite;
+    return twips(width()) + RahmenBreite;
 }
 double Form1::formHoehe() const {
-    return twips(centralWidget()->height()) + RahmenHoehe;
+    return twips(height() - menuBar()->height()) + RahmenHoehe;
 }
 
 void Form1::rasterAnwenden() {
-    if (isMinimized() || m_ab.startFertig != 10)
-        return;
-    geometrieSetzen(rasterBerechnen(formBreite(), formHoehe()));
+    const Rasterfuehrung::Schritt s =
+        m_groesse.groesse(formBreite(), formHoehe(), isMinimized(), m_ab.startFertig == 10);
+    // The size hint alone does not hold the window: without a window manager anyone may resize it.
+    if (s.zurueckSetzen)
+        resize(qCeil(px(s.breite - RahmenBreite)), qCeil(px(s.hoehe - RahmenHoehe)) + menuBar()->height());
+    if (s.neuesRaster)
+        geometrieSetzen(m_groesse.raster());
 }
 
 void Form1::geometrieSetzen(const Rasterlayout& raster) {
-    m_raster = raster;
     m_fensterTab->setGeometry(pxGanz(TabLinks, TabOben, raster.tabBreite, raster.tabHoehe));
     for (FensterAnsicht* a : m_ansichten) {
         a->setGeometry(pxGanz(FensterLinks, FensterOben, raster.fensterBreite, raster.fensterHoehe));

@@ -39,10 +39,10 @@ public:
     FensterAnsicht& tabFrame(int fenster) const { return *m_ansichten[fenster - 1]; }
     const Fensterwahl& fensterwahl() const { return m_wahl; }
     int aktuellesFenster() const { return m_wahl.aktuellesFenster(); }
-    const Rasterlayout& raster() const { return m_raster; }
+    const Rasterlayout& raster() const { return m_groesse.raster(); }
 
     // Start-up: hide the overview and show the hourglass, then show the tabs once the settings are
-    // read, and lay the grid out for the window's size when start-up has finished.
+    // read. The fields keep their design geometry past the end of start-up, until the first resize.
     void startBeginnen();
     void felderZeigen();
     void startBeenden();
@@ -51,7 +51,8 @@ public:
     double formBreite() const;
     double formHoehe() const;
 
-    // Lays out the tab strip, the window frames and the fields for the current size.
+    // Follows the window's current size: sets it back to the minimum when it is smaller, and lays
+    // out the tab strip, the window frames and the fields for it.
     void rasterAnwenden();
 
     FeldZiehen& feldZiehen() const { return *m_feldZiehen; }
@@ -61,6 +62,8 @@ signals:
     void feldBearbeiten(int feld);
     // The user chose an insert mode (1..4).
     void einfuegemodusGewaehlt(int modus);
+    // The window closes and the quit question let it: the whole program ends.
+    void programmEnde();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -77,7 +80,7 @@ private:
     std::unique_ptr<ZiehSteuerung> m_eigeneZiehSteuerung;
     ZiehSteuerung& m_ziehen;
     Fensterwahl m_wahl;
-    Rasterlayout m_raster = entwurfsRaster();
+    Rasterfuehrung m_groesse;
 
     FeldZiehen* m_feldZiehen = nullptr;
     Fortschrittsstreifen* m_statusBar = nullptr;

@@ -13,7 +13,8 @@ namespace tabulo {
 void Form1::befehleVerbinden() {
     // "&Beenden" closes the window; the close query decides whether the program ends.
     connect(menue.MenueBeenden, &QAction::triggered, this, &QWidget::close);
-    new BeendenFrage(*this, m_ab, m_rueckfrage, *m_statusBar);
+    connect(new BeendenFrage(*this, m_ab, m_rueckfrage, *m_statusBar), &BeendenFrage::zugestimmt, this,
+            &Form1::programmEnde);
     connect(menue.MenueSpeichern, &QAction::triggered, this,
             [this] { AllesSpeichern(m_ab, m_rueckfrage, *m_statusBar); });
     connect(menue.MenueLadenStatus, &QAction::triggered, this, [this] {

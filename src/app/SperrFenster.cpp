@@ -1,5 +1,7 @@
 #include "app/SperrFenster.h"
 
+#include <QHideEvent>
+
 namespace tabulo {
 
 SperrFenster::SperrFenster(QWidget* parent) : QWidget(parent, Qt::Dialog) {}
@@ -22,7 +24,10 @@ void SperrFenster::oeffnen(const QList<QWidget*>& sperren) {
 }
 
 void SperrFenster::hideEvent(QHideEvent* e) {
-    freigeben();
+    // Minimising hides the window too, but the window system's hide is spontaneous: only a hide
+    // by the program (its buttons, the close box, being destroyed) ends the dialog.
+    if (!e->spontaneous())
+        freigeben();
     QWidget::hideEvent(e);
 }
 

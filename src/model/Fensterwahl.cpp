@@ -39,7 +39,8 @@ int TabAnPosition(const std::vector<QRectF>& tabs, double x, double y) {
 }
 
 bool Fensterwahl::tabGewaehlt(int tab) {
-    if (m_ziehFenster == 0)
+    // A drag that began beside the tabs keeps no window, whatever tab it passes over.
+    if (m_ziehFenster == 0 && !m_tabGezogen)
         m_ziehFenster = tab;
     if (tab == m_aktuell || tab < 1 || tab > AnzahlFenster)
         return false;
@@ -50,6 +51,7 @@ bool Fensterwahl::tabGewaehlt(int tab) {
 void Fensterwahl::tabGedrueckt(Arbeitsbereich& ab, int tab) {
     // The tab under the pointer is the one being dragged, also for the very first drag.
     m_ziehFenster = tab;
+    m_tabGezogen = true;
     ab.tabZiehen = 1;
     ab.feldZiehen = 0;
     ab.listenZiehen = 0;
@@ -66,6 +68,7 @@ bool Fensterwahl::abgelegt(Arbeitsbereich& ab, int gewaehlt) {
         return false;
     if (gewaehlt != m_ziehFenster)
         FensterVerschieben(ab, m_ziehFenster, gewaehlt);
+    m_tabGezogen = false;
     ab.tabZiehen = 0;
     ab.feldZiehen = 0;
     if (gewaehlt == m_aktuell || gewaehlt < 1 || gewaehlt > AnzahlFenster)
@@ -75,6 +78,7 @@ bool Fensterwahl::abgelegt(Arbeitsbereich& ab, int gewaehlt) {
 }
 
 void Fensterwahl::tabZiehenBeendet(Arbeitsbereich& ab) {
+    m_tabGezogen = false;
     ab.tabZiehen = 0;
 }
 

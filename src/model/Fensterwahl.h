@@ -26,6 +26,7 @@ public:
     bool tabGewaehlt(int tab);
 
     // Left button pressed on the strip over tab `tab` (0: beside all tabs): a tab drag begins.
+    // One begun beside all tabs moves no window.
     void tabGedrueckt(Arbeitsbereich& ab, int tab);
 
     // Something is dragged over the strip (entering or moving) with the pointer over tab `tab`.
@@ -43,6 +44,7 @@ public:
 private:
     int m_aktuell = 1;
     int m_ziehFenster = 0;
+    bool m_tabGezogen = false; // from the press on the strip to the end of that drag
 };
 
 } // namespace tabulo

@@ -87,4 +87,26 @@ Rasterlayout rasterBerechnen(double formBreite, double formHoehe) {
     return r;
 }
 
+void Rasterfuehrung::startBeendet(double formBreite, double formHoehe) {
+    m_startBreite = formBreite;
+    m_startHoehe = formHoehe;
+}
+
+Rasterfuehrung::Schritt Rasterfuehrung::groesse(double formBreite, double formHoehe, bool minimiert,
+                                                bool startFertig) {
+    Schritt s;
+    if (minimiert || !startFertig)
+        return s;
+    // The same size again (the window restored, or shown as it was) is no resize.
+    if (m_entwurf && formBreite == m_startBreite && formHoehe == m_startHoehe)
+        return s;
+    s.breite = std::max(formBreite, MindestBreite);
+    s.hoehe = std::max(formHoehe, MindestHoehe);
+    s.zurueckSetzen = s.breite != formBreite || s.hoehe != formHoehe;
+    m_entwurf = false;
+    m_raster = rasterBerechnen(s.breite, s.hoehe);
+    s.neuesRaster = true;
+    return s;
+}
+
 } // namespace tabulo

@@ -46,6 +46,31 @@ Rasterlayout entwurfsRaster();
 // The grid for an outer window size; sizes below the minimum are taken as the minimum.
 Rasterlayout rasterBerechnen(double formBreite, double formHoehe);
 
+// Follows the outer size of the main window (twips). Until start-up has finished, and after it
+// until the window's size first changes, the fields keep the design geometry; from then on every
+// size gets the grid formulas. A window below the minimum size is to set itself back to it.
+class Rasterfuehrung {
+public:
+    struct Schritt {
+        bool zurueckSetzen = false;   // the window is to take `breite` x `hoehe` first
+        double breite = 0, hoehe = 0; // outer size at least the minimum
+        bool neuesRaster = false;     // raster() changed
+    };
+
+    const Rasterlayout& raster() const { return m_raster; }
+
+    // Start-up has finished at this outer size.
+    void startBeendet(double formBreite, double formHoehe);
+    // The window has this outer size now (after a resize or a change of its state); before
+    // `startFertig` nothing follows it.
+    Schritt groesse(double formBreite, double formHoehe, bool minimiert, bool startFertig);
+
+private:
+    Rasterlayout m_raster = entwurfsRaster();
+    bool m_entwurf = true;
+    double m_startBreite = 0, m_startHoehe = 0;
+};
+
 // Rounds to the nearest integer, halves to the even neighbour.
 int gerundet(double wert);
 

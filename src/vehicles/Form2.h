@@ -21,7 +21,8 @@ class Rueckfrage;
 
 // The vehicle list window: all vehicles above, the vehicles no field shows below with their
 // count, the choice how far a list drop shifts, and the import button. Vehicles are dragged
-// from either list onto the overview; a field dropped here leaves the overview.
+// from either list onto the overview; a field dropped on the window's background or on one of
+// the lists leaves the overview.
 class Form2 : public QWidget, public ZiehZiel {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 
 #include "app/ZiehSteuerung.h"
 #include "model/Arbeitsbereich.h"
+#include "model/FahrzeugModelle.h"
 #include "model/FeldVerschieben.h"
 #include "vehicles/FahrzeugListView.h"
 #include "vehicles/Form2.h"
@@ -28,6 +29,8 @@ bool ListenZiehen::eventFilter(QObject* objekt, QEvent* e) {
             m_gedrueckt = true;
             m_zieht = false;
             m_start = m->globalPosition().toPoint();
+            const QModelIndex zeile = m_liste.indexAt(m->position().toPoint());
+            m_fahrzeug = zeile.isValid() ? m_liste.zeilenModell().fahrzeugIndex(zeile.row()) : -1;
         }
         break;
     }
@@ -35,15 +38,16 @@ bool ListenZiehen::eventFilter(QObject* objekt, QEvent* e) {
         auto* m = static_cast<QMouseEvent*>(e);
         if (!m_gedrueckt || !(m->buttons() & Qt::LeftButton))
             break;
+        // Short moves stay away from the list too: it would select the row under the pointer,
+        // and the row pressed on is the one to carry.
         const QPoint global = m->globalPosition().toPoint();
         if (!m_zieht && (global - m_start).manhattanLength() < QApplication::startDragDistance())
-            break;
+            return true;
         if (!m_zieht) {
             m_zieht = true;
             m_ab.listenZiehen = static_cast<qint16>(m_nummer);
             m_ab.feldZiehen = 0;
-            m_ziehen.beginnen(
-                {m_nummer == 2 ? ZiehQuelle::Liste2 : ZiehQuelle::Liste1, m_liste.gewaehltesFahrzeug()});
+            m_ziehen.beginnen({m_nummer == 2 ? ZiehQuelle::Liste2 : ZiehQuelle::Liste1, m_fahrzeug});
         }
         m_ziehen.bewegen(global);
         return true; // the list keeps its selection while the vehicle is carried
@@ -80,8 +84,12 @@ void Form2::einfuegemodusGeaendert(int modus) {
     ModusButton[2]->setEnabled(schiebend);
 }
 
-void Form2::ablegen(const ZiehQuelle& quelle, QPoint) {
+void Form2::ablegen(const ZiehQuelle& quelle, QPoint pos) {
     if (m_ab.feldZiehen != 1 || quelle.art != ZiehQuelle::Feld)
+        return;
+    // Only the window's background and its two lists take a field; its other controls do not.
+    QWidget* unter = childAt(pos);
+    if (unter && !ListView1->isAncestorOf(unter) && !ListView2->isAncestorOf(unter))
         return;
     FeldEntfernen(m_ab, quelle.index);
     activateWindow();

@@ -5,8 +5,11 @@
 #include "support/FehlerSchreiber.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QWindow>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -53,6 +56,46 @@ TEST(Beenden, FrageNenntDieDokumenteUndAbbrechenDannSchliessfeldFragtErneut) {
     EXPECT_EQ(u.rueckfrage.fragen.size(), 2);
     EXPECT_FALSE(f.isVisible());
     EXPECT_FALSE(QFileInfo::exists(startDatei(u, "Orte.BIN")));
+}
+
+// However the main window is closed, once the question lets it the program ends and takes every
+// other window with it; cancelled, everything stays as it was.
+TEST(Beenden, KeinFensterUeberlebtDasHauptfenster) {
+    struct Fall {
+        const char* name;
+        QAction* Menue::*geoeffnet;
+        std::function<void(Form1&)> schliessen;
+        Antwort antwort;
+    };
+    const Fall faelle[] = {
+        {"Beenden bei offenem Buendeldialog", &Menue::MenueEinstellungenLS,
+         [](Form1& f) { f.menue.MenueBeenden->trigger(); }, Antwort::Nein},
+        {"Schliessfeld bei offenem Aktionenfenster", &Menue::MenuAktionen, [](Form1& f) { f.close(); },
+         Antwort::Nein},
+        {"Fenstersystem bei Infodialog, der das Hauptfenster sperrt", &Menue::MenueInfo,
+         [](Form1& f) { f.windowHandle()->close(); }, Antwort::Nein},
+        {"abgebrochen", &Menue::MenueEinstellungenLS, [](Form1& f) { f.close(); }, Antwort::Abbrechen},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        AnwendungsUmfeld u;
+        Form1& f = u.starten();
+        int enden = 0;
+        u.anwendung->ende = [&enden] { ++enden; };
+        (f.menue.*fall.geoeffnet)->trigger();
+        u.ab.markieren(DokFahrzeugliste);
+        u.rueckfrage.antworten = {fall.antwort};
+
+        fall.schliessen(f);
+
+        EXPECT_EQ(u.rueckfrage.fragen.size(), 1);
+        const bool endet = fall.antwort != Antwort::Abbrechen;
+        EXPECT_EQ(enden, endet ? 1 : 0);
+        int offen = 0;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            offen += w->isVisible();
+        EXPECT_EQ(offen, endet ? 0 : 3) << "main window, vehicle list and the dialog";
+    }
 }
 
 TEST(Beenden, JaSpeichertInsStartverzeichnisAuchNachDateidialog) {

@@ -2,6 +2,8 @@
 #include "app/Modusleiste.h"
 #include "vehicles/FahrzeugListView.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -72,17 +74,54 @@ TEST(Form2Ziehen, FahrzeugAusBeidenListenUeberDieTabsAufEinFeld) {
     }
 }
 
+// Short moves after the press must not reach the list, or it selects the row under the pointer
+// and that row is carried instead of the one pressed on.
+TEST(Form2Ziehen, DieGedrueckteZeileWirdGezogen) {
+    Umfeld u;
+    QTest::mouseClick(&u.f->frame2().modusButton(Ueberschreiben), Qt::LeftButton);
+    FahrzeugListView& liste = *u.f2->ListView1;
+    QWidget* vp = liste.viewport();
+    const QRect erste = liste.visualRect(liste.model()->index(0, 0));
+    QPoint p(erste.center().x(), erste.bottom() - 1);
+    QTest::mousePress(vp, Qt::LeftButton, {}, p);
+    for (int schritt = 0; schritt < QApplication::startDragDistance() - 1; ++schritt) {
+        p += QPoint(0, 1);
+        QTest::mouseMove(vp, p);
+    }
+    ASSERT_EQ(liste.indexAt(p).row(), 1) << "the short moves end on the next row";
+    const QPoint ziel = vp->mapFromGlobal(u.feldGlobal(20));
+    QTest::mouseMove(vp, ziel);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, ziel);
+    EXPECT_EQ(u.zeigt(20), "6A000001");
+    EXPECT_EQ(liste.gewaehltesFahrzeug(), 0);
+}
+
+// Only the window's background and its two lists take a field out of the overview; a drop on the
+// window's other controls ends the drag like a release on the source.
 TEST(Form2Ziehen, FeldAufDieFahrzeuglisteNimmtEsHeraus) {
     struct Fall {
+        const char* ziel;
         int modus;
         const char *feld0, *feld1, *feld51;
     };
-    for (const Fall& fall : {Fall{Tauschen, "-", "1", "51"}, Fall{NachRechts, "1", "2", "-"}}) {
-        SCOPED_TRACE(fall.modus);
+    const Fall faelle[] = {
+        {"ListView1", Tauschen, "-", "1", "51"},           {"ListView1", NachRechts, "1", "2", "-"},
+        {"ListView2", Tauschen, "-", "1", "51"},           {"Hintergrund", Tauschen, "-", "1", "51"},
+        {"ButtonImport", Tauschen, "6A000001", "1", "51"}, {"ModusButton1", Tauschen, "6A000001", "1", "51"},
+        {"List2Label", NachRechts, "6A000001", "1", "51"},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(testing::Message() << fall.ziel << " " << fall.modus);
         Umfeld u;
         QTest::mouseClick(&u.f->frame2().modusButton(fall.modus), Qt::LeftButton);
+        const QString name = fall.ziel;
+        QWidget* w = name == "Hintergrund" ? u.f2 : u.f2->findChild<QWidget*>(name);
+        ASSERT_NE(w, nullptr);
+        if (auto* liste = qobject_cast<QAbstractScrollArea*>(w))
+            w = liste->viewport();
+        const QPoint ziel = w->mapToGlobal(w == u.f2 ? QPoint(1, 1) : QPoint(3, 3));
+        const bool heraus = fall.feld0 != QStringLiteral("6A000001");
         FensterAnsicht& a = u.f->tabFrame(1);
-        const QPoint ziel = u.f2->ListView1->viewport()->mapToGlobal(QPoint(30, 30));
         QTest::mousePress(&a, Qt::LeftButton, {}, a.mapFromGlobal(u.feldGlobal(0)));
         QTest::mouseMove(&a, a.mapFromGlobal(u.feldGlobal(1)));
         QTest::mouseMove(&a, a.mapFromGlobal(ziel));
@@ -91,9 +130,9 @@ TEST(Form2Ziehen, FeldAufDieFahrzeuglisteNimmtEsHeraus) {
         EXPECT_EQ(u.zeigt(1), fall.feld1);
         EXPECT_EQ(u.zeigt(51), fall.feld51);
         EXPECT_EQ(u.ab.feldZiehen, 0);
-        EXPECT_EQ(u.ab.rahmenFarbe[0], farbe::NormalB);
-        EXPECT_EQ(u.ab.ungespeichert, DokStatusuebersicht);
-        EXPECT_EQ(u.ab.nichtAufgenommen.size(), 3u) << "the vehicle is no longer placed";
+        EXPECT_EQ(u.ab.rahmenFarbe[0], heraus ? farbe::NormalB : farbe::NormalA);
+        EXPECT_EQ(u.ab.ungespeichert, heraus ? DokStatusuebersicht : 0);
+        EXPECT_EQ(u.ab.nichtAufgenommen.size(), heraus ? 3u : 2u);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "support/TestArbeitsbereich.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace tabulo;
 using namespace tabulo::test;
@@ -107,15 +108,17 @@ TEST(Fensterwahl, KlickWechseltDasFensterUndMerktDasErsteZiehfenster) {
 TEST(Fensterwahl, TabZiehenVerschiebtBeimAblegen) {
     struct Fall {
         const char* name;
-        int gedrueckt, abgelegt;
+        int gedrueckt;
+        std::vector<int> weg; // the tabs the pointer passes over, the last one is the drop
         const char* reihenfolge;
         int aktuell;
     };
     const Fall faelle[] = {
-        {"gleich nach dem Start das gezeigte Fenster", 1, 3, "23145678", 3},
-        {"7 auf 3", 7, 3, "12734568", 3},
-        {"auf sich selbst", 4, 4, "12345678", 4},
-        {"neben allen Tabs gedrueckt", 0, 5, "12345678", 5},
+        {"gleich nach dem Start das gezeigte Fenster", 1, {2, 3}, "23145678", 3},
+        {"7 auf 3", 7, {6, 5, 4, 3}, "12734568", 3},
+        {"auf sich selbst", 4, {5, 4}, "12345678", 4},
+        {"neben allen Tabs gedrueckt", 0, {5}, "12345678", 5},
+        {"neben allen Tabs gedrueckt, ueber andere Tabs gezogen", 0, {8, 7, 6, 5}, "12345678", 5},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -123,17 +126,20 @@ TEST(Fensterwahl, TabZiehenVerschiebtBeimAblegen) {
         Fensterwahl w;
         u.ab.feldZiehen = 1;
         u.ab.listenZiehen = 2;
-        w.tabGewaehlt(f.gedrueckt); // the strip selects the pressed tab
+        if (f.gedrueckt > 0)
+            w.tabGewaehlt(f.gedrueckt); // the strip selects the pressed tab
         w.tabGedrueckt(u.ab, f.gedrueckt);
         EXPECT_EQ(u.ab.tabZiehen, 1);
         EXPECT_EQ(u.ab.feldZiehen, 0);
         EXPECT_EQ(u.ab.listenZiehen, 0);
-        const int wahl = w.ziehenUeber(u.ab, f.abgelegt);
-        EXPECT_EQ(wahl, f.abgelegt);
-        w.tabGewaehlt(wahl);
-        w.abgelegt(u.ab, wahl);
+        for (const int tab : f.weg) {
+            EXPECT_EQ(w.ziehenUeber(u.ab, tab), tab);
+            w.tabGewaehlt(tab);
+        }
+        w.abgelegt(u.ab, f.weg.back());
         EXPECT_EQ(u.reihenfolge(), f.reihenfolge);
         EXPECT_EQ(w.aktuellesFenster(), f.aktuell);
+        EXPECT_EQ(u.ab.istUngespeichert(DokStatusuebersicht), f.reihenfolge != QStringLiteral("12345678"));
         EXPECT_EQ(u.ab.tabZiehen, 0) << "a finished tab drag must not turn a later field drop into a move";
     }
 }

@@ -1,6 +1,7 @@
 #include "model/Rasterlayout.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace tabulo;
 
@@ -92,4 +93,48 @@ TEST(Rasterlayout, RundenHalbeZurGeradenZahl) {
                                              {514.93, 515}, {-0.5, 0},   {-1.5, -2}};
     for (const auto& [wert, erwartet] : faelle)
         EXPECT_EQ(gerundet(wert), erwartet) << wert;
+}
+
+// The design geometry stands past the end of start-up until the window's size first changes;
+// from then on every size gets the formulas, and a size below the minimum is set back.
+TEST(Rasterfuehrung, EntwurfBisZurErstenGroessenaenderung) {
+    struct Groesse {
+        double breite, hoehe;
+        bool minimiert = false;
+        bool startFertig = true;
+    };
+    struct Fall {
+        const char* name;
+        std::vector<Groesse> folge;                 // after the end of start-up at 9255 x 6825
+        int fh;                                     // the grid's box height afterwards; 510 is the design
+        double zurueckBreite = 0, zurueckHoehe = 0; // what the last size is set back to
+    };
+    const Fall faelle[] = {
+        {"gleich nach dem Start", {}, 510},
+        {"dieselbe Groesse noch einmal", {{9255, 6825}}, 510},
+        {"minimiert und wiederhergestellt", {{9255, 6825, true}, {9255, 6825}}, 510},
+        {"vor dem Ende des Starts", {{9500, 6900, false, false}}, 510},
+        {"erste Groessenaenderung", {{9500, 6900}}, 515},
+        {"danach zurueck zur Startgroesse", {{9500, 6900}, {9255, 6825}}, 509},
+        {"zu schmal", {{5000, 6900}}, 515, 6000, 6900},
+        {"zu klein", {{4500, 3000}}, 373, 6000, 5000},
+        {"genau das Mindestmass", {{6000, 5000}}, 373},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Rasterfuehrung r;
+        r.startBeendet(9255, 6825);
+        Rasterfuehrung::Schritt s;
+        for (const Groesse& g : f.folge)
+            s = r.groesse(g.breite, g.hoehe, g.minimiert, g.startFertig);
+        EXPECT_EQ(r.raster().fh, f.fh);
+        const bool entwurf = f.fh == 510;
+        EXPECT_EQ(r.raster().status.punkte, entwurf ? 9.75 : f.fh / 50.0);
+        EXPECT_EQ(r.raster().zeit.punkte, entwurf ? 8.25 : f.fh / 64.0);
+        EXPECT_EQ(s.zurueckSetzen, f.zurueckBreite > 0);
+        if (s.zurueckSetzen) {
+            EXPECT_EQ(s.breite, f.zurueckBreite);
+            EXPECT_EQ(s.hoehe, f.zurueckHoehe);
+        }
+    }
 }

@@ -93,6 +93,12 @@ TEST(Sperren, MenuepunktOeffnetSperrtUndJederAuswegGibtFrei) {
             EXPECT_EQ(d->windowTitle(), a.titel);
             for (QWidget* f : gesperrt)
                 EXPECT_FALSE(f->isEnabled()) << f->objectName().toStdString();
+            // Minimising and restoring the dialog is no way out.
+            for (const Qt::WindowState zustand : {Qt::WindowMinimized, Qt::WindowNoState}) {
+                d->setWindowState(zustand);
+                for (QWidget* f : gesperrt)
+                    EXPECT_FALSE(f->isEnabled()) << zustand << " " << f->objectName().toStdString();
+            }
 
             a.auswege[weg](d);
             for (QWidget* f : gesperrt)
