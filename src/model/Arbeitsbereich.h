@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -83,6 +84,8 @@ public:
     qint16 feldZiehen = 0;
     qint16 tabZiehen = 0;
     QString kennungsListe;
+    // Default files whose several spellings the user has been told about, so each is told once.
+    QStringList gemeldeteSchreibweisen;
 
     // Unsaved-change flags.
     quint16 ungespeichert = 0;
