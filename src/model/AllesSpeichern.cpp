@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <optional>
+#include <utility>
 
 namespace tabulo {
 
@@ -79,8 +80,12 @@ bool AllesSpeichern(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& for
                 standardDateiMelden(ab, rueckfrage, ab.startverzeichnis, speichertext::OrteDatei),
                 {}};
     // The actions exist once their window has been opened; they go to the working directory.
-    if (ab.aktionenMenueAktiv && ab.istUngespeichert(DokAktionen))
+    QString geschuetzt;
+    if (ab.aktionenMenueAktiv && ab.istUngespeichert(DokAktionen)) {
         ziele.aktionen = standardDateiMelden(ab, rueckfrage, QDir::currentPath(), AktionDateiName);
+        if (aktionDateiGeschuetzt(ab, ziele.aktionen))
+            geschuetzt = std::exchange(ziele.aktionen, QString());
+    }
 
     std::optional<Fehlschlag> fehlschlag;
     {
@@ -93,7 +98,16 @@ bool AllesSpeichern(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& for
         return false;
     }
     ab.alleFreigeben();
-    return true;
+    if (geschuetzt.isEmpty())
+        return true;
+    ab.markieren(DokAktionen);
+    rueckfrage.meldung(speichertext::AllesSpeichernTitel,
+                       QStringLiteral("Die Aktionen wurden nicht gespeichert: \"%1\" wurde beim Laden "
+                                      "abgewiesen und wird nicht \u00fcberschrieben.\n\nSpeichern Sie die "
+                                      "Aktionen \u00fcber \"Speichern...\" / \"Aktionen\".")
+                           .arg(QDir::toNativeSeparators(geschuetzt)),
+                       Symbol::Ausrufezeichen);
+    return false;
 }
 
 } // namespace tabulo

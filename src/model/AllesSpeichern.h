@@ -26,7 +26,8 @@ inline const QString OrteDatei = QStringLiteral("Orte.BIN");
 //
 // A file that cannot be written is reported with its name and the reason; the files written
 // before it stay written, the rest is not attempted, every flag stays set and the result is
-// false.
+// false. An action file that was refused on loading is not written over until the action
+// list has been changed: the user is told, the actions stay unsaved and the result is false.
 bool AllesSpeichern(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt);
 
 } // namespace tabulo
