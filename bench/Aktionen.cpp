@@ -54,7 +54,7 @@ static void Aktionen_Generieren(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         f.ab.aktionen.clear();
-        f.ab.aktionenGeaendert();
+        f.ab.aktionenGeaendert(false);
         f.zeigen();
         state.ResumeTiming();
         f.fenster.ButtonAutoGen->click();
@@ -72,11 +72,11 @@ static void Aktionen_Zeigen(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         f.ab.aktionen.clear();
-        f.ab.aktionenGeaendert();
+        f.ab.aktionenGeaendert(false);
         f.zeigen();
         f.ab.aktionen = alle;
         state.ResumeTiming();
-        f.ab.aktionenGeaendert();
+        f.ab.aktionenGeaendert(false);
         f.zeigen();
     }
 }

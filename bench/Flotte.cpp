@@ -86,7 +86,7 @@ FlottenDateien dateienBauen() {
             const QString status = zahlText(s);
             QString aktion = AktionsVorlage;
             aktion.replace(QLatin1Char('*'), kennung).replace(QLatin1Char('?'), status);
-            d.aktionen += aktionSatzSchreiben(kennung, status, true, aktion);
+            d.aktionen += aktionSatzSchreiben(kennung, status, 0, aktion);
         }
     }
     return d;

@@ -175,13 +175,11 @@ int main(int argc, char** argv) {
     const QString programm = QStringLiteral("C:\\Programme\\Alarmierung\\melden.exe ");
     for (int k = 0; k < 10; ++k) {
         const Fahrzeug& f = liste[k];
-        aktionen.append(
-            aktionSatzSchreiben(f.kennung, QStringLiteral("3"), true, programm + f.kennung + "3"));
-        aktionen.append(
-            aktionSatzSchreiben(f.kennung, QStringLiteral("4"), true, programm + f.kennung + "4"));
+        aktionen.append(aktionSatzSchreiben(f.kennung, QStringLiteral("3"), 0, programm + f.kennung + "3"));
+        aktionen.append(aktionSatzSchreiben(f.kennung, QStringLiteral("4"), 0, programm + f.kennung + "4"));
     }
     aktionen.append(
-        aktionSatzSchreiben(QStringLiteral("9A128301"), QStringLiteral("5"), false,
+        aktionSatzSchreiben(QStringLiteral("9A128301"), QStringLiteral("5"), 1,
                             QStringLiteral("C:\\Programme\\Alarmierung\\sprechwunsch.exe 9A128301")));
 
     bool ok = schreiben(ziel.filePath("Status.BIN"), status) &&

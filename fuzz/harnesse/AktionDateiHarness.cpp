@@ -16,14 +16,13 @@ void satzZurueck(QByteArrayView satz) {
     FUZZ_PRUEFEN(!a.aktion.startsWith(QLatin1Char(' ')) && !a.aktion.endsWith(QLatin1Char(' ')));
     FUZZ_PRUEFEN(a.identitaet().size() == 10);
     const int richtung = richtungAusZeichen(a.richtung);
-    FUZZ_PRUEFEN(richtung >= -1 && richtung <= 1);
-    if (richtung < 0)
-        return; // this program does not guess a direction; whoever loads refuses the record
+    FUZZ_PRUEFEN(richtung >= 0 && richtung <= 9);
 
-    const QByteArray zurueck = aktionSatzSchreiben(a.kennung, QString(a.status), richtung == 0, a.aktion);
+    const QByteArray zurueck = aktionSatzSchreiben(a.kennung, QString(a.status), richtung, a.aktion);
     FUZZ_PRUEFEN(zurueck.size() == AktionSatzLaenge);
     FUZZ_PRUEFEN(zurueck.first(9) == satz.first(9));
-    FUZZ_PRUEFEN(zurueck[9] == (richtung == 0 ? '0' : '1'));
+    // A digit comes back as it was; anything else is direction 0.
+    FUZZ_PRUEFEN(zurueck[9] == (satz[9] >= '0' && satz[9] <= '9' ? satz[9] : '0'));
     // The command line loses its leading blanks and nothing else.
     const QByteArrayView aktion = satz.sliced(10);
     qsizetype fuehrend = 0;

@@ -32,14 +32,9 @@ void vorbereiten(Arbeitsbereich& ab) {
     ab.ungespeichert = DokFahrzeugliste;
 }
 
-// Whether the program can take the file: whole records, every direction 0, 1 or a blank.
+// Whether the program can take the file: whole records, whatever their bytes.
 bool annehmbar(QByteArrayView datei) {
-    if (datei.size() % AktionSatzLaenge != 0)
-        return false;
-    for (qsizetype pos = 9; pos < datei.size(); pos += AktionSatzLaenge)
-        if (datei[pos] != '0' && datei[pos] != '1' && datei[pos] != ' ')
-            return false;
-    return true;
+    return datei.size() % AktionSatzLaenge == 0;
 }
 
 QByteArray speichernUndLesen(Werkbank& w, const QString& name) {
@@ -91,13 +86,14 @@ void aktionenLadenHarness(QByteArrayView daten) {
         FUZZ_PRUEFEN(static_cast<qsizetype>(w.ab.aktionen.size()) == saetze);
         for (qsizetype k = 0; k < saetze; ++k) {
             const Aktion& a = w.ab.aktionen[static_cast<size_t>(k)];
-            FUZZ_PRUEFEN(a.richtung == w.ab.richtungsname[a.richtungNr]);
+            FUZZ_PRUEFEN(a.richtung == (a.richtungNr <= 1 ? w.ab.richtungsname[a.richtungNr]
+                                                          : QString(QChar(u'0' + a.richtungNr))));
             FUZZ_PRUEFEN(a.rufname ==
                          (a.kennung == QLatin1String("6A123456") ? QStringLiteral("RTW 1") : NichtVorhanden));
         }
     }
     for (const Aktion& a : w.ab.aktionen)
-        FUZZ_PRUEFEN(a.richtungNr == 0 || a.richtungNr == 1);
+        FUZZ_PRUEFEN(a.richtungNr >= 0 && a.richtungNr <= 9);
 
     const QByteArray erste = speichernUndLesen(w, QStringLiteral("erste.BIN"));
     FUZZ_PRUEFEN(erste.size() == static_cast<qsizetype>(w.ab.aktionen.size()) * AktionSatzLaenge);

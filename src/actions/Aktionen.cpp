@@ -226,7 +226,7 @@ void Aktionen::listenFuellen() {
 }
 
 void Aktionen::anzahlZeigen() {
-    const AnzahlAnzeige anzeige = anzahlAnzeige(static_cast<qsizetype>(m_ab.aktionen.size()));
+    const AnzahlAnzeige anzeige = anzahlAnzeige(m_ab);
     Anzahl->setText(anzeige.text);
     QPalette farben = Anzahl->palette();
     farben.setColor(QPalette::WindowText, anzeige.rot ? QColor(Qt::red) : QColor(Qt::black));

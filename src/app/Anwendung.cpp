@@ -16,6 +16,7 @@
 #include "model/OrteBefehle.h"
 #include "model/OrteLadenSpeichern.h"
 #include "model/Rueckfrage.h"
+#include "model/Schreibweisen.h"
 #include "model/StartLesen.h"
 #include "model/Ungespeichert.h"
 #include "places/Ortskennungen.h"
@@ -108,6 +109,8 @@ void Anwendung::starten(StartVorlesen* vorgelesen) {
     streifen.verbergen();
     m_ab.startFertig = StartFertigWert;
     form1.startBeenden();
+    // Files read here under one of several spellings: said once the windows are up.
+    startDateienMelden(m_ab, m_rueckfrage);
 }
 
 // No window outlives the main window: the others go with it, dialogs that disable it included,

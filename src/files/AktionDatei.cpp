@@ -24,26 +24,22 @@ AktionSatz aktionSatzLesen(QByteArrayView satz) {
 }
 
 int richtungAusZeichen(QChar zeichen) {
-    if (zeichen == QLatin1Char('0') || zeichen == QLatin1Char(' '))
-        return 0;
-    if (zeichen == QLatin1Char('1'))
-        return 1;
-    return -1;
+    return zeichen >= QLatin1Char('0') && zeichen <= QLatin1Char('9') ? zeichen.unicode() - u'0' : 0;
 }
 
-void aktionSatzAnhaengen(QByteArray& ziel, const QString& kennung, const QString& status, bool richtungNull,
+void aktionSatzAnhaengen(QByteArray& ziel, const QString& kennung, const QString& status, int richtung,
                          const QString& aktion) {
     ansiFeldAnhaengen(ziel, kennung, 8);
     ansiFeldAnhaengen(ziel, QStringView(status).left(1), 1);
-    ziel.append(richtungNull ? '0' : '1');
+    ziel.append(richtung >= 0 && richtung <= 9 ? char('0' + richtung) : '1');
     ansiFeldAnhaengen(ziel, aktion, AktionTextBreite);
 }
 
-QByteArray aktionSatzSchreiben(const QString& kennung, const QString& status, bool richtungNull,
+QByteArray aktionSatzSchreiben(const QString& kennung, const QString& status, int richtung,
                                const QString& aktion) {
     QByteArray satz;
     satz.reserve(AktionSatzLaenge);
-    aktionSatzAnhaengen(satz, kennung, status, richtungNull, aktion);
+    aktionSatzAnhaengen(satz, kennung, status, richtung, aktion);
     return satz;
 }
 

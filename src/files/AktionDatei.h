@@ -14,7 +14,7 @@ constexpr int AktionTextBreite = 127;
 struct AktionSatz {
     QString kennung; // bytes 0..7, blanks kept
     QChar status;    // byte 8
-    QChar richtung;  // byte 9: '0', '1' or a blank in files this program can read
+    QChar richtung;  // byte 9 as it stands
     QString aktion;  // bytes 10..136, leading and trailing blanks removed
 
     // The identity used by the import: Kennung, status and direction characters.
@@ -23,15 +23,16 @@ struct AktionSatz {
 
 AktionSatz aktionSatzLesen(QByteArrayView satz);
 
-// Direction index of a record's direction character: 0 for '0' and a blank, 1 for '1';
-// -1 for anything else, which this program refuses to guess.
+// The direction a record's direction character stands for, read as the host reads a number:
+// a digit gives its value, anything else (a blank, "x", a zero byte) gives 0.
 int richtungAusZeichen(QChar zeichen);
 
-// The 137 bytes of an action; richtungNull says whether its direction is direction 0. The
-// appending form writes them straight into a file's bytes.
-void aktionSatzAnhaengen(QByteArray& ziel, const QString& kennung, const QString& status, bool richtungNull,
+// The 137 bytes of an action with the direction digit 0 to 9 (the host knows 0 and 1; the
+// others come only from files and are written back as they were read). The appending form
+// writes them straight into a file's bytes.
+void aktionSatzAnhaengen(QByteArray& ziel, const QString& kennung, const QString& status, int richtung,
                          const QString& aktion);
-QByteArray aktionSatzSchreiben(const QString& kennung, const QString& status, bool richtungNull,
+QByteArray aktionSatzSchreiben(const QString& kennung, const QString& status, int richtung,
                                const QString& aktion);
 
 } // namespace tabulo

@@ -1,7 +1,7 @@
 #include "files/StandardDatei.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <algorithm>
 
 namespace tabulo {
 
@@ -14,17 +14,20 @@ QString pfadVerbinden(const QString& ordner, const QString& name) {
     return QDir::toNativeSeparators(pfad + name);
 }
 
-QString standardDatei(const QString& ordner, const QString& name) {
-    const QString genau = pfadVerbinden(ordner, name);
-    if (QFileInfo::exists(genau))
-        return genau;
+QStringList schreibweisen(const QString& ordner, const QString& name) {
     const QDir dir(ordner.isEmpty() ? QStringLiteral(".") : ordner);
-    const QStringList eintraege =
-        dir.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QString& eintrag : eintraege)
+    QStringList gefunden;
+    // Files only: a folder of that name neither hides a file nor stands in for one.
+    for (const QString& eintrag : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot))
         if (eintrag.compare(name, Qt::CaseInsensitive) == 0)
-            return pfadVerbinden(ordner, eintrag);
-    return genau;
+            gefunden.append(eintrag);
+    std::sort(gefunden.begin(), gefunden.end());
+    return gefunden;
+}
+
+QString standardDatei(const QString& ordner, const QString& name) {
+    const QStringList gefunden = schreibweisen(ordner, name);
+    return pfadVerbinden(ordner, gefunden.isEmpty() ? name : gefunden.front());
 }
 
 QString standardDateiImArbeitsordner(const QString& name) {

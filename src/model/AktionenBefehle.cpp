@@ -1,8 +1,8 @@
 #include "model/AktionenBefehle.h"
 
-#include "files/StandardDatei.h"
 #include "model/Aktionsliste.h"
 #include "model/Arbeitsbereich.h"
+#include "model/Schreibweisen.h"
 
 #include <QDir>
 
@@ -39,7 +39,8 @@ DateiDialog aktionSuchenDialog() {
 }
 
 void AktionenStart(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt) {
-    AktionenLaden(ab, standardDateiImArbeitsordner(AktionDateiName), rueckfrage, fortschritt);
+    AktionenLaden(ab, standardDateiMelden(ab, rueckfrage, QDir::currentPath(), AktionDateiName), rueckfrage,
+                  fortschritt);
     ab.aktionenMenueAktiv = true;
 }
 

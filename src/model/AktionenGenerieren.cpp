@@ -71,7 +71,7 @@ int AktionenGenerieren(Arbeitsbereich& ab, GenerierAuswahl& auswahl) {
     ab.aktionen.insert(ab.aktionen.end(), std::make_move_iterator(neu.begin()),
                        std::make_move_iterator(neu.end()));
     ab.markieren(DokAktionen);
-    ab.aktionenGeaendert();
+    ab.aktionenGeaendert(true);
     return static_cast<int>(neu.size());
 }
 

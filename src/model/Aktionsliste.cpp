@@ -49,20 +49,20 @@ std::optional<GepruefteDatei> dateiPruefen(const QString& pfad, Rueckfrage& ruec
         return std::nullopt;
     }
     datei.anzahl = datei.daten.size() / AktionSatzLaenge;
-    // A direction other than 0, 1 or blank has no meaning; guessing one would change what the
-    // host does, so the file is refused as a whole.
-    for (qsizetype k = 0; k < datei.anzahl; ++k) {
-        const char zeichen = datei.daten.at(k * AktionSatzLaenge + 9);
-        if (richtungAusZeichen(QChar::fromLatin1(zeichen)) < 0) {
-            rueckfrage.meldung(TitelLaden,
-                               TextUngueltig + QStringLiteral("\n\nSatz %1 enth\u00e4lt die unbekannte "
-                                                              "Richtung \"%2\".")
-                                                   .arg(k + 1)
-                                                   .arg(QString::fromLatin1(&zeichen, 1)));
-            return std::nullopt;
-        }
-    }
     return datei;
+}
+
+// One file, one name: links and relative paths resolved.
+QString vollerPfad(const QString& pfad) {
+    const QFileInfo info(pfad);
+    const QString kanonisch = info.canonicalFilePath();
+    return kanonisch.isEmpty() ? info.absoluteFilePath() : kanonisch;
+}
+
+// The direction's display name; a digit the host has no name for shows as itself.
+QString richtungsText(const Arbeitsbereich& ab, int richtung) {
+    return richtung == 0 || richtung == 1 ? ab.richtungsname[static_cast<size_t>(richtung)]
+                                          : zahlText(richtung);
 }
 
 // The status as a text of one character; the Latin-1 ones are made once and shared.
@@ -86,7 +86,7 @@ struct Identitaet {
         for (int i = 0; i < 8; ++i)
             zeichen[i] = i < kennung.size() ? kennung[i].unicode() : u' ';
         zeichen[8] = status.isEmpty() ? u' ' : status[0].unicode();
-        zeichen[9] = richtungNr == 0 ? u'0' : u'1';
+        zeichen[9] = richtungNr >= 0 && richtungNr <= 9 ? char16_t(u'0' + richtungNr) : u'1';
     }
     explicit Identitaet(const Aktion& a) : Identitaet(a.kennung, a.status, a.richtungNr) {}
 };
@@ -113,7 +113,7 @@ struct Decoder {
             a.kennung = std::move(s.kennung);
         }
         a.status = statusText(s.status);
-        a.richtung = ab.richtungsname[a.richtungNr];
+        a.richtung = richtungsText(ab, a.richtungNr);
         a.aktion = std::move(s.aktion);
         return a;
     }
@@ -121,8 +121,10 @@ struct Decoder {
 
 } // namespace
 
-AnzahlAnzeige anzahlAnzeige(qsizetype anzahl) {
-    AnzahlAnzeige anzeige{QStringLiteral("Anzahl = ") + zahlText(anzahl), anzahl > 999};
+AnzahlAnzeige anzahlAnzeige(const Arbeitsbereich& ab) {
+    const auto anzahl = static_cast<qsizetype>(ab.aktionen.size());
+    AnzahlAnzeige anzeige{QStringLiteral("Anzahl = ") + zahlText(anzahl),
+                          ab.aktionenAnzahlWarnen && anzahl > 999};
     if (anzeige.rot)
         anzeige.text += QStringLiteral(" (max. 999!)");
     return anzeige;
@@ -136,23 +138,27 @@ LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& 
                            Fortschritt& fortschritt) {
     bool fehlt = false;
     const auto datei = dateiPruefen(pfad, rueckfrage, fehlt);
-    if (!datei && !fehlt)
+    if (!datei && !fehlt) {
+        ab.abgewieseneAktionDatei = vollerPfad(pfad);
         return LadeErgebnis::Abgewiesen;
+    }
     if (datei) {
         std::vector<Aktion> neu;
         neu.reserve(static_cast<size_t>(datei->anzahl));
         {
             FortschrittsAnzeige anzeige(fortschritt);
             const Decoder decoder(ab);
+            // Record k of n, counted from 1, draws from k/n to (k+1)/n: the strip starts one
+            // slice in and its last slice lies past the edge.
             for (qsizetype k = 0; k < datei->anzahl; ++k) {
-                anzeige.schritt(k, datei->anzahl, farbe::Rot);
+                anzeige.schritt(k + 1, datei->anzahl, farbe::Rot);
                 neu.push_back(decoder.satz(*datei, k));
             }
         }
         ab.aktionen = std::move(neu);
     }
     ab.freigeben(DokAktionen);
-    ab.aktionenGeaendert();
+    ab.aktionenGeaendert(false);
     return fehlt ? LadeErgebnis::DateiFehlt : LadeErgebnis::Geladen;
 }
 
@@ -160,8 +166,12 @@ QByteArray aktionenDateiInhalt(const std::vector<Aktion>& aktionen) {
     QByteArray daten;
     daten.reserve(static_cast<qsizetype>(aktionen.size()) * AktionSatzLaenge);
     for (const Aktion& a : aktionen)
-        aktionSatzAnhaengen(daten, a.kennung, a.status, a.richtungNr == 0, a.aktion);
+        aktionSatzAnhaengen(daten, a.kennung, a.status, a.richtungNr, a.aktion);
     return daten;
+}
+
+bool aktionDateiGeschuetzt(const Arbeitsbereich& ab, const QString& pfad) {
+    return !ab.abgewieseneAktionDatei.isEmpty() && ab.abgewieseneAktionDatei == vollerPfad(pfad);
 }
 
 SchreibErgebnis aktionenSchreiben(Arbeitsbereich& ab, const QString& pfad) {
@@ -195,8 +205,11 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
 
     bool fehlt = false;
     const auto datei = dateiPruefen(pfad, rueckfrage, fehlt);
-    if (!datei)
+    if (!datei) {
+        if (!fehlt)
+            ab.abgewieseneAktionDatei = vollerPfad(pfad);
         return ergebnis;
+    }
     ergebnis.gelesen = true;
 
     // Decide first, change afterwards: the question may come up half way, and the list view
@@ -208,7 +221,7 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
         const Decoder decoder(ab);
         std::optional<Antwort> antwort;
         for (qsizetype k = 0; k < datei->anzahl; ++k) {
-            anzeige.schritt(k, datei->anzahl, farbe::Rot);
+            anzeige.schritt(k + 1, datei->anzahl, farbe::Rot); // as the load draws
             Aktion aktion = decoder.satz(*datei, k);
             const int erste = vorhanden.erster(Identitaet(aktion).ansicht());
             if (erste < 0) {
@@ -236,7 +249,7 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
     ab.aktionen.insert(ab.aktionen.end(), std::make_move_iterator(anhaengen.begin()),
                        std::make_move_iterator(anhaengen.end()));
     ab.markieren(DokAktionen);
-    ab.aktionenGeaendert();
+    ab.aktionenGeaendert(true);
     return ergebnis;
 }
 
@@ -254,7 +267,7 @@ int AktionenEntfernen(Arbeitsbereich& ab, const std::vector<bool>& markiert) {
         return 0;
     ab.aktionen.resize(ziel);
     ab.markieren(DokAktionen);
-    ab.aktionenGeaendert();
+    ab.aktionenGeaendert(false);
     return entfernt;
 }
 
@@ -263,7 +276,7 @@ void AlleAktionenLoeschen(Arbeitsbereich& ab) {
         return;
     ab.aktionen.clear();
     ab.markieren(DokAktionen);
-    ab.aktionenGeaendert();
+    ab.aktionenGeaendert(false);
 }
 
 bool aktionenErlaubt(const EinstellungsSpeicher& speicher) {

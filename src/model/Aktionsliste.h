@@ -15,14 +15,15 @@ class Rueckfrage;
 
 inline const QString AktionDateiName = QStringLiteral("Aktion.BIN");
 
-// The count label `Anzahl`: above 999 entries it warns in red (the host reads no more), but
-// nothing stops the list from growing.
+// The count label `Anzahl`. After an import or a generation it warns in red above 999 entries
+// (the host reads no more), but nothing stops the list from growing; a load or a deletion
+// shows the count alone.
 struct AnzahlAnzeige {
     QString text;
     bool rot = false;
     bool operator==(const AnzahlAnzeige&) const = default;
 };
-AnzahlAnzeige anzahlAnzeige(qsizetype anzahl);
+AnzahlAnzeige anzahlAnzeige(const Arbeitsbereich& ab);
 
 // What makes two actions the same: Kennung, status and direction as the record would hold
 // them (Kennung cut or padded to 8, first status character or a blank, direction digit).
@@ -31,13 +32,19 @@ QString aktionsIdentitaet(const Aktion& aktion);
 enum class LadeErgebnis {
     Geladen,
     DateiFehlt, // the list stays, the flag is cleared all the same
-    Abgewiesen, // wrong length, unknown direction or unreadable: told, nothing changed
+    Abgewiesen, // wrong length or unreadable: told, nothing changed
 };
 
 // Replaces the action list by the records of the file. A file whose length is no whole number
-// of records, or one with a direction other than "0", "1" or a blank, is refused as a whole.
+// of records is refused as a whole, and save-all keeps off it until the list is changed
+// (see `aktionDateiGeschuetzt`). A direction byte is read as a number: a digit gives its
+// value, anything else direction 0.
 LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& rueckfrage,
                            Fortschritt& fortschritt);
+
+// Whether the file at pfad is the action file refused last and the list has not been changed
+// since; save-all does not write over it then.
+bool aktionDateiGeschuetzt(const Arbeitsbereich& ab, const QString& pfad);
 
 // The file's bytes for the current list, in list order.
 QByteArray aktionenDateiInhalt(const std::vector<Aktion>& aktionen);

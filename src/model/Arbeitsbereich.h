@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -67,6 +68,12 @@ public:
     // Action list; exists once the action window has been opened.
     std::vector<Aktion> aktionen;
     bool aktionenMenueAktiv = false;
+    // Whether the count label warns above 999 entries: import and generation do, load and
+    // deletion show the count alone.
+    bool aktionenAnzahlWarnen = false;
+    // An action file refused on loading or importing. Save-all leaves it alone until the user
+    // changes the action list, so unrelated unsaved actions never replace it unasked.
+    QString abgewieseneAktionDatei;
 
     // Reference tables.
     std::array<Farbe, AnzahlStatusfarben> statusfarbe = StandardStatusfarben;
@@ -83,6 +90,8 @@ public:
     qint16 feldZiehen = 0;
     qint16 tabZiehen = 0;
     QString kennungsListe;
+    // Default files whose several spellings the user has been told about, so each is told once.
+    QStringList gemeldeteSchreibweisen;
 
     // Unsaved-change flags.
     quint16 ungespeichert = 0;
@@ -104,7 +113,13 @@ public:
     void felderGeaendert() { emit felderVeraendert(); }
     void fahrzeugeGeaendert() { emit fahrzeugeVeraendert(); }
     void orteGeaendert() { emit orteVeraendert(); }
-    void aktionenGeaendert() { emit aktionenVeraendert(); }
+    // The action list was loaded, imported, generated or cut: a refused file is no longer
+    // protected from save-all.
+    void aktionenGeaendert(bool anzahlWarnen) {
+        aktionenAnzahlWarnen = anzahlWarnen;
+        abgewieseneAktionDatei.clear();
+        emit aktionenVeraendert();
+    }
     void titelGeaendert() { emit titelVeraendert(); }
     // Only the box colours of fields changed (drag feedback).
     void rahmenGeaendert() { emit rahmenVeraendert(); }

@@ -9,6 +9,8 @@
 #include "model/StatusUmwandlung.h"
 #include "model/Text.h"
 
+#include <cmath>
+
 namespace tabulo {
 
 namespace {
@@ -36,13 +38,19 @@ QString sektionDerZeile(QStringView zeile) {
     return (komma < 0 ? rest : rest.left(komma)).trimmed().toString();
 }
 
-// A key that is a whole number within the range.
+// A numbered key by its leading number, as the host reads it ("4.0" and "4b" are 4). A key
+// without a number, or whose number is no whole number within the range, is none.
 std::optional<int> zahlSchluessel(const QString& schluessel, int von, int bis) {
-    bool ok = false;
-    const int wert = schluessel.trimmed().toInt(&ok);
-    if (!ok || wert < von || wert > bis)
+    const QStringView text = QStringView(schluessel).trimmed();
+    QStringView ziffern = text;
+    if (ziffern.startsWith(QLatin1Char('+')) || ziffern.startsWith(QLatin1Char('-')))
+        ziffern = ziffern.sliced(1);
+    if (ziffern.isEmpty() || ziffern[0] < QLatin1Char('0') || ziffern[0] > QLatin1Char('9'))
         return std::nullopt;
-    return wert;
+    const double wert = fuehrendeZahl(text);
+    if (wert != std::trunc(wert) || wert < von || wert > bis)
+        return std::nullopt;
+    return static_cast<int>(wert);
 }
 
 // Keys of the general settings become store keys as they stand; a separator would reach into

@@ -1,10 +1,11 @@
 #include "model/FahrzeugBefehle.h"
 
-#include "files/StandardDatei.h"
 #include "model/Arbeitsbereich.h"
 #include "model/FahrzeuglisteDatei.h"
 #include "model/Rueckfrage.h"
+#include "model/Schreibweisen.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace tabulo {
@@ -54,7 +55,8 @@ void FahrzeugImportBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
 }
 
 void MenueUndoFahrzeug(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
-    const QString pfad = standardDateiImArbeitsordner(QStringLiteral("Fahrzeug.bin"));
+    const QString pfad =
+        standardDateiMelden(ab, rueckfrage, QDir::currentPath(), QStringLiteral("Fahrzeug.bin"));
     if (!QFileInfo(pfad).isFile())
         return;
     FahrzeuglisteLaden(ab, rueckfrage, pfad);

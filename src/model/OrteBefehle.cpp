@@ -1,10 +1,12 @@
 #include "model/OrteBefehle.h"
 
 #include "files/DateiLesen.h"
-#include "files/StandardDatei.h"
 #include "model/Arbeitsbereich.h"
 #include "model/OrteLadenSpeichern.h"
 #include "model/Rueckfrage.h"
+#include "model/Schreibweisen.h"
+
+#include <QDir>
 
 namespace tabulo {
 
@@ -56,8 +58,9 @@ void OrteSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
 }
 
 void OrteUndoBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
-    const OrteLeseErgebnis ergebnis = OrteNeuLaden(ab);
-    melden(rueckfrage, standardDateiImArbeitsordner(orteText::Standarddatei), ergebnis);
+    // The reload finds the same file; the user hears about several spellings before it.
+    const QString pfad = standardDateiMelden(ab, rueckfrage, QDir::currentPath(), orteText::Standarddatei);
+    melden(rueckfrage, pfad, OrteNeuLaden(ab));
 }
 
 void OrteImportierenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {

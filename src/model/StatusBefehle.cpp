@@ -1,10 +1,11 @@
 #include "model/StatusBefehle.h"
 
 #include "files/DateiLesen.h"
-#include "files/StandardDatei.h"
 #include "model/Arbeitsbereich.h"
+#include "model/Schreibweisen.h"
 #include "model/StatusUebersicht.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace tabulo {
@@ -59,7 +60,7 @@ void statusSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschri
 }
 
 void statusNeuLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt) {
-    const QString pfad = standardDateiImArbeitsordner(statustext::StartDateiname);
+    const QString pfad = standardDateiMelden(ab, rueckfrage, QDir::currentPath(), statustext::StartDateiname);
     if (!QFileInfo(pfad).isFile())
         return;
     ladenUndMelden(ab, rueckfrage, fortschritt, pfad);

@@ -1,9 +1,9 @@
 #include "model/Ungespeichert.h"
 
-#include "files/StandardDatei.h"
 #include "model/Aktionsliste.h"
 #include "model/AllesSpeichern.h"
 #include "model/Rueckfrage.h"
+#include "model/Schreibweisen.h"
 
 namespace tabulo {
 
@@ -86,7 +86,8 @@ std::function<bool()> ladenMitAktionenSpeichern(Arbeitsbereich& ab, Rueckfrage& 
                                                 const QString& ordner) {
     return [&ab, &rueckfrage, ordner] {
         return vorDemLadenFragen(ab, rueckfrage, DokAktionen, [&] {
-            return AktionenSpeichern(ab, standardDatei(ordner, AktionDateiName), rueckfrage);
+            return AktionenSpeichern(ab, standardDateiMelden(ab, rueckfrage, ordner, AktionDateiName),
+                                     rueckfrage);
         });
     };
 }

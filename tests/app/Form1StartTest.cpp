@@ -103,6 +103,19 @@ TEST(Form1Start, OhneDateienDieEntwurfsbeschriftungen) {
     EXPECT_EQ(statusPixel(f, 51), QColor(0, 0x80, 0));
 }
 
+// Several spellings of a start file are named once the start is done.
+TEST(Form1Start, MehrereSchreibweisenWerdenGenannt) {
+    AnwendungsUmfeld u;
+    if (!schreibweisenGetrennt(u.ordner.path()))
+        GTEST_SKIP() << "the file system ignores case";
+    u.datei("orte.bin", ortSatz('6', "A12", "Klein"));
+    u.datei("Orte.BIN", ortSatz('6', "A12", "Gross"));
+    u.starten();
+    EXPECT_TRUE(u.ab.orte.liste[0].contains("Gross"));
+    ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+    EXPECT_EQ(u.rueckfrage.fragen[0].titel, "Mehrere Schreibweisen");
+}
+
 TEST(Form1Start, EinfuegemodusKnoepfe) {
     AnwendungsUmfeld u;
     Form1& f = u.starten();

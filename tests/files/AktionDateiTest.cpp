@@ -17,7 +17,7 @@ TEST(AktionSatz, LesenUndSchreibenAnDenOffsets) {
     EXPECT_EQ(a.aktion, "C:\\Programme\\x.exe 6A12 0344"); // leading and trailing blanks gone
     EXPECT_EQ(a.identitaet(), "6A12 03441");
 
-    const QByteArray zurueck = aktionSatzSchreiben(a.kennung, QString(a.status), false, a.aktion);
+    const QByteArray zurueck = aktionSatzSchreiben(a.kennung, QString(a.status), 1, a.aktion);
     ASSERT_EQ(zurueck.size(), AktionSatzLaenge);
     EXPECT_EQ(zurueck.left(8), QByteArray("6A12 034"));
     EXPECT_EQ(zurueck[8], '4');
@@ -26,10 +26,10 @@ TEST(AktionSatz, LesenUndSchreibenAnDenOffsets) {
 }
 
 TEST(AktionSatz, SchneidenUndLeererStatus) {
-    const QByteArray s = aktionSatzSchreiben("123456789", "", true, QString(200, 'a'));
+    const QByteArray s = aktionSatzSchreiben("123456789", "", 0, QString(200, 'a'));
     ASSERT_EQ(s.size(), AktionSatzLaenge);
     EXPECT_EQ(s.left(8), QByteArray("12345678"));
     EXPECT_EQ(s[8], ' ');
     EXPECT_EQ(s[9], '0');
-    EXPECT_EQ(aktionSatzSchreiben("1", "34", true, "").at(8), '3');
+    EXPECT_EQ(aktionSatzSchreiben("1", "34", 0, "").at(8), '3');
 }

@@ -105,6 +105,10 @@ TEST_F(AktionenImportTest, WiederholungenInDerDateiWerdenAlleAngehaengt) {
     EXPECT_EQ(e.angehaengt, 3);
     EXPECT_EQ(ab.aktionen.size(), 3u);
     EXPECT_TRUE(rueckfrage.fragen.isEmpty());
+    // Record k of n, counted from 1, from k/n to (k+1)/n, as the load draws.
+    ASSERT_EQ(fortschritt.bereiche.size(), 3);
+    EXPECT_DOUBLE_EQ(fortschritt.bereiche[0].von, 1.0 / 3);
+    EXPECT_DOUBLE_EQ(fortschritt.bereiche.last().bis, 4.0 / 3);
 }
 
 TEST_F(AktionenImportTest, IdentitaetenVergleichen) {
@@ -124,6 +128,18 @@ TEST_F(AktionenImportTest, IdentitaetenVergleichen) {
         {"leere Richtung ist Richtung 0",
          {aktion("12345678", "3", 0, "")},
          aktionSatz("12345678", '3', ' ', "neu"),
+         true},
+        {"Richtung x ist Richtung 0",
+         {aktion("12345678", "3", 0, "")},
+         aktionSatz("12345678", '3', 'x', "neu"),
+         true},
+        {"Richtung 2 ist weder 0 noch 1",
+         {aktion("12345678", "3", 0, ""), aktion("12345678", "3", 1, "")},
+         aktionSatz("12345678", '3', '2', "neu"),
+         false},
+        {"Richtung 2 trifft Richtung 2",
+         {aktion("12345678", "3", 2, "")},
+         aktionSatz("12345678", '3', '2', "neu"),
          true},
         {"Gross- und Kleinschreibung zaehlt",
          {aktion("6A120344", "3", 0, "")},

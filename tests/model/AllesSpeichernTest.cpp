@@ -2,6 +2,7 @@
 
 #include "files/FahrzeugDatei.h"
 #include "files/StatusDatei.h"
+#include "model/AktionenGenerieren.h"
 #include "model/Aktionsliste.h"
 #include "model/Fensterwahl.h"
 #include "model/StatusUebersicht.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -228,6 +230,67 @@ TEST_F(AllesSpeichernTest, AktionenNurNachDemAktionenfensterUndWennUngespeichert
         }
         EXPECT_FALSE(QFileInfo::exists(imStart("Aktion.BIN")));
         EXPECT_EQ(ab.ungespeichert, 0) << "cleared even when the actions were not written";
+    }
+}
+
+// An action file refused on loading is not replaced by actions the user had before, only once
+// the action list has been changed since.
+TEST_F(AllesSpeichernTest, AbgewieseneAktionsdateiBleibtBisZurAenderung) {
+    struct Fall {
+        const char* name;
+        std::function<void(Arbeitsbereich&, const QString&)> abweisen;
+        std::function<void(Arbeitsbereich&)> danach;
+        bool geschrieben;
+    };
+    const auto laden = [this](Arbeitsbereich& a, const QString& p) {
+        AktionenLaden(a, p, rueckfrage, fortschritt);
+    };
+    const auto importieren = [this](Arbeitsbereich& a, const QString& p) {
+        AktionenImportieren(a, p, rueckfrage, fortschritt);
+    };
+    const auto nichts = [](Arbeitsbereich&) {};
+    const Fall faelle[] = {
+        {"beim Laden abgewiesen", laden, nichts, false},
+        {"beim Import abgewiesen", importieren, nichts, false},
+        {"danach importiert", laden,
+         [this](Arbeitsbereich& a) {
+             AktionenImportieren(a, datei("mehr.bin", aktionSatz("6A000009", '1', '0', "neu")), rueckfrage,
+                                 fortschritt);
+         },
+         true},
+        {"danach generiert", laden,
+         [](Arbeitsbereich& a) {
+             GenerierAuswahl auswahl;
+             auswahl.stati[1] = true;
+             auswahl.richtung[0] = true;
+             AktionenGenerieren(a, auswahl);
+         },
+         true},
+        {"danach eine entfernt", laden, [](Arbeitsbereich& a) { AktionenEntfernen(a, {true}); }, true},
+    };
+    const QString kaputt = QDir(anders).filePath("Aktion.BIN");
+    const QByteArray alt = aktionSatz("6A000001", '3', '0', "alt") + "x";
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        dateiAnlegen(kaputt, alt);
+        ab.fahrzeuge = {fahrzeug("6A000001")};
+        ab.aktionen = {aktion("6A000001", "3", 0, "generiert"), aktion("6A000001", "4", 0, "generiert")};
+        ab.aktionenMenueAktiv = true;
+        ab.ungespeichert = DokAktionen | DokFahrzeugliste;
+        f.abweisen(ab, kaputt);
+        f.danach(ab);
+        rueckfrage.fragen.clear();
+
+        EXPECT_EQ(AllesSpeichern(ab, rueckfrage, fortschritt), f.geschrieben);
+
+        EXPECT_EQ(dateiInhalt(kaputt) == alt, !f.geschrieben);
+        EXPECT_TRUE(QFileInfo::exists(imStart("Fahrzeug.BIN")));
+        // Unwritten actions stay unsaved and are named, so the quit question still asks.
+        EXPECT_EQ(ab.ungespeichert, f.geschrieben ? 0 : DokAktionen);
+        EXPECT_EQ(rueckfrage.fragen.size(), f.geschrieben ? 0 : 1);
+        if (!f.geschrieben && !rueckfrage.fragen.isEmpty()) {
+            EXPECT_TRUE(rueckfrage.fragen[0].text.contains(QDir::toNativeSeparators(kaputt)));
+        }
     }
 }
 

@@ -1,9 +1,11 @@
 // The file commands of the menus: their dialogs, the question before a load, and the commands
 // that reload a default file from the working directory.
 #include "model/AktionenBefehle.h"
+#include "model/AllesSpeichern.h"
 #include "model/Einstellungsbuendel.h"
 #include "model/FahrzeugBefehle.h"
 #include "model/OrteBefehle.h"
+#include "model/Schreibweisen.h"
 #include "model/StatusBefehle.h"
 #include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
@@ -196,4 +198,39 @@ TEST(DateiBefehle, StandarddateiDesArbeitsordners) {
         EXPECT_TRUE(u.rueckfrage.dateiDialoge.isEmpty());
         EXPECT_EQ(u.ab.ungespeichert == Alle, f.flagBleibt);
     }
+}
+
+// With "status.bin" and "Status.BIN" side by side, the reload, save-all and a restart all meet
+// the same file, and the user hears once which one that is.
+TEST(DateiBefehle, MehrereSchreibweisenEinUndDieselbeDatei) {
+    Umfeld u;
+    if (!schreibweisenGetrennt(u.ordner.path()))
+        GTEST_SKIP() << "the file system ignores case";
+    QDir::setCurrent(u.ordner.path());
+    u.ab.startverzeichnis = u.ordner.path();
+    const QByteArray klein = statusDatei({statusSatz(2, "klein")});
+    dateiAnlegen(u.ordner.filePath("status.bin"), klein);
+    dateiAnlegen(u.ordner.filePath("Status.BIN"), statusDatei({statusSatz(2, "gross")}));
+
+    statusNeuLadenBefehl(u.ab, u.rueckfrage, u.fortschritt);
+    EXPECT_EQ(u.ab.felder[0].text, "gross");
+    ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+    EXPECT_EQ(u.rueckfrage.fragen[0].titel, "Mehrere Schreibweisen");
+    EXPECT_TRUE(u.rueckfrage.fragen[0].text.contains("\n\nStatus.BIN\nstatus.bin\n\n"));
+    EXPECT_TRUE(u.rueckfrage.fragen[0].text.endsWith(QStringLiteral(
+        "Tabulo liest und speichert nur \"Status.BIN\"; die anderen bleiben unver\u00e4ndert.")));
+
+    u.ab.felder[0].text = "neu";
+    ASSERT_TRUE(AllesSpeichern(u.ab, u.rueckfrage, u.fortschritt));
+    EXPECT_EQ(dateiInhalt(u.ordner.filePath("status.bin")), klein);
+    startDateienMelden(u.ab, u.rueckfrage);
+    statusNeuLadenBefehl(u.ab, u.rueckfrage, u.fortschritt);
+    EXPECT_EQ(u.ab.felder[0].text, "neu");
+    EXPECT_EQ(u.rueckfrage.fragen.size(), 1) << "told once";
+
+    // A new run is told at the end of its start-up.
+    Umfeld neu;
+    neu.ab.startverzeichnis = u.ordner.path();
+    startDateienMelden(neu.ab, neu.rueckfrage);
+    EXPECT_EQ(neu.rueckfrage.fragen.size(), 1);
 }

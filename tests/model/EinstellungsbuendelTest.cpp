@@ -166,6 +166,39 @@ TEST(BuendelLaden, UnbrauchbareZeilenWerdenUebersprungen) {
     }
 }
 
+// A numbered key counts with its leading number, as the host reads it; the store gets the plain
+// number, the key the host reads.
+TEST(BuendelLaden, SchluesselZaehltMitSeinerFuehrendenZahl) {
+    const struct {
+        const char* name;
+        const char* schluessel;
+        int fenster; // 0: not applied
+    } faelle[] = {
+        {"Nachkommastelle Null", "4.0", 4}, {"Buchstabe dahinter", "4b", 4}, {"Plus davor", "+4", 4},
+        {"Blank davor", " 4", 4},           {"halbe Zahl", "4.5", 0},        {"Buchstabe davor", "b4", 0},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Werkbank w;
+        const auto vorher = w.ab.fensterTitel;
+        const BuendelLadeErgebnis e = buendelAnwenden(w.ab, zeile(UebersichtAnsi, f.schluessel, "b"), alle());
+        EXPECT_EQ(e.fenstertitel, f.fenster ? Geladen : NichtGeladen);
+        auto erwartet = vorher;
+        if (f.fenster)
+            erwartet[f.fenster - 1] = "b";
+        EXPECT_EQ(w.ab.fensterTitel, erwartet);
+        const auto gespeichert = w.speicher.alleLesen(anwendung::Velastat, Uebersicht);
+        EXPECT_EQ(gespeichert.size(), f.fenster ? 1 : 0);
+        if (f.fenster) {
+            EXPECT_EQ(w.wert(anwendung::Velastat, Uebersicht, QString::number(f.fenster)), "b");
+        }
+    }
+    // The colour keys follow the same rule.
+    Werkbank w;
+    EXPECT_EQ(buendelAnwenden(w.ab, zeile("Statusfarben", "3.0", "255"), alle()).statusfarben, Geladen);
+    EXPECT_EQ(w.ab.statusfarbe[3], 255u);
+}
+
 TEST(BuendelLaden, DieLetzteZeileEntscheidetUndNichtsWirdZurueckgenommen) {
     Werkbank w;
     const QByteArray daten = zeile(UebersichtAnsi, "1", "Gut") + zeile(UebersichtAnsi, "12", "Schlecht") +

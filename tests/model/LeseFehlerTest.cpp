@@ -74,8 +74,8 @@ std::vector<Ladeweg> ladewege() {
     const QByteArray fahrzeuge = fahrzeugDatei({fahrzeug("11111111"), fahrzeug("22222222")});
     const QByteArray orte = orteSatz('1', "B00", "Andernorts") + orteSatz('2', "B00", "Andernorts");
     const QByteArray status = statusDatei({statusSatz(2, "Wache Nord")});
-    const QByteArray aktionen = aktionSatzSchreiben("11111111", "4", true, "neu.exe") +
-                                aktionSatzSchreiben("22222222", "5", false, "neu.exe");
+    const QByteArray aktionen = aktionSatzSchreiben("11111111", "4", 0, "neu.exe") +
+                                aktionSatzSchreiben("22222222", "5", 1, "neu.exe");
     const QString aktionenUngueltig = QStringLiteral("Keine g\u00fcltige Aktionen-Datei!");
     const QString fzgUngueltig = QStringLiteral("Keine g\u00fcltige Fahrzeug-Datei!");
     const QString orteUngueltig = QStringLiteral("Keine g\u00fcltige Ortskennungen-Datei!");

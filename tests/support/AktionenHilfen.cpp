@@ -22,7 +22,8 @@ Aktion aktion(const QString& kennung, const QString& status, int richtungNr, con
     a.rufname = rufname;
     a.status = status;
     a.richtungNr = richtungNr;
-    a.richtung = Richtungsnamen[richtungNr == 0 ? 0 : 1];
+    // A digit the host has no name for shows as itself.
+    a.richtung = richtungNr <= 1 ? Richtungsnamen[richtungNr == 0 ? 0 : 1] : QString::number(richtungNr);
     a.aktion = text;
     a.kennung = kennung;
     return a;

@@ -22,6 +22,16 @@ void dateiAnlegen(const QString& pfad, const QByteArray& daten) {
     ASSERT_EQ(datei.write(daten), daten.size());
 }
 
+bool schreibweisenGetrennt(const QString& ordner) {
+    const QDir dir(ordner);
+    dateiAnlegen(dir.filePath("probe.bin"), "a");
+    dateiAnlegen(dir.filePath("PROBE.BIN"), "b");
+    const bool getrennt = dateiInhalt(dir.filePath("probe.bin")) == "a";
+    QFile::remove(dir.filePath("probe.bin"));
+    QFile::remove(dir.filePath("PROBE.BIN"));
+    return getrennt;
+}
+
 QByteArray dateiInhalt(const QString& pfad) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))

@@ -13,6 +13,9 @@ void testUmgebungEinrichten();
 void dateiAnlegen(const QString& pfad, const QByteArray& daten);
 QByteArray dateiInhalt(const QString& pfad);
 
+// Whether the folder keeps names apart that differ only in case (not so on Windows).
+bool schreibweisenGetrennt(const QString& ordner);
+
 // Brings the working directory back when the object ends (every file dialog of the program
 // moves it); given a folder, it moves there first.
 class Arbeitsordner {
