@@ -2,10 +2,10 @@
 
 #include "Flotte.h"
 #include "Ziele.h"
-#include "files/DateiLesen.h"
-#include "model/AktionenGenerieren.h"
-#include "model/Aktionsliste.h"
-#include "model/Fortschritt.h"
+#include "core/actions/AktionenGenerieren.h"
+#include "core/actions/Aktionsliste.h"
+#include "core/common/Fortschritt.h"
+#include "core/files/DateiLesen.h"
 
 #include <QCoreApplication>
 #include <QLabel>

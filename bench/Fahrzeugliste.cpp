@@ -1,10 +1,10 @@
-#include "model/Fahrzeugliste.h"
+#include "core/vehicles/Fahrzeugliste.h"
 
 #include "Flotte.h"
 #include "Ziele.h"
-#include "files/DateiLesen.h"
-#include "files/FahrzeugDatei.h"
-#include "model/FahrzeuglisteDatei.h"
+#include "core/files/DateiLesen.h"
+#include "core/files/FahrzeugDatei.h"
+#include "core/vehicles/FahrzeuglisteDatei.h"
 #include "vehicles/Form2.h"
 
 #include <QCoreApplication>

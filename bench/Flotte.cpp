@@ -1,15 +1,15 @@
 #include "Flotte.h"
 
-#include "files/AktionDatei.h"
-#include "files/FahrzeugDatei.h"
-#include "files/OrteDatei.h"
-#include "files/StatusDatei.h"
-#include "model/Aktionsliste.h"
-#include "model/Fahrzeugliste.h"
-#include "model/FeldInhalt.h"
-#include "model/Fortschritt.h"
-#include "model/StatusUebersicht.h"
-#include "model/Text.h"
+#include "core/actions/Aktionsliste.h"
+#include "core/common/Fortschritt.h"
+#include "core/common/Text.h"
+#include "core/files/AktionDatei.h"
+#include "core/files/FahrzeugDatei.h"
+#include "core/files/OrteDatei.h"
+#include "core/files/StatusDatei.h"
+#include "core/overview/FeldInhalt.h"
+#include "core/overview/StatusUebersicht.h"
+#include "core/vehicles/Fahrzeugliste.h"
 
 #include <QFile>
 #include <QStringList>

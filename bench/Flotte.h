@@ -1,9 +1,9 @@
 #pragma once
 
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
-#include "model/Rueckfrage.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/common/Rueckfrage.h"
+#include "core/files/DateiSchreiber.h"
+#include "core/files/EinstellungsSpeicher.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "Flotte.h"
 #include "Ziele.h"
-#include "app/Fortschrittsstreifen.h"
-#include "model/Aktionsliste.h"
-#include "model/FahrzeuglisteDatei.h"
+#include "core/actions/Aktionsliste.h"
+#include "core/vehicles/FahrzeuglisteDatei.h"
+#include "ui/Fortschrittsstreifen.h"
 
 #include <QCoreApplication>
 

@@ -1,14 +1,14 @@
 #include "Flotte.h"
 #include "Ziele.h"
-#include "files/AktionDatei.h"
-#include "files/DateiLesen.h"
-#include "files/FahrzeugDatei.h"
-#include "files/OrteDatei.h"
-#include "files/StatusDatei.h"
-#include "model/FahrzeuglisteDatei.h"
-#include "model/Fortschritt.h"
-#include "model/OrteLadenSpeichern.h"
-#include "model/StatusUebersicht.h"
+#include "core/common/Fortschritt.h"
+#include "core/files/AktionDatei.h"
+#include "core/files/DateiLesen.h"
+#include "core/files/FahrzeugDatei.h"
+#include "core/files/OrteDatei.h"
+#include "core/files/StatusDatei.h"
+#include "core/overview/StatusUebersicht.h"
+#include "core/places/OrteLadenSpeichern.h"
+#include "core/vehicles/FahrzeuglisteDatei.h"
 
 using namespace tabulo;
 using namespace tabulo::bench;

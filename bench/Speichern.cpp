@@ -1,7 +1,7 @@
 #include "Flotte.h"
 #include "Ziele.h"
-#include "model/AllesSpeichern.h"
-#include "model/Fortschritt.h"
+#include "core/common/AllesSpeichern.h"
+#include "core/common/Fortschritt.h"
 
 #include <QDir>
 

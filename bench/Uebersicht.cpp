@@ -1,8 +1,8 @@
 #include "Flotte.h"
 #include "Ziele.h"
-#include "app/FensterAnsicht.h"
-#include "app/Form1.h"
-#include "model/FeldVerschieben.h"
+#include "core/overview/FeldVerschieben.h"
+#include "overview/FensterAnsicht.h"
+#include "overview/Form1.h"
 #include "vehicles/FahrzeugListView.h"
 #include "vehicles/Form2.h"
 

@@ -2,11 +2,11 @@
 // carry. The output is checked in; rerun after adding a seed here:
 //   build/tests/korpus_erzeugen fuzz/corpus
 // Inputs that once broke a harness are kept in the same folders under the name "fund_...".
-#include "files/AktionDatei.h"
-#include "files/Ansi.h"
-#include "files/BuendelDatei.h"
-#include "files/FahrzeugDatei.h"
-#include "files/StatusDatei.h"
+#include "core/files/AktionDatei.h"
+#include "core/files/Ansi.h"
+#include "core/files/BuendelDatei.h"
+#include "core/files/FahrzeugDatei.h"
+#include "core/files/StatusDatei.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,16 +2,16 @@
 // Run: demo_erzeugen <folder>. The folder gets the four data files and, under
 // einstellungen/, the settings a first run shows (window titles, names).
 
-#include "files/AktionDatei.h"
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "files/FahrzeugDatei.h"
-#include "files/OrteDatei.h"
-#include "files/StatusDatei.h"
-#include "model/Fahrzeug.h"
-#include "model/Feld.h"
-#include "model/Ortstabelle.h"
-#include "model/Text.h"
+#include "core/common/Text.h"
+#include "core/files/AktionDatei.h"
+#include "core/files/DateiSchreiber.h"
+#include "core/files/EinstellungsSpeicher.h"
+#include "core/files/FahrzeugDatei.h"
+#include "core/files/OrteDatei.h"
+#include "core/files/StatusDatei.h"
+#include "core/overview/Feld.h"
+#include "core/places/Ortstabelle.h"
+#include "core/vehicles/Fahrzeug.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "Eingabe.h"
 #include "Harness.h"
 #include "Koerper.h"
-#include "files/AktionDatei.h"
-#include "files/Ansi.h"
+#include "core/files/AktionDatei.h"
+#include "core/files/Ansi.h"
 
 namespace tabulo::fuzz {
 

@@ -2,9 +2,9 @@
 #include "Harness.h"
 #include "Koerper.h"
 #include "Werkbank.h"
-#include "files/AktionDatei.h"
-#include "files/DateiLesen.h"
-#include "model/Aktionsliste.h"
+#include "core/actions/Aktionsliste.h"
+#include "core/files/AktionDatei.h"
+#include "core/files/DateiLesen.h"
 
 #include <QDir>
 

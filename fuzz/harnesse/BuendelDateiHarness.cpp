@@ -1,9 +1,9 @@
 #include "Eingabe.h"
 #include "Harness.h"
 #include "Koerper.h"
-#include "files/Ansi.h"
-#include "files/BuendelDatei.h"
-#include "model/Text.h"
+#include "core/common/Text.h"
+#include "core/files/Ansi.h"
+#include "core/files/BuendelDatei.h"
 
 namespace tabulo::fuzz {
 

@@ -2,10 +2,10 @@
 #include "Harness.h"
 #include "Koerper.h"
 #include "Werkbank.h"
-#include "files/Ansi.h"
-#include "model/Einstellungsbuendel.h"
-#include "model/FeldInhalt.h"
-#include "model/Text.h"
+#include "core/common/Text.h"
+#include "core/files/Ansi.h"
+#include "core/overview/FeldInhalt.h"
+#include "core/settings/Einstellungsbuendel.h"
 
 namespace tabulo::fuzz {
 

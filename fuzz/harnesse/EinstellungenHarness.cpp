@@ -1,11 +1,11 @@
 #include "Eingabe.h"
 #include "Harness.h"
 #include "Koerper.h"
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
-#include "model/Grundeinstellungen.h"
-#include "model/Text.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/common/Text.h"
+#include "core/files/DateiSchreiber.h"
+#include "core/files/EinstellungsSpeicher.h"
+#include "core/settings/Grundeinstellungen.h"
 
 #include <algorithm>
 #include <cstdlib>

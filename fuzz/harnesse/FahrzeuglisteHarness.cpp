@@ -2,10 +2,10 @@
 #include "Harness.h"
 #include "Koerper.h"
 #include "Werkbank.h"
-#include "files/DateiLesen.h"
-#include "files/FahrzeugDatei.h"
-#include "model/Fahrzeugliste.h"
-#include "model/FahrzeuglisteDatei.h"
+#include "core/files/DateiLesen.h"
+#include "core/files/FahrzeugDatei.h"
+#include "core/vehicles/Fahrzeugliste.h"
+#include "core/vehicles/FahrzeuglisteDatei.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "Harness.h"
 #include "Koerper.h"
-#include "files/OrteDatei.h"
-#include "model/Ortstabelle.h"
+#include "core/files/OrteDatei.h"
+#include "core/places/Ortstabelle.h"
 
 namespace tabulo::fuzz {
 

@@ -2,9 +2,9 @@
 #include "Harness.h"
 #include "Koerper.h"
 #include "Werkbank.h"
-#include "files/DateiLesen.h"
-#include "files/OrteDatei.h"
-#include "model/OrteLadenSpeichern.h"
+#include "core/files/DateiLesen.h"
+#include "core/files/OrteDatei.h"
+#include "core/places/OrteLadenSpeichern.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "Harness.h"
 #include "Koerper.h"
-#include "files/Ansi.h"
-#include "files/StatusDatei.h"
+#include "core/files/Ansi.h"
+#include "core/files/StatusDatei.h"
 
 namespace tabulo::fuzz {
 

@@ -2,10 +2,10 @@
 #include "Harness.h"
 #include "Koerper.h"
 #include "Werkbank.h"
-#include "files/StatusDatei.h"
-#include "model/FeldInhalt.h"
-#include "model/StartLesen.h"
-#include "model/StatusUebersicht.h"
+#include "core/common/StartLesen.h"
+#include "core/files/StatusDatei.h"
+#include "core/overview/FeldInhalt.h"
+#include "core/overview/StatusUebersicht.h"
 
 #include <QDir>
 

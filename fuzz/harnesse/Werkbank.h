@@ -1,10 +1,10 @@
 #pragma once
 
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
-#include "model/Fortschritt.h"
-#include "model/Rueckfrage.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/common/Fortschritt.h"
+#include "core/common/Rueckfrage.h"
+#include "core/files/DateiSchreiber.h"
+#include "core/files/EinstellungsSpeicher.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,13 +1,13 @@
 #include "actions/Aktionen.h"
 
-#include "app/Schriften.h"
-#include "app/Twips.h"
-#include "model/AktionenBefehle.h"
-#include "model/AktionenModell.h"
-#include "model/Aktionsliste.h"
-#include "model/Arbeitsbereich.h"
-#include "model/Rueckfrage.h"
-#include "model/Text.h"
+#include "core/actions/AktionenBefehle.h"
+#include "core/actions/AktionenModell.h"
+#include "core/actions/Aktionsliste.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/common/Rueckfrage.h"
+#include "core/common/Text.h"
+#include "ui/Schriften.h"
+#include "ui/Twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

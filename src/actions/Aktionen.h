@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/AktionenGenerieren.h"
+#include "core/actions/AktionenGenerieren.h"
 
 #include <QWidget>
 

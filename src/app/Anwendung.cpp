@@ -1,26 +1,27 @@
 #include "app/Anwendung.h"
 
 #include "actions/Aktionen.h"
-#include "app/FeldEdit.h"
-#include "app/Form1.h"
-#include "app/Fortschrittsstreifen.h"
-#include "app/Sanduhr.h"
-#include "app/Twips.h"
-#include "app/ZiehSteuerung.h"
-#include "files/StandardDatei.h"
-#include "model/AktionenBefehle.h"
-#include "model/Arbeitsbereich.h"
-#include "model/FahrzeugBefehle.h"
-#include "model/Fahrzeugliste.h"
-#include "model/FeldBearbeiten.h"
-#include "model/OrteBefehle.h"
-#include "model/OrteLadenSpeichern.h"
-#include "model/Rueckfrage.h"
-#include "model/Schreibweisen.h"
-#include "model/StartLesen.h"
-#include "model/Ungespeichert.h"
+#include "app/BeendenFrage.h"
+#include "core/actions/AktionenBefehle.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/common/Rueckfrage.h"
+#include "core/common/Schreibweisen.h"
+#include "core/common/StartLesen.h"
+#include "core/common/Ungespeichert.h"
+#include "core/files/StandardDatei.h"
+#include "core/overview/FeldBearbeiten.h"
+#include "core/places/OrteBefehle.h"
+#include "core/places/OrteLadenSpeichern.h"
+#include "core/vehicles/FahrzeugBefehle.h"
+#include "core/vehicles/Fahrzeugliste.h"
+#include "overview/FeldEdit.h"
+#include "overview/Form1.h"
 #include "places/Ortskennungen.h"
 #include "tools/Werkzeuge.h"
+#include "ui/Fortschrittsstreifen.h"
+#include "ui/Sanduhr.h"
+#include "ui/Twips.h"
+#include "ui/ZiehSteuerung.h"
 #include "vehicles/FahrzeugEdit.h"
 #include "vehicles/Form2.h"
 #include "vehicles/Form2Anordnung.h"
@@ -47,7 +48,10 @@ Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     werkzeugeVerbinden();
     aktionenVerbinden();
     connect(m_form1.get(), &Form1::feldBearbeiten, this, &Anwendung::feldBearbeiten);
-    connect(m_form1.get(), &Form1::programmEnde, this, &Anwendung::beenden);
+    // Every way of closing the main window passes the quit question; when it lets the close go
+    // ahead, the whole program ends.
+    connect(new BeendenFrage(*m_form1, ab, rueckfrage, m_form1->statusBar()), &BeendenFrage::zugestimmt, this,
+            &Anwendung::beenden);
 }
 
 Anwendung::~Anwendung() = default;

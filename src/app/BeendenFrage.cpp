@@ -1,6 +1,6 @@
 #include "app/BeendenFrage.h"
 
-#include "model/Ungespeichert.h"
+#include "core/common/Ungespeichert.h"
 
 #include <QCloseEvent>
 #include <QWidget>

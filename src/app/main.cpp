@@ -1,11 +1,11 @@
 #include "app/Anwendung.h"
-#include "app/Form1.h"
-#include "app/QtRueckfrage.h"
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "files/StandardDatei.h"
-#include "model/Arbeitsbereich.h"
-#include "model/StartVorlesen.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/common/StartVorlesen.h"
+#include "core/files/DateiSchreiber.h"
+#include "core/files/EinstellungsSpeicher.h"
+#include "core/files/StandardDatei.h"
+#include "overview/Form1.h"
+#include "ui/QtRueckfrage.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,11 +1,11 @@
 #include "places/Ortskennungen.h"
 
-#include "app/Farben.h"
-#include "app/Schriften.h"
-#include "model/Arbeitsbereich.h"
-#include "model/OrtEingabe.h"
-#include "model/OrteBefehle.h"
-#include "model/Text.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/common/Text.h"
+#include "core/places/OrtEingabe.h"
+#include "core/places/OrteBefehle.h"
+#include "ui/Farben.h"
+#include "ui/Schriften.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "tools/Einstellungen.h"
 
-#include "model/Grundeinstellungen.h"
-#include "model/Text.h"
+#include "core/common/Text.h"
+#include "core/settings/Grundeinstellungen.h"
 #include "tools/Steuerelemente.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "tools/FrmEinstellungen.h"
 
-#include "model/Einstellungsbuendel.h"
+#include "core/settings/Einstellungsbuendel.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 #include "tools/StatusUmwandeln.h"
 
-#include "app/Fortschrittsstreifen.h"
-#include "model/Arbeitsbereich.h"
-#include "model/Rueckfrage.h"
-#include "model/Text.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/common/Rueckfrage.h"
+#include "core/common/Text.h"
 #include "tools/Steuerelemente.h"
+#include "ui/Fortschrittsstreifen.h"
 
 #include <QComboBox>
 #include <QGridLayout>

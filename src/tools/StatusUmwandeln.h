@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/SperrFenster.h"
-#include "model/StatusUmwandlung.h"
+#include "core/vehicles/StatusUmwandlung.h"
+#include "ui/SperrFenster.h"
 
 #include <array>
 

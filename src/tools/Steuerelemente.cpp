@@ -1,7 +1,7 @@
 #include "tools/Steuerelemente.h"
 
-#include "app/Farben.h"
-#include "app/Fortschrittsstreifen.h"
+#include "ui/Farben.h"
+#include "ui/Fortschrittsstreifen.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

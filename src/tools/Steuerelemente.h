@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Farbe.h"
+#include "core/common/Farbe.h"
 
 class QHBoxLayout;
 class QLabel;

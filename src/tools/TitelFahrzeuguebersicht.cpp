@@ -1,7 +1,7 @@
 #include "tools/TitelFahrzeuguebersicht.h"
 
-#include "model/Arbeitsbereich.h"
-#include "model/Fenstertitel.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/overview/Fenstertitel.h"
 #include "tools/Steuerelemente.h"
 
 #include <QGridLayout>

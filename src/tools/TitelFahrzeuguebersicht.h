@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/SperrFenster.h"
-#include "model/Feld.h"
+#include "core/overview/Feld.h"
+#include "ui/SperrFenster.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "tools/Werkzeuge.h"
 
-#include "model/Arbeitsbereich.h"
+#include "core/common/Arbeitsbereich.h"
 #include "tools/Einstellungen.h"
 #include "tools/FrmEinstellungen.h"
 #include "tools/InfoForm.h"

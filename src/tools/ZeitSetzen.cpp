@@ -1,10 +1,10 @@
 #include "tools/ZeitSetzen.h"
 
-#include "app/Fortschrittsstreifen.h"
-#include "model/Arbeitsbereich.h"
-#include "model/Fahrzeug.h"
-#include "model/Zeitstempel.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/vehicles/Fahrzeug.h"
+#include "core/vehicles/Zeitstempel.h"
 #include "tools/Steuerelemente.h"
+#include "ui/Fortschrittsstreifen.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

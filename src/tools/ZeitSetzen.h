@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SperrFenster.h"
+#include "ui/SperrFenster.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,10 +1,10 @@
 #include "vehicles/FahrzeugEdit.h"
 
-#include "app/Fortschrittsstreifen.h"
-#include "app/Schriften.h"
-#include "model/Arbeitsbereich.h"
-#include "model/FahrzeugBearbeitung.h"
-#include "model/Text.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/common/Text.h"
+#include "core/vehicles/FahrzeugBearbeitung.h"
+#include "ui/Fortschrittsstreifen.h"
+#include "ui/Schriften.h"
 
 #include <QComboBox>
 #include <QGridLayout>

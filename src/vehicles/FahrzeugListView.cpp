@@ -1,6 +1,6 @@
 #include "vehicles/FahrzeugListView.h"
 
-#include "model/FahrzeugModelle.h"
+#include "core/vehicles/FahrzeugModelle.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

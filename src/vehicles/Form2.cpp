@@ -1,10 +1,10 @@
 #include "vehicles/Form2.h"
 
-#include "app/Schriften.h"
-#include "model/Arbeitsbereich.h"
-#include "model/FahrzeugBefehle.h"
-#include "model/FahrzeugModelle.h"
-#include "model/Fahrzeugliste.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/vehicles/FahrzeugBefehle.h"
+#include "core/vehicles/FahrzeugModelle.h"
+#include "core/vehicles/Fahrzeugliste.h"
+#include "ui/Schriften.h"
 #include "vehicles/FahrzeugListView.h"
 #include "vehicles/Form2Anordnung.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ZiehSteuerung.h"
-#include "model/Fortschritt.h"
+#include "core/common/Fortschritt.h"
+#include "ui/ZiehSteuerung.h"
 
 #include <QWidget>
 #include <array>

@@ -2,10 +2,10 @@
 
 #include "vehicles/Form2Ziehen.h"
 
-#include "app/ZiehSteuerung.h"
-#include "model/Arbeitsbereich.h"
-#include "model/FahrzeugModelle.h"
-#include "model/FeldVerschieben.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/overview/FeldVerschieben.h"
+#include "core/vehicles/FahrzeugModelle.h"
+#include "ui/ZiehSteuerung.h"
 #include "vehicles/FahrzeugListView.h"
 #include "vehicles/Form2.h"
 

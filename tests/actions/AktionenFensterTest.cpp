@@ -1,6 +1,6 @@
 #include "actions/Aktionen.h"
 #include "app/AnwendungsUmfeld.h"
-#include "model/AktionenModell.h"
+#include "core/actions/AktionenModell.h"
 #include "support/AktionenHilfen.h"
 #include "support/Fahrzeuge.h"
 

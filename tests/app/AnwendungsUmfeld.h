@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/Anwendung.h"
-#include "app/FensterAnsicht.h"
-#include "app/FensterTab.h"
-#include "app/Form1.h"
-#include "files/StandardDatei.h"
-#include "model/FeldInhalt.h"
-#include "model/StartVorlesen.h"
+#include "core/common/StartVorlesen.h"
+#include "core/files/StandardDatei.h"
+#include "core/overview/FeldInhalt.h"
+#include "overview/FensterAnsicht.h"
+#include "overview/FensterTab.h"
+#include "overview/Form1.h"
 #include "support/TestArbeitsbereich.h"
 #include "support/Uebersicht.h"
 #include "vehicles/Form2.h"

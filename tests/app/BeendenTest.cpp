@@ -1,6 +1,6 @@
 #include "app/AnwendungsUmfeld.h"
-#include "model/Aktionsliste.h"
-#include "model/Ungespeichert.h"
+#include "core/actions/Aktionsliste.h"
+#include "core/common/Ungespeichert.h"
 #include "support/AktionenHilfen.h"
 #include "support/FehlerSchreiber.h"
 

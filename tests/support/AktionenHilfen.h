@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Aktion.h"
+#include "core/actions/Aktion.h"
 #include "support/TestArbeitsbereich.h"
 
 #include <QByteArray>

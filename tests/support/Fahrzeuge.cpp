@@ -1,6 +1,6 @@
 #include "support/Fahrzeuge.h"
 
-#include "files/FahrzeugDatei.h"
+#include "core/files/FahrzeugDatei.h"
 
 namespace tabulo::test {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Arbeitsbereich.h"
-#include "model/Fahrzeug.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/vehicles/Fahrzeug.h"
 
 #include <QByteArray>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/DateiSchreiber.h"
+#include "core/files/DateiSchreiber.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "support/OrteDaten.h"
 
-#include "files/Ansi.h"
+#include "core/files/Ansi.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Fortschritt.h"
+#include "core/common/Fortschritt.h"
 
 #include <QList>
 #include <optional>

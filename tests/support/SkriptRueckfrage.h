@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Rueckfrage.h"
+#include "core/common/Rueckfrage.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "files/DateiSchreiber.h"
-#include "files/EinstellungsSpeicher.h"
-#include "model/Arbeitsbereich.h"
+#include "core/common/Arbeitsbereich.h"
+#include "core/files/DateiSchreiber.h"
+#include "core/files/EinstellungsSpeicher.h"
 #include "support/ProtokollFortschritt.h"
 #include "support/SkriptRueckfrage.h"
 #include "support/Umgebung.h"

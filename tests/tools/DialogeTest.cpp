@@ -1,6 +1,4 @@
-#include "app/Farben.h"
-#include "app/Fortschrittsstreifen.h"
-#include "model/Einstellungsbuendel.h"
+#include "core/settings/Einstellungsbuendel.h"
 #include "support/Umgebung.h"
 #include "tools/Einstellungen.h"
 #include "tools/FrmEinstellungen.h"
@@ -8,6 +6,8 @@
 #include "tools/TitelFahrzeuguebersicht.h"
 #include "tools/Werkbank.h"
 #include "tools/ZeitSetzen.h"
+#include "ui/Farben.h"
+#include "ui/Fortschrittsstreifen.h"
 
 #include <QAction>
 #include <QCheckBox>

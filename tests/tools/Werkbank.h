@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Anwendung.h"
-#include "app/Form1.h"
+#include "overview/Form1.h"
 #include "support/TestArbeitsbereich.h"
 #include "tools/Werkzeuge.h"
 

@@ -1,10 +1,10 @@
 #include "vehicles/FahrzeugEdit.h"
 
-#include "app/Fortschrittsstreifen.h"
-#include "model/Fahrzeugliste.h"
-#include "model/Text.h"
+#include "core/common/Text.h"
+#include "core/vehicles/Fahrzeugliste.h"
 #include "support/Fahrzeuge.h"
 #include "support/TestArbeitsbereich.h"
+#include "ui/Fortschrittsstreifen.h"
 
 #include <QComboBox>
 #include <QLineEdit>

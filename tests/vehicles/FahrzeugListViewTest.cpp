@@ -1,7 +1,7 @@
 #include "vehicles/FahrzeugListView.h"
 
-#include "model/FahrzeugModelle.h"
-#include "model/Fahrzeugliste.h"
+#include "core/vehicles/FahrzeugModelle.h"
+#include "core/vehicles/Fahrzeugliste.h"
 #include "support/Fahrzeuge.h"
 #include "support/TestArbeitsbereich.h"
 

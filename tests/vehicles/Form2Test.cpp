@@ -1,9 +1,9 @@
 #include "vehicles/Form2.h"
 
 #include "app/Anwendung.h"
-#include "app/Form1.h"
-#include "model/FahrzeugModelle.h"
-#include "model/Fahrzeugliste.h"
+#include "core/vehicles/FahrzeugModelle.h"
+#include "core/vehicles/Fahrzeugliste.h"
+#include "overview/Form1.h"
 #include "support/Fahrzeuge.h"
 #include "support/TestArbeitsbereich.h"
 #include "vehicles/FahrzeugEdit.h"

@@ -1,0 +1,292 @@
+#include "core/actions/Aktionsliste.h"
+
+#include "core/common/Arbeitsbereich.h"
+#include "core/common/Fortschritt.h"
+#include "core/common/Rueckfrage.h"
+#include "core/common/Text.h"
+#include "core/common/TextIndex.h"
+#include "core/files/AktionDatei.h"
+#include "core/files/DateiLesen.h"
+#include "core/files/EinstellungsSpeicher.h"
+#include "core/overview/FelderNachziehen.h"
+
+#include <QFileInfo>
+#include <array>
+#include <optional>
+
+namespace tabulo {
+
+namespace {
+
+const QString TitelLaden = QStringLiteral("Aktionen Laden");
+const QString TitelSpeichern = QStringLiteral("Aktionen Speichern");
+const QString TitelImport = QStringLiteral("Aktionen Importieren");
+const QString TextUngueltig = QStringLiteral("Keine g\u00fcltige Aktionen-Datei!");
+const QString TextUeberschreiben = QStringLiteral(
+    "Die zu importierenden Datei enth\u00e4lt Aktionen, die bereits angelegt sind. Sollen diese "
+    "existierenden Aktionen von den importierten \u00fcberschrieben werden?");
+const QString SchluesselErlaubt = QStringLiteral("AktionErlaubt");
+
+struct GepruefteDatei {
+    QByteArray daten;
+    qsizetype anzahl = 0;
+};
+
+// Reads and checks the whole file before anything changes. Nothing when the file is missing
+// (fehlt is set) or was refused (the user has been told).
+std::optional<GepruefteDatei> dateiPruefen(const QString& pfad, Rueckfrage& rueckfrage, bool& fehlt) {
+    fehlt = !QFileInfo::exists(pfad);
+    if (fehlt)
+        return std::nullopt;
+    LeseErgebnis gelesen = dateiLesen(pfad);
+    if (!gelesen.daten) {
+        rueckfrage.meldung(TitelLaden, leseFehlerText(pfad, gelesen.fehler));
+        return std::nullopt;
+    }
+    GepruefteDatei datei{std::move(*gelesen.daten), 0};
+    if (!ganzeSaetze(datei.daten.size(), AktionSatzLaenge)) {
+        rueckfrage.meldung(TitelLaden, TextUngueltig);
+        return std::nullopt;
+    }
+    datei.anzahl = datei.daten.size() / AktionSatzLaenge;
+    return datei;
+}
+
+// One file, one name: links and relative paths resolved.
+QString vollerPfad(const QString& pfad) {
+    const QFileInfo info(pfad);
+    const QString kanonisch = info.canonicalFilePath();
+    return kanonisch.isEmpty() ? info.absoluteFilePath() : kanonisch;
+}
+
+// The direction's display name; a digit the host has no name for shows as itself.
+QString richtungsText(const Arbeitsbereich& ab, int richtung) {
+    return richtung == 0 || richtung == 1 ? ab.richtungsname[static_cast<size_t>(richtung)]
+                                          : zahlText(richtung);
+}
+
+// The status as a text of one character; the Latin-1 ones are made once and shared.
+QString statusText(QChar zeichen) {
+    static const auto texte = [] {
+        std::array<QString, 256> t;
+        for (int u = 0; u < 256; ++u)
+            t[u] = QString(QChar(u));
+        return t;
+    }();
+    return zeichen.unicode() < 256 ? texte[zeichen.unicode()] : QString(zeichen);
+}
+
+// An identity (Kennung cut or padded to 8, the status character or a blank, the direction digit)
+// held without a string of its own.
+struct Identitaet {
+    std::array<char16_t, 10> zeichen;
+    QStringView ansicht() const { return QStringView(zeichen.data(), 10); }
+
+    Identitaet(QStringView kennung, QStringView status, int richtungNr) {
+        for (int i = 0; i < 8; ++i)
+            zeichen[i] = i < kennung.size() ? kennung[i].unicode() : u' ';
+        zeichen[8] = status.isEmpty() ? u' ' : status[0].unicode();
+        zeichen[9] = richtungNr >= 0 && richtungNr <= 9 ? char16_t(u'0' + richtungNr) : u'1';
+    }
+    explicit Identitaet(const Aktion& a) : Identitaet(a.kennung, a.status, a.richtungNr) {}
+};
+
+struct Decoder {
+    const Arbeitsbereich& ab;
+    // The first vehicle with exactly the record's identifier gives the call name.
+    ErsteFahrzeugZeilen zeilen;
+
+    explicit Decoder(const Arbeitsbereich& ab) : ab(ab), zeilen(ersteFahrzeugZeilen(ab.fahrzeuge)) {}
+
+    Aktion satz(const GepruefteDatei& datei, qsizetype k) const {
+        AktionSatz s = aktionSatzLesen(QByteArrayView(datei.daten).sliced(k * AktionSatzLaenge));
+        Aktion a;
+        a.richtungNr = richtungAusZeichen(s.richtung);
+        const int zeile = zeilen.erster(s.kennung);
+        if (zeile >= 0) {
+            // The vehicle's texts are shared, not held once more per action.
+            const Fahrzeug& f = ab.fahrzeuge[static_cast<size_t>(zeile)];
+            a.rufname = f.rufname;
+            a.kennung = f.kennung;
+        } else {
+            a.rufname = NichtVorhanden;
+            a.kennung = std::move(s.kennung);
+        }
+        a.status = statusText(s.status);
+        a.richtung = richtungsText(ab, a.richtungNr);
+        a.aktion = std::move(s.aktion);
+        return a;
+    }
+};
+
+} // namespace
+
+AnzahlAnzeige anzahlAnzeige(const Arbeitsbereich& ab) {
+    const auto anzahl = static_cast<qsizetype>(ab.aktionen.size());
+    AnzahlAnzeige anzeige{QStringLiteral("Anzahl = ") + zahlText(anzahl),
+                          ab.aktionenAnzahlWarnen && anzahl > 999};
+    if (anzeige.rot)
+        anzeige.text += QStringLiteral(" (max. 999!)");
+    return anzeige;
+}
+
+QString aktionsIdentitaet(const Aktion& aktion) {
+    return Identitaet(aktion).ansicht().toString();
+}
+
+LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& rueckfrage,
+                           Fortschritt& fortschritt) {
+    bool fehlt = false;
+    const auto datei = dateiPruefen(pfad, rueckfrage, fehlt);
+    if (!datei && !fehlt) {
+        ab.abgewieseneAktionDatei = vollerPfad(pfad);
+        return LadeErgebnis::Abgewiesen;
+    }
+    if (datei) {
+        std::vector<Aktion> neu;
+        neu.reserve(static_cast<size_t>(datei->anzahl));
+        {
+            FortschrittsAnzeige anzeige(fortschritt);
+            const Decoder decoder(ab);
+            // Record k of n, counted from 1, draws from k/n to (k+1)/n: the strip starts one
+            // slice in and its last slice lies past the edge.
+            for (qsizetype k = 0; k < datei->anzahl; ++k) {
+                anzeige.schritt(k + 1, datei->anzahl, farbe::Rot);
+                neu.push_back(decoder.satz(*datei, k));
+            }
+        }
+        ab.aktionen = std::move(neu);
+    }
+    ab.freigeben(DokAktionen);
+    ab.aktionenGeaendert(false);
+    return fehlt ? LadeErgebnis::DateiFehlt : LadeErgebnis::Geladen;
+}
+
+QByteArray aktionenDateiInhalt(const std::vector<Aktion>& aktionen) {
+    QByteArray daten;
+    daten.reserve(static_cast<qsizetype>(aktionen.size()) * AktionSatzLaenge);
+    for (const Aktion& a : aktionen)
+        aktionSatzAnhaengen(daten, a.kennung, a.status, a.richtungNr, a.aktion);
+    return daten;
+}
+
+bool aktionDateiGeschuetzt(const Arbeitsbereich& ab, const QString& pfad) {
+    return !ab.abgewieseneAktionDatei.isEmpty() && ab.abgewieseneAktionDatei == vollerPfad(pfad);
+}
+
+SchreibErgebnis aktionenSchreiben(Arbeitsbereich& ab, const QString& pfad) {
+    const SchreibErgebnis ergebnis = ab.schreiber().schreiben(pfad, aktionenDateiInhalt(ab.aktionen));
+    if (ergebnis)
+        ab.freigeben(DokAktionen);
+    return ergebnis;
+}
+
+bool AktionenSpeichern(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& rueckfrage) {
+    const SchreibErgebnis ergebnis = aktionenSchreiben(ab, pfad);
+    if (!ergebnis)
+        rueckfrage.meldung(TitelSpeichern, schreibFehlerText(pfad, ergebnis.fehler), Symbol::Fehler);
+    return ergebnis.ok;
+}
+
+ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& rueckfrage,
+                                   Fortschritt& fortschritt) {
+    ImportErgebnis ergebnis;
+    // The identities of the entries present before the import, kept apart from the vehicle
+    // list's KennungsListe. Records are compared with whole identities, never as a substring
+    // of a joined text, so one entry's end and the next one's start never make a match.
+    const int vorher = static_cast<int>(ab.aktionen.size());
+    std::vector<Identitaet> identitaeten;
+    identitaeten.reserve(static_cast<size_t>(vorher));
+    for (const Aktion& a : ab.aktionen)
+        identitaeten.emplace_back(a);
+    TextIndex vorhanden(vorher, [&](int i) { return identitaeten[static_cast<size_t>(i)].ansicht(); });
+    for (int i = 0; i < vorher; ++i)
+        vorhanden.hinzufuegen(i);
+
+    bool fehlt = false;
+    const auto datei = dateiPruefen(pfad, rueckfrage, fehlt);
+    if (!datei) {
+        if (!fehlt)
+            ab.abgewieseneAktionDatei = vollerPfad(pfad);
+        return ergebnis;
+    }
+    ergebnis.gelesen = true;
+
+    // Decide first, change afterwards: the question may come up half way, and the list view
+    // must not see a list that is half imported while the question is open.
+    std::vector<Aktion> anhaengen;
+    std::vector<std::pair<int, Aktion>> ueberschreiben;
+    {
+        FortschrittsAnzeige anzeige(fortschritt);
+        const Decoder decoder(ab);
+        std::optional<Antwort> antwort;
+        for (qsizetype k = 0; k < datei->anzahl; ++k) {
+            anzeige.schritt(k + 1, datei->anzahl, farbe::Rot); // as the load draws
+            Aktion aktion = decoder.satz(*datei, k);
+            const int erste = vorhanden.erster(Identitaet(aktion).ansicht());
+            if (erste < 0) {
+                anhaengen.push_back(std::move(aktion));
+                continue;
+            }
+            if (!antwort)
+                antwort = rueckfrage.frage(TitelImport, TextUeberschreiben, Knoepfe::JaNeinAbbrechen,
+                                           Symbol::Ausrufezeichen);
+            if (*antwort == Antwort::Ja) {
+                for (int i = erste; i >= 0; i = vorhanden.naechster(i))
+                    ueberschreiben.emplace_back(i, aktion);
+                ++ergebnis.ueberschrieben;
+            } else if (*antwort == Antwort::Nein) {
+                ++ergebnis.uebersprungen;
+            } else {
+                ergebnis.abgebrochen = true;
+                break;
+            }
+        }
+    }
+    for (auto& [i, aktion] : ueberschreiben)
+        ab.aktionen[static_cast<size_t>(i)] = std::move(aktion);
+    ergebnis.angehaengt = static_cast<int>(anhaengen.size());
+    ab.aktionen.insert(ab.aktionen.end(), std::make_move_iterator(anhaengen.begin()),
+                       std::make_move_iterator(anhaengen.end()));
+    ab.markieren(DokAktionen);
+    ab.aktionenGeaendert(true);
+    return ergebnis;
+}
+
+int AktionenEntfernen(Arbeitsbereich& ab, const std::vector<bool>& markiert) {
+    size_t ziel = 0;
+    for (size_t i = 0; i < ab.aktionen.size(); ++i) {
+        if (i < markiert.size() && markiert[i])
+            continue;
+        if (ziel != i)
+            ab.aktionen[ziel] = std::move(ab.aktionen[i]);
+        ++ziel;
+    }
+    const int entfernt = static_cast<int>(ab.aktionen.size() - ziel);
+    if (entfernt == 0)
+        return 0;
+    ab.aktionen.resize(ziel);
+    ab.markieren(DokAktionen);
+    ab.aktionenGeaendert(false);
+    return entfernt;
+}
+
+void AlleAktionenLoeschen(Arbeitsbereich& ab) {
+    if (ab.aktionen.empty())
+        return;
+    ab.aktionen.clear();
+    ab.markieren(DokAktionen);
+    ab.aktionenGeaendert(false);
+}
+
+bool aktionenErlaubt(const EinstellungsSpeicher& speicher) {
+    return fuehrendeGanzzahl(speicher.lesen(anwendung::Velastat, sektion::Einstellungen, SchluesselErlaubt,
+                                            QStringLiteral("0"))) != 0;
+}
+
+void aktionenErlaubtSpeichern(EinstellungsSpeicher& speicher, bool erlaubt) {
+    speicher.speichern(anwendung::Velastat, sektion::Einstellungen, SchluesselErlaubt,
+                       erlaubt ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+} // namespace tabulo

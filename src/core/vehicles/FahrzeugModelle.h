@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/common/Arbeitsbereich.h"
+
+#include <QAbstractTableModel>
+#include <functional>
+#include <vector>
+
+namespace tabulo {
+
+// Count line above the list of vehicles not placed: "Nicht aufgenommen (n von m):".
+QString nichtAufgenommenText(const Arbeitsbereich& ab);
+
+// The vehicle list as rows of eight columns, shared by the two list views of the vehicle list
+// window. Rows map to entries of the vehicle list.
+class FahrzeugZeilenModell : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // Entry of the vehicle list shown in a row, -1 for none.
+    virtual int fahrzeugIndex(int zeile) const = 0;
+    // The column header was clicked: sort by it (a second click turns the order round).
+    virtual void spalteGeklickt(int spalte) = 0;
+    virtual Sortierung sortierung() const = 0;
+
+protected:
+    explicit FahrzeugZeilenModell(Arbeitsbereich& ab, QObject* parent);
+    // Moves the rows into the new order (row r shows old row folge[r]), keeping selections.
+    void umordnen(const std::vector<int>& folge, const std::function<void()>& anwenden);
+
+    Arbeitsbereich& m_ab;
+    int m_anzahl = 0;
+};
+
+// `ListView1`: every vehicle, in list order. Sorting reorders the list itself.
+class FahrzeugModell : public FahrzeugZeilenModell {
+    Q_OBJECT
+
+public:
+    explicit FahrzeugModell(Arbeitsbereich& ab, QObject* parent = nullptr);
+
+    int fahrzeugIndex(int zeile) const override;
+    void spalteGeklickt(int spalte) override;
+    Sortierung sortierung() const override { return m_ab.sortierung; }
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+private:
+    void sortieren();
+    void fahrzeugeVeraendert();
+    bool m_sortiertGerade = false;
+};
+
+// `ListView2`: the vehicles no field shows, as of the last refresh, in list order or sorted
+// by its own column choice.
+class NichtAufgenommenModell : public FahrzeugZeilenModell {
+    Q_OBJECT
+
+public:
+    explicit NichtAufgenommenModell(Arbeitsbereich& ab, QObject* parent = nullptr);
+
+    int fahrzeugIndex(int zeile) const override;
+    void spalteGeklickt(int spalte) override;
+    Sortierung sortierung() const override { return m_sortierung; }
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+private:
+    void sortieren();
+    std::vector<int> zeilenBilden() const;
+    void fahrzeugeVeraendert();
+    std::vector<int> m_zeilen;
+    Sortierung m_sortierung;
+};
+
+} // namespace tabulo

@@ -1,0 +1,71 @@
+#include "overview/Menue.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tabulo {
+
+static QAction* eintrag(QMenu* menue, const char* name, const QString& titel) {
+    QAction* a = menue->addAction(titel);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+static QMenu* untermenue(QWidget* eltern, const char* name, const QString& titel) {
+    auto* m = new QMenu(titel, eltern);
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
+}
+
+void Menue::aufbauen(QMenuBar* leiste) {
+    MenueDatei = untermenue(leiste, "MenueDatei", QStringLiteral("&Datei"));
+    leiste->addMenu(MenueDatei);
+    MenuXLaden = untermenue(MenueDatei, "MenuXLaden", QStringLiteral("Laden..."));
+    MenueDatei->addMenu(MenuXLaden);
+    MenueLadenFzg = eintrag(MenuXLaden, "MenueLadenFzg", QStringLiteral("Fahrzeugliste"));
+    MenueLadenOrte = eintrag(MenuXLaden, "MenueLadenOrte", QStringLiteral("Ortskennungen"));
+    MenueLadenStatus = eintrag(MenuXLaden, "MenueLadenStatus", QStringLiteral("Status \u00dcbersicht"));
+    MenueLadenAktionen = eintrag(MenuXLaden, "MenueLadenAktionen", QStringLiteral("Aktionen"));
+    MenueLadenAktionen->setEnabled(false);
+    MenueSpeichern = eintrag(MenueDatei, "MenueSpeichern", QStringLiteral("Alles &Speichern"));
+    MenueSpeichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    MenueXSpeichern = untermenue(MenueDatei, "MenueXSpeichern", QStringLiteral("Speichern..."));
+    MenueDatei->addMenu(MenueXSpeichern);
+    MenueSpeichernFzg = eintrag(MenueXSpeichern, "MenueSpeichernFzg", QStringLiteral("Fahrzeugliste"));
+    MenueSpeichernOrte = eintrag(MenueXSpeichern, "MenueSpeichernOrte", QStringLiteral("Ortskennungen"));
+    MenueSpeichernStatus =
+        eintrag(MenueXSpeichern, "MenueSpeichernStatus", QStringLiteral("Status \u00dcbersicht"));
+    MenueSpeichernAktionen = eintrag(MenueXSpeichern, "MenueSpeichernAktionen", QStringLiteral("Aktionen"));
+    MenueSpeichernAktionen->setEnabled(false);
+    MenueBeenden = eintrag(MenueDatei, "MenueBeenden", QStringLiteral("&Beenden"));
+
+    MenueBearbeiten = untermenue(leiste, "MenueBearbeiten", QStringLiteral("&Bearbeiten"));
+    leiste->addMenu(MenueBearbeiten);
+    MenueOrtskennungen = eintrag(MenueBearbeiten, "MenueOrtskennungen", QStringLiteral("&Ortskennungen"));
+    MenuAktionen = eintrag(MenueBearbeiten, "MenuAktionen", QStringLiteral("Aktionen"));
+    MenuTitelFahrzeuguebersicht = eintrag(MenueBearbeiten, "MenuTitelFahrzeuguebersicht",
+                                          QStringLiteral("&Titel der Fahrzeug\u00fcbersicht"));
+    MenueEinstellungen = eintrag(MenueBearbeiten, "MenueEinstellungen", QStringLiteral("&Einstellungen"));
+    MenueBearbeiten->addSeparator()->setObjectName(QStringLiteral("MenuBlank1"));
+    MenueUndoOrte =
+        eintrag(MenueBearbeiten, "MenueUndoOrte", QStringLiteral("Undo: Ortskennungen neu laden"));
+    MenueUndoFahrzeug =
+        eintrag(MenueBearbeiten, "MenueUndoFahrzeug", QStringLiteral("Undo: Fahrzeuge neu laden"));
+    MenueUndoStatus =
+        eintrag(MenueBearbeiten, "MenueUndoStatus", QStringLiteral("Undo: Fzg.\u00dcbersicht neu laden"));
+
+    MenueTools = untermenue(leiste, "MenueTools", QStringLiteral("&Tools"));
+    leiste->addMenu(MenueTools);
+    MenueUmwandeln = eintrag(MenueTools, "MenueUmwandeln", QStringLiteral("Status &Umwandeln"));
+    MenueZeitenSetzen = eintrag(MenueTools, "MenueZeitenSetzen", QStringLiteral("&Zeiten Setzen"));
+    MenueEinstellungenLS =
+        eintrag(MenueTools, "MenueEinstellungenLS", QStringLiteral("&Einstellungen Laden/Speichern"));
+
+    MenueHelp = untermenue(leiste, "MenueHelp", QStringLiteral("&?"));
+    leiste->addMenu(MenueHelp);
+    MenueInfo = eintrag(MenueHelp, "MenueInfo", QStringLiteral("Inf&o..."));
+}
+
+} // namespace tabulo

@@ -1,0 +1,101 @@
+#include "core/vehicles/FahrzeugModelle.h"
+
+#include "core/vehicles/FahrzeugBearbeitung.h"
+#include "core/vehicles/Fahrzeugliste.h"
+#include "core/vehicles/FahrzeuglisteDatei.h"
+#include "support/Fahrzeuge.h"
+#include "support/TestArbeitsbereich.h"
+
+#include <QAbstractItemModelTester>
+#include <QPersistentModelIndex>
+#include <gtest/gtest.h>
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+namespace {
+
+class FahrzeugModelle : public ::testing::Test, protected TestArbeitsbereich {
+protected:
+    FahrzeugModell liste1{ab};
+    NichtAufgenommenModell liste2{ab};
+    QAbstractItemModelTester pruefer1{&liste1, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    QAbstractItemModelTester pruefer2{&liste2, QAbstractItemModelTester::FailureReportingMode::Fatal};
+
+    void SetUp() override {
+        ab.fahrzeuge = {fahrzeug("33333333", "Cäsar"), fahrzeug("11111111", "anton"),
+                        fahrzeug("22222222", "Berta")};
+        fahrzeugInFeld(ab, 0, ab.fahrzeuge[1]);
+        FahrzeuglisteAktualisieren(ab);
+    }
+
+    static QStringList spalte(const FahrzeugZeilenModell& m, int s) {
+        QStringList texte;
+        for (int r = 0; r < m.rowCount(); ++r)
+            texte << m.index(r, s).data().toString();
+        return texte;
+    }
+};
+
+} // namespace
+
+TEST_F(FahrzeugModelle, ZeilenSpaltenUndKoepfe) {
+    EXPECT_EQ(liste1.rowCount(), 3);
+    EXPECT_EQ(liste1.columnCount(), 8);
+    EXPECT_EQ(spalte(liste1, 1), (QStringList{"33333333", "11111111", "22222222"}));
+    EXPECT_EQ(spalte(liste2, 1), (QStringList{"33333333", "22222222"}));
+    EXPECT_EQ(liste2.fahrzeugIndex(1), 2);
+    EXPECT_EQ(liste2.fahrzeugIndex(2), -1);
+    EXPECT_EQ(liste1.headerData(7, Qt::Horizontal).toString(), "Datentelegramm");
+    EXPECT_EQ(liste1.headerData(2, Qt::Horizontal, Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    EXPECT_EQ(liste1.index(0, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+}
+
+TEST_F(FahrzeugModelle, SortierenOrdnetDieListeUndBehaeltDieAuswahl) {
+    const QPersistentModelIndex berta = liste1.index(2, 0);
+    liste1.spalteGeklickt(0);
+    EXPECT_EQ(spalte(liste1, 0), (QStringList{"anton", "Berta", QStringLiteral("Cäsar")}));
+    EXPECT_EQ(kennungen(), (QStringList{"11111111", "22222222", "33333333"}));
+    EXPECT_EQ(berta.row(), 1);
+    // ListView2 follows the new list order while it is not sorted itself.
+    EXPECT_EQ(spalte(liste2, 1), (QStringList{"22222222", "33333333"}));
+    liste1.spalteGeklickt(0);
+    EXPECT_EQ(spalte(liste1, 0), (QStringList{QStringLiteral("Cäsar"), "Berta", "anton"}));
+    EXPECT_EQ(berta.row(), 1);
+    EXPECT_EQ(spalte(liste2, 1), (QStringList{"33333333", "22222222"}));
+}
+
+TEST_F(FahrzeugModelle, ZweiteListeSortiertFuerSich) {
+    liste2.spalteGeklickt(1);
+    EXPECT_EQ(spalte(liste2, 1), (QStringList{"22222222", "33333333"}));
+    EXPECT_EQ(kennungen(), (QStringList{"33333333", "11111111", "22222222"})); // the list keeps its order
+    EXPECT_FALSE(ab.sortierung.aktiv);
+    // A refresh keeps the second list sorted.
+    ab.fahrzeuge.push_back(fahrzeug("00000000", "Dora"));
+    FahrzeuglisteAktualisieren(ab);
+    EXPECT_EQ(spalte(liste2, 1), (QStringList{"00000000", "22222222", "33333333"}));
+    EXPECT_EQ(liste2.fahrzeugIndex(0), 3);
+    liste2.spalteGeklickt(1);
+    EXPECT_EQ(spalte(liste2, 1), (QStringList{"33333333", "22222222", "00000000"}));
+}
+
+TEST_F(FahrzeugModelle, AenderungenErreichenBeideListen) {
+    FahrzeugLoeschen(ab, 0, fortschritt);
+    EXPECT_EQ(liste1.rowCount(), 2);
+    EXPECT_EQ(spalte(liste2, 1), (QStringList{"22222222"}));
+
+    FahrzeugEingabe e;
+    e.kennung = {"4", "4", "4", "4", "4", "4", "4", "4"};
+    e.status = "3";
+    e.rufname = "Neu";
+    FahrzeugUebernehmen(ab, e, fortschritt);
+    EXPECT_EQ(liste1.rowCount(), 3);
+    EXPECT_EQ(spalte(liste2, 0), (QStringList{"Berta", "Neu       "}));
+
+    ASSERT_TRUE(FahrzeuglisteSpeichern(ab, pfad("f.bin"), fortschritt));
+    EXPECT_EQ(spalte(liste1, 0), (QStringList{"anton     ", "Berta     ", "Neu       "}));
+
+    ASSERT_TRUE(FahrzeuglisteLaden(ab, rueckfrage, datei("leer.bin", {})));
+    EXPECT_EQ(liste1.rowCount(), 0);
+    EXPECT_EQ(liste2.rowCount(), 0);
+}
