@@ -17,6 +17,7 @@
 #include "overview/FeldEdit.h"
 #include "overview/Form1.h"
 #include "places/Ortskennungen.h"
+#include "tools/Pruefen.h"
 #include "tools/Werkzeuge.h"
 #include "ui/Fortschrittsstreifen.h"
 #include "ui/Sanduhr.h"
@@ -223,6 +224,41 @@ void Anwendung::werkzeugeVerbinden() {
             &Werkzeuge::MenuTitelFahrzeuguebersicht_Click);
     connect(m.MenueEinstellungenLS, &QAction::triggered, w, &Werkzeuge::MenueEinstellungenLS_Click);
     connect(m.MenueInfo, &QAction::triggered, w, &Werkzeuge::MenueInfo_Click);
+    connect(m.MenuePruefen, &QAction::triggered, this, &Anwendung::pruefenZeigen);
+}
+
+// Every opening checks the tables as they stand then.
+void Anwendung::pruefenZeigen() {
+    if (!m_pruefen) {
+        m_pruefen = std::make_unique<Pruefen>(m_ab);
+        connect(m_pruefen.get(), &Pruefen::stelleZeigen, this, &Anwendung::stelleZeigen);
+    }
+    m_pruefen->pruefen();
+    m_pruefen->show();
+    m_pruefen->raise();
+    m_pruefen->activateWindow();
+}
+
+// The place of a finding in the window that shows it; the action window opens as its menu
+// command opens it, reading the file the check read.
+void Anwendung::stelleZeigen(Tabelle tabelle, int nummer) {
+    switch (tabelle) {
+    case Tabelle::Status:
+        m_form1->feldZeigen(nummer);
+        break;
+    case Tabelle::Fahrzeuge:
+        m_form2->fahrzeugZeigen(nummer);
+        break;
+    case Tabelle::Orte:
+        ortskennungen().eintragZeigen(nummer);
+        break;
+    case Tabelle::Aktionen:
+        aktionenZeigen();
+        m_aktionen->aktionZeigen(nummer);
+        break;
+    case Tabelle::Einstellungen:
+        break;
+    }
 }
 
 QList<QWidget*> Anwendung::sperrFenster(bool mitOrtskennungen) const {

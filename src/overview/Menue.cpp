@@ -62,6 +62,7 @@ void Menue::aufbauen(QMenuBar* leiste) {
     MenueZeitenSetzen = eintrag(MenueTools, "MenueZeitenSetzen", QStringLiteral("&Zeiten Setzen"));
     MenueEinstellungenLS =
         eintrag(MenueTools, "MenueEinstellungenLS", QStringLiteral("&Einstellungen Laden/Speichern"));
+    MenuePruefen = eintrag(MenueTools, "MenuePruefen", QStringLiteral("&Pr\u00fcfen"));
 
     MenueHelp = untermenue(leiste, "MenueHelp", QStringLiteral("&?"));
     leiste->addMenu(MenueHelp);

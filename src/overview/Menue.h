@@ -35,6 +35,7 @@ struct Menue {
     QAction* MenueUmwandeln = nullptr;
     QAction* MenueZeitenSetzen = nullptr;
     QAction* MenueEinstellungenLS = nullptr;
+    QAction* MenuePruefen = nullptr;
 
     QMenu* MenueHelp = nullptr;
     QAction* MenueInfo = nullptr;
