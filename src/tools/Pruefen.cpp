@@ -66,7 +66,7 @@ Pruefen::Pruefen(Arbeitsbereich& ab, QWidget* parent) : QWidget(parent, Qt::Wind
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(Liste, 1);
     spalte->addLayout(leiste);
-    resize(1000, 420);
+    resize(1200, 420);
 }
 
 void Pruefen::pruefen() {
