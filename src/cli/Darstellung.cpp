@@ -90,7 +90,8 @@ QString alsJson(const Satzliste& liste) {
     return aus + QStringLiteral("\n}\n");
 }
 
-std::optional<Satzliste> ausJson(const QByteArray& json, std::optional<Tabelle> art, QString& fehler) {
+std::optional<Satzliste> ausJson(const QByteArray& json, std::optional<Tabelle> art,
+                                 std::optional<Tabelle> ersatz, QString& fehler) {
     QJsonParseError lesefehler;
     const QJsonDocument dok = QJsonDocument::fromJson(json, &lesefehler);
     if (dok.isNull() || !dok.isObject()) {
@@ -112,6 +113,8 @@ std::optional<Satzliste> ausJson(const QByteArray& json, std::optional<Tabelle> 
         }
         art = eigene;
     }
+    if (!art)
+        art = ersatz;
     if (!art) {
         fehler = QStringLiteral("die Art der Datei ist unbekannt; bitte --art angeben");
         return std::nullopt;

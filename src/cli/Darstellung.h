@@ -18,8 +18,9 @@ QString alsText(const Satzliste& liste);
 QString alsCsv(const Satzliste& liste);
 QString alsJson(const Satzliste& liste);
 
-// Reads the JSON of `alsJson`. Its "art" must match `art` when that is given; without both, the
-// kind is unknown. Nothing and a German reason when it does not fit.
-std::optional<Satzliste> ausJson(const QByteArray& json, std::optional<Tabelle> art, QString& fehler);
+// Reads the JSON of `alsJson`. Its "art" must match `art` when that is given; with neither, the
+// kind is `ersatz`. Nothing and a German reason when it does not fit.
+std::optional<Satzliste> ausJson(const QByteArray& json, std::optional<Tabelle> art,
+                                 std::optional<Tabelle> ersatz, QString& fehler);
 
 } // namespace tabulo::cli

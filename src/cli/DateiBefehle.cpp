@@ -146,10 +146,8 @@ int schreibenBefehl(const Aufruf& a, Ausgabe& aus) {
     const auto json = lesen(a, a.namen[0], aus, code);
     if (!json)
         return code;
-    if (!art && !json->contains("\"art\""))
-        art = artAusDateiname(a.namen[1]);
     QString fehler;
-    const auto liste = ausJson(*json, art, fehler);
+    const auto liste = ausJson(*json, art, artAusDateiname(a.namen[1]), fehler);
     const auto daten = liste ? satzlisteSchreiben(*liste, fehler) : std::nullopt;
     if (!daten)
         return melden(aus, a.befehl,

@@ -96,7 +96,8 @@ kürzer sind als ihr Feld, werden mit Leerzeichen aufgefüllt; längere und Zeic
 Windows-1252 nicht gibt, weist der Befehl ab. Eine vorhandene AUSGABE wird erst ersetzt, wenn
 die neue Datei vollständig geschrieben ist.
 
-  --art ART   status, fahrzeug, orte, aktion oder einstellungen (sonst die Art im JSON)
+  --art ART   status, fahrzeug, orte, aktion oder einstellungen (sonst die Art im JSON,
+              sonst die aus dem Namen von AUSGABE)
 
 Rückgabewert: 0, 64 bei falschem Aufruf, 65 wenn das JSON nicht passt, 66 wenn EINGABE nicht
 gelesen werden kann, 73 wenn AUSGABE nicht geschrieben werden kann.
@@ -104,7 +105,7 @@ gelesen werden kann, 73 wenn AUSGABE nicht geschrieben werden kann.
 }};
 
 bool istHilfe(const QString& a) {
-    return a == QLatin1String("--help") || a == QLatin1String("-h") || a == QLatin1String("hilfe");
+    return a == QLatin1String("--help") || a == QLatin1String("-h");
 }
 
 } // namespace

@@ -81,7 +81,7 @@ void felderPruefen(Pruefkontext& k) {
     QString kennungsListe;
     QHash<QString, int> erstesFeld;
     for (int j = 0; j < static_cast<int>(felder.size()); ++j) {
-        const Pruefgut::Feld& feld = felder[j];
+        const Pruefgut::FeldAngabe& feld = felder[j];
         kennungsListe += QLatin1Char(' ');
         if (feld.art > FeldText)
             k.melden(Schwere::Hinweis, Tabelle::Status, j, Befundart::FremdeBytes,

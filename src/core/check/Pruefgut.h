@@ -18,7 +18,7 @@ class EinstellungsSpeicher;
 // that is not there (no file, or the action window never opened) is not checked.
 struct Pruefgut {
     // A field of the overview: its kind and, for a vehicle field, the identifier it shows.
-    struct Feld {
+    struct FeldAngabe {
         qint16 art = 0;
         QString kennung;
     };
@@ -32,7 +32,7 @@ struct Pruefgut {
         QString name;
     };
 
-    std::optional<std::vector<Feld>> felder;
+    std::optional<std::vector<FeldAngabe>> felder;
     std::optional<std::vector<Fahrzeug>> fahrzeuge;
     std::optional<std::vector<Ort>> orte;
     std::optional<std::vector<Aktion>> aktionen;

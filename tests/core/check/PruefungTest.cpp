@@ -34,7 +34,7 @@ Pruefgut::Ort ort(int nummer, const QString& bos, const QString& loo, const QStr
 }
 
 // The smallest tables: only what a row gives is there, so nothing else can be found.
-Pruefgut gut(std::vector<Fahrzeug> fahrzeuge, std::vector<Pruefgut::Feld> felder = {},
+Pruefgut gut(std::vector<Fahrzeug> fahrzeuge, std::vector<Pruefgut::FeldAngabe> felder = {},
              std::vector<Pruefgut::Ort> orte = {}, std::vector<Aktion> aktionen = {}) {
     Pruefgut g;
     g.bosName.fill(QStringLiteral("Undefiniert"));
