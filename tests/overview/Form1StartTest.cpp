@@ -195,7 +195,8 @@ TEST(Form1Menue, FensterTitelUndMenueleiste) {
                      "&Einstellungen", "-", "Undo: Ortskennungen neu laden", "Undo: Fahrzeuge neu laden",
                      QStringLiteral("Undo: Fzg.\u00dcbersicht neu laden")}));
     EXPECT_EQ(titel(form.menue.MenueTools->actions()),
-              (QStringList{"Status &Umwandeln", "&Zeiten Setzen", "&Einstellungen Laden/Speichern"}));
+              (QStringList{"Status &Umwandeln", "&Zeiten Setzen", "&Einstellungen Laden/Speichern",
+                           QStringLiteral("&Pr\u00fcfen")}));
     EXPECT_EQ(titel(form.menue.MenueHelp->actions()), (QStringList{"Inf&o..."}));
     EXPECT_EQ(form.menue.MenueSpeichern->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     // The action items wait for the action window.

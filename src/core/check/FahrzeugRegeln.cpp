@@ -88,8 +88,10 @@ void felderPruefen(Pruefkontext& k) {
                      QStringLiteral("Unbekannte Feldart %1; Velastat kennt nur 0 (frei), 1 (Fahrzeug) und 2 "
                                     "(Text).")
                          .arg(feld.art));
-        if (feld.art != FeldFahrzeug)
+        if (feld.art != FeldFahrzeug) {
+            kennungsListe += feld.kennung;
             continue;
+        }
         if (k.fahrzeugZeile(feld.kennung) < 0) {
             k.melden(Schwere::Fehler, Tabelle::Status, j, Befundart::FeldOhneFahrzeug,
                      QStringLiteral("Das Feld zeigt Kennung %1, die in der Fahrzeugliste fehlt; es erscheint "

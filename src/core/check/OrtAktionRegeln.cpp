@@ -25,19 +25,19 @@ struct Programm {
 
 Programm programmAus(const QString& befehl) {
     Programm p;
-    if (befehl.startsWith(QLatin1Char('"'))) {
-        const qsizetype ende = befehl.indexOf(QLatin1Char('"'), 1);
-        p.anzeige = befehl.mid(1, ende < 0 ? -1 : ende - 1);
-        p.kandidaten << p.anzeige;
-    } else {
-        for (qsizetype i = befehl.indexOf(QLatin1Char(' ')); i >= 0;
+    const bool zitiert = befehl.startsWith(QLatin1Char('"'));
+    const qsizetype ende = befehl.indexOf(QLatin1Char(zitiert ? '"' : ' '), zitiert ? 1 : 0);
+    p.anzeige = zitiert ? befehl.mid(1, ende < 0 ? -1 : ende - 1) : befehl.left(ende);
+    if (!QDir::isAbsolutePath(p.anzeige))
+        return p;
+    p.kandidaten << p.anzeige;
+    if (!zitiert) {
+        for (qsizetype i = befehl.indexOf(QLatin1Char(' '), ende + 1); ende >= 0 && i >= 0;
              i = befehl.indexOf(QLatin1Char(' '), i + 1))
             p.kandidaten << befehl.left(i);
-        p.kandidaten << befehl;
-        p.anzeige = p.kandidaten.front();
+        if (ende >= 0)
+            p.kandidaten << befehl;
     }
-    if (!QDir::isAbsolutePath(p.anzeige))
-        p.kandidaten.clear();
     return p;
 }
 

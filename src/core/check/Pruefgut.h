@@ -17,7 +17,8 @@ class EinstellungsSpeicher;
 // What the check looks at, taken from the running editor or from the files of a folder. A table
 // that is not there (no file, or the action window never opened) is not checked.
 struct Pruefgut {
-    // A field of the overview: its kind and, for a vehicle field, the identifier it shows.
+    // A field of the overview: its kind and the identifier it shows (a free or text field of the
+    // editor may still show its design caption; one read from a file shows none).
     struct FeldAngabe {
         qint16 art = 0;
         QString kennung;

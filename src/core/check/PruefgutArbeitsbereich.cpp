@@ -13,7 +13,7 @@ Pruefgut pruefgutAusArbeitsbereich(const Arbeitsbereich& ab) {
     auto& felder = gut.felder.emplace();
     felder.reserve(AnzahlFelder);
     for (const Feld& f : ab.felder)
-        felder.push_back({f.feldtyp, f.feldtyp == FeldFahrzeug ? f.kennung : QString()});
+        felder.push_back({f.feldtyp, f.kennung});
     gut.fahrzeuge = ab.fahrzeuge;
     auto& orte = gut.orte.emplace();
     // The table ends at its first free slot, as every scan of the editor does.
