@@ -2,6 +2,7 @@
 // so that what we save is what the host reads.
 #include "files/EinstellungsSpeicher.h"
 
+#include <string>
 #include <windows.h>
 
 namespace tabulo {

@@ -8,8 +8,9 @@ namespace tabulo::test {
 Schreibschutz::Schreibschutz(const QString& pfad) : m_pfad(pfad) {
     if (QFileInfo(pfad).isDir())
         return;
-    const HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(pfad.utf16()), GENERIC_READ, 0, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Others may read it, nobody may write, rename or delete it.
+    const HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(pfad.utf16()), GENERIC_READ,
+                                 FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return;
     m_griff = h;

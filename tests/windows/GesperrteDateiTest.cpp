@@ -2,7 +2,6 @@
 // host itself) cannot be replaced: the user is told which file and the system's reason, and
 // the old file stays as it was.
 #include "files/DateiSchreiber.h"
-#include "support/Schreibschutz.h"
 #include "support/Umgebung.h"
 
 #include <QDir>
@@ -30,12 +29,11 @@ TEST(GesperrteDatei, MeldungNenntDateiUndGrundUndDieAlteDateiBleibt) {
     const QString ordner = basis.filePath(QStringLiteral("Wache S\u00fcd \u00e4\u00f6\u00fc"));
     const QString pfad = QDir(ordner).filePath("Status.BIN");
     dateiAnlegen(pfad, "vorher");
-    SchreibErgebnis e;
-    {
-        const Schreibschutz gehalten(pfad);
-        ASSERT_TRUE(gehalten.wirkt());
-        e = DateiSchreiber().schreiben(pfad, "nachher");
-    }
+    const HANDLE gehalten = CreateFileW(reinterpret_cast<const wchar_t*>(pfad.utf16()), GENERIC_READ, 0,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(gehalten, INVALID_HANDLE_VALUE);
+    const SchreibErgebnis e = DateiSchreiber().schreiben(pfad, "nachher");
+    CloseHandle(gehalten);
     EXPECT_FALSE(e.ok);
     const QStringList gruende = {systemText(ERROR_SHARING_VIOLATION), systemText(ERROR_ACCESS_DENIED)};
     EXPECT_TRUE(gruende.contains(e.fehler.trimmed())) << e.fehler.toStdString();

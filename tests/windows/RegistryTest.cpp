@@ -4,6 +4,7 @@
 #include "support/Speicherwurzel.h"
 
 #include <QProcess>
+#include <QSet>
 #include <QUuid>
 #include <gtest/gtest.h>
 #include <windows.h>
