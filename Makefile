@@ -4,10 +4,12 @@
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
+BUILD_WIN  ?= build-windows
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all setup build build-asan run test test-normal test-asan bench fuzz demo format clean
+.PHONY: all setup build build-asan run test test-normal test-asan bench fuzz demo format clean \
+	windows windows-test
 
 all: build
 
@@ -45,8 +47,17 @@ bench: build
 fuzz: setup
 	./scripts/fuzz
 
+# Windows: Tabulo.exe against a Qt for MinGW-w64 built once per machine into ~/.cache/tabulo
+# (scripts/windows-qt), packed as dist/Tabulo-<version>-windows-x64.zip; its tests run under
+# Wine. Not part of `make test`.
+windows:
+	./scripts/windows-paket $(BUILD_WIN)
+
+windows-test: windows
+	./scripts/windows-test $(BUILD_WIN)
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) build-fuzz
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_WIN) build-fuzz
