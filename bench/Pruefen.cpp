@@ -10,7 +10,7 @@ using namespace tabulo::bench;
 namespace {
 
 const QStringList DateienDerFlotte = {QStringLiteral("Status.BIN"), QStringLiteral("Fahrzeug.BIN"),
-                                    QStringLiteral("Orte.BIN"), QStringLiteral("Aktion.BIN")};
+                                      QStringLiteral("Orte.BIN"), QStringLiteral("Aktion.BIN")};
 
 // The fleet's files, and its names in the settings store the check reads (the configuration
 // folder the benchmark program set up for itself).
@@ -18,7 +18,7 @@ const QString& flottenOrdner() {
     static QTemporaryDir ordner;
     static const bool geschrieben = [] {
         flottenDateienSchreiben(ordner.path());
-        QtEinstellungsSpeicher speicher;
+        SystemSpeicher speicher;
         flottenEinstellungen(speicher);
         return true;
     }();

@@ -74,7 +74,7 @@ int pruefenBefehl(const Aufruf& a, Ausgabe& aus) {
                           NichtLesbar);
         speicher = std::make_unique<IniSpeicher>(datei);
     } else {
-        speicher = std::make_unique<QtEinstellungsSpeicher>();
+        speicher = std::make_unique<SystemSpeicher>();
     }
     int gefunden = 0;
     const Pruefgut gut = pruefgutAusOrdner(ordner, *speicher, &gefunden);

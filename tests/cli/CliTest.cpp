@@ -27,8 +27,10 @@ Lauf cli(const QStringList& argumente) {
     QProcess p;
     p.start(QStringLiteral(TABULO_CLI), argumente);
     p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    // Windows ends the lines of a console program's output with CR LF.
+    const auto text = [](const QByteArray& b) { return QString::fromUtf8(b).replace("\r\n", "\n"); };
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, text(p.readAllStandardOutput()),
+            text(p.readAllStandardError())};
 }
 
 QByteArray status(const std::vector<std::pair<QString, QString>>& fahrzeugFelder) {

@@ -28,6 +28,13 @@ void IniSpeicher::loeschen(const QString&, const QString& sektion, const QString
     m_datei.sync();
 }
 
+void IniSpeicher::sektionLoeschen(const QString&, const QString& sektion) {
+    if (sektion.isEmpty()) // QSettings would take that for the whole file
+        return;
+    m_datei.remove(sektion);
+    m_datei.sync();
+}
+
 EinstellungsSpeicher::Paare IniSpeicher::alleLesen(const QString&, const QString& sektion) const {
     Paare paare;
     m_datei.beginGroup(sektion);
