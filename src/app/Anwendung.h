@@ -83,6 +83,8 @@ private:
     void fahrzeugeVerbinden();
     void werkzeugeVerbinden();
     void aktionenVerbinden();
+    // The undo and redo keys work in this window too.
+    void verlaufTasten(QWidget* fenster) const;
     void form2Platzieren();
     void beenden();
     void feldBearbeiten(int feld);
