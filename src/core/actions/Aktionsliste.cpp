@@ -246,10 +246,8 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
             }
         }
     }
-    for (auto& [i, aktion] : ueberschreiben) {
-        zeileVorAenderung(ab, ab.aktionen, i);
-        ab.aktionen[static_cast<size_t>(i)] = std::move(aktion);
-    }
+    for (auto& [i, aktion] : ueberschreiben)
+        zeileErsetzen(ab, ab.aktionen, i, std::move(aktion));
     ergebnis.angehaengt = static_cast<int>(anhaengen.size());
     ab.aktionen.insert(ab.aktionen.end(), std::make_move_iterator(anhaengen.begin()),
                        std::make_move_iterator(anhaengen.end()));

@@ -35,6 +35,7 @@ Aufzeichnung::~Aufzeichnung() {
     for (int i = 0; i < AnzahlFelder; ++i)
         if (!(m_ab.felder[i] == a.felder[i]))
             s.felder.emplace_back(i, std::move(a.felder[i]));
+    s.felder.shrink_to_fit();
     if (m_ab.fensterTitel != a.titel)
         s.titel = std::move(a.titel);
     if (!(m_ab.orte == a.orte))
@@ -88,6 +89,13 @@ template <typename T> void zeileVorAenderung(Arbeitsbereich& ab, std::vector<T>&
         p->vorAenderung(liste, zeile);
 }
 
+template <typename T> void zeileErsetzen(Arbeitsbereich& ab, std::vector<T>& liste, int zeile, T neu) {
+    if (auto* p = protokoll<T>(ab))
+        p->zeileErsetzen(liste, zeile, std::move(neu));
+    else if (zeile >= 0 && size_t(zeile) < liste.size())
+        liste[zeile] = std::move(neu);
+}
+
 template <typename T> void zeilenAngehaengt(Arbeitsbereich& ab, std::vector<T>& liste, int vorher) {
     aendern<T>(ab, [&](Listenaenderung<T>& l) { l.angehaengt(liste, vorher); });
 }
@@ -116,6 +124,7 @@ void listeUmordnen(Arbeitsbereich& ab, std::vector<T>& liste, const std::vector<
 
 #define TABULO_LISTE(T)                                                                                      \
     template void zeileVorAenderung(Arbeitsbereich&, std::vector<T>&, int);                                  \
+    template void zeileErsetzen(Arbeitsbereich&, std::vector<T>&, int, T);                                   \
     template void zeilenAngehaengt(Arbeitsbereich&, std::vector<T>&, int);                                   \
     template void zeilenEntfernen(Arbeitsbereich&, std::vector<T>&, const std::vector<bool>&);               \
     template void zeileEntfernen(Arbeitsbereich&, std::vector<T>&, int);                                     \

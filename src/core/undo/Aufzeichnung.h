@@ -39,6 +39,8 @@ private:
 // change is only made (and the history forgets steps that refer to that list's rows).
 // Row `zeile` is about to change in place:
 template <typename T> void zeileVorAenderung(Arbeitsbereich& ab, std::vector<T>& liste, int zeile);
+// Row `zeile` becomes `neu`:
+template <typename T> void zeileErsetzen(Arbeitsbereich& ab, std::vector<T>& liste, int zeile, T neu);
 // Rows were appended from `vorher` on:
 template <typename T> void zeilenAngehaengt(Arbeitsbereich& ab, std::vector<T>& liste, int vorher);
 // These make the change:

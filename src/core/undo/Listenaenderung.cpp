@@ -136,6 +136,7 @@ template <typename T> QByteArray paketTauschen(const QByteArray& paket, std::vec
             spalteLesen(l, zeile, k);
         }
     }
+    neu.squeeze();
     return neu;
 }
 
@@ -213,6 +214,18 @@ template <typename T> void Listenaenderung<T>::vorAenderung(const std::vector<T>
     m_vorher.emplace_back(zeile, liste[zeile]);
 }
 
+template <typename T> void Listenaenderung<T>::zeileErsetzen(std::vector<T>& liste, int zeile, T neu) {
+    if (zeile < 0 || size_t(zeile) >= liste.size())
+        return;
+    if (m_gesehen.size() < liste.size())
+        m_gesehen.resize(liste.size());
+    if (!m_gesehen[zeile]) {
+        m_gesehen[zeile] = true;
+        m_vorher.emplace_back(zeile, std::move(liste[zeile]));
+    }
+    liste[zeile] = std::move(neu);
+}
+
 template <typename T> void Listenaenderung<T>::abschliessen(std::vector<T>& liste) {
     QByteArray paket;
     for (auto& [z, alt] : m_vorher) {
@@ -235,10 +248,13 @@ template <typename T> void Listenaenderung<T>::abschliessen(std::vector<T>& list
             if (maske & (1u << k))
                 spalteSchreiben(paket, alt, k);
     }
-    m_vorher.clear();
-    m_gesehen.clear();
-    if (!paket.isEmpty())
-        m_teile.push_back(Teil{Teil::Zeilen, std::move(paket), {}, {}, true, {}});
+    // A step lives long: it keeps no room it does not use.
+    std::vector<std::pair<int, T>>().swap(m_vorher);
+    std::vector<bool>().swap(m_gesehen);
+    if (paket.isEmpty())
+        return;
+    paket.squeeze();
+    m_teile.push_back(Teil{Teil::Zeilen, std::move(paket), {}, {}, true, {}});
 }
 
 template <typename T> void Listenaenderung<T>::angehaengt(std::vector<T>& liste, int vorher) {

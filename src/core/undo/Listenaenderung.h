@@ -20,6 +20,8 @@ public:
 
     // Recording, while the change runs. Row `zeile` is about to change in place.
     void vorAenderung(const std::vector<T>& liste, int zeile);
+    // Row `zeile` is replaced by `neu`; the old row is kept, not copied.
+    void zeileErsetzen(std::vector<T>& liste, int zeile, T neu);
     // Rows from `vorher` on were appended.
     void angehaengt(std::vector<T>& liste, int vorher);
     // These change the list themselves.

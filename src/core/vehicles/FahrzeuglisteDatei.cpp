@@ -128,10 +128,8 @@ bool FahrzeuglisteImportieren(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const 
             continue;
         if (*antwort != Antwort::Ja)
             break;
-        for (int z = zeilen.erster(f.kennung); z >= 0; z = zeilen.naechster(z)) {
-            zeileVorAenderung(ab, ab.fahrzeuge, z);
-            ab.fahrzeuge[z] = f;
-        }
+        for (int z = zeilen.erster(f.kennung); z >= 0; z = zeilen.naechster(z))
+            zeileErsetzen(ab, ab.fahrzeuge, z, f);
         for (int i = felder.erster(f.kennung); i >= 0; i = felder.naechster(i)) {
             fahrzeugInFeld(ab.felder[i], f, ab);
             felderGeaendert = true;
