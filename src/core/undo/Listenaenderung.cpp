@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <cstring>
 
 namespace tabulo {
 
@@ -74,7 +75,7 @@ struct Leser {
         const auto blanks = qsizetype(zahl());
         QString t(laenge + blanks, QLatin1Char(' '));
         if (kopf & 1) {
-            std::copy_n(reinterpret_cast<const char16_t*>(p), laenge, reinterpret_cast<char16_t*>(t.data()));
+            std::memcpy(t.data(), p, size_t(laenge) * 2); // the pack is not aligned for char16_t
             p += laenge * 2;
         } else {
             QChar* ziel = t.data();

@@ -92,6 +92,8 @@ struct Umfeld : AktionenArbeitsbereich {
             ab.fahrzeuge.push_back(fahrzeug(QStringLiteral("6A00000%1").arg(i),
                                             QStringLiteral("RTW %1").arg(6 - i), QString::number(i % 3 + 1),
                                             QStringLiteral("12:0%1:00").arg(i)));
+        // A name beyond Latin-1, with a trailing blank, as rows are packed by their characters.
+        ab.fahrzeuge[2].rufname = QStringLiteral("RTW \u03a9 ");
         for (int i : {0, 2, 5})
             fahrzeugInFeld(ab, i * 2, ab.fahrzeuge[i]);
         ab.felder[7].text = QStringLiteral("Wache");
@@ -263,3 +265,22 @@ TEST(Verlauf, ZufaelligeFolgeZurueckGibtDieAnfangsbytes) {
 }
 
 } // namespace
+
+// A save moves the saved state; a step done after undoing past it leaves no way back to it.
+TEST(Verlauf, FlagFolgtDemGespeichertenStand) {
+    Umfeld u;
+    u.modus(Tauschen);
+    FeldAufFeldAblegen(u.ab, 0, 7);
+    ASSERT_TRUE(StatusSpeichern(u.ab, u.pfad("Status.BIN"), u.fortschritt));
+    const std::pair<std::function<bool()>, quint16> folge[] = {
+        {[&] { return Rueckgaengig(u.ab); }, DokStatusuebersicht},
+        {[&] { return Wiederholen(u.ab); }, 0},
+        {[&] { return Rueckgaengig(u.ab); }, DokStatusuebersicht},
+        {[&] { return FeldAufFeldAblegen(u.ab, 0, 5), true; }, DokStatusuebersicht},
+        {[&] { return Rueckgaengig(u.ab); }, DokStatusuebersicht},
+    };
+    for (size_t k = 0; k < std::size(folge); ++k) {
+        ASSERT_TRUE(folge[k].first());
+        EXPECT_EQ(u.ab.ungespeichert, folge[k].second) << "move " << k;
+    }
+}
