@@ -115,7 +115,9 @@ template <typename T> bool spalteGleich(T& a, T& b, int k) {
     if constexpr (Spalten<T>::Anzahl > Spalten<T>::Texte)
         if (k >= Spalten<T>::Texte)
             return Spalten<T>::zahl(a) == Spalten<T>::zahl(b);
-    return Spalten<T>::text(a, k) == Spalten<T>::text(b, k);
+    const QString& x = Spalten<T>::text(a, k);
+    const QString& y = Spalten<T>::text(b, k);
+    return (x.constData() == y.constData() && x.size() == y.size()) || x == y;
 }
 
 // The rows of a pack exchanged with the list: the list takes the packed columns, the new pack
@@ -204,58 +206,67 @@ template <typename T> void Listenaenderung<T>::tauschen(std::vector<T>& liste, b
             umschalten(t, liste);
 }
 
-template <typename T> void Listenaenderung<T>::vorAenderung(const std::vector<T>& liste, int zeile) {
-    if (zeile < 0 || size_t(zeile) >= liste.size())
+// What a row's entry in a pack says: the row, which columns, their texts in `alt`. Columns that
+// did not change keep the old text in the row: an equal text read anew costs nothing then.
+template <typename T> static void zeileEinpacken(QByteArray& paket, int z, T& alt, T& jetzt) {
+    quint8 maske = 0;
+    for (int k = 0; k < Spalten<T>::Anzahl; ++k) {
+        if (!spalteGleich(alt, jetzt, k))
+            maske |= quint8(1u << k);
+        else if (k < Spalten<T>::Texte)
+            std::swap(Spalten<T>::text(jetzt, k), Spalten<T>::text(alt, k));
+    }
+    if (!maske)
         return;
-    if (m_gesehen.size() < liste.size())
-        m_gesehen.resize(liste.size());
-    if (m_gesehen[zeile])
+    zahlSchreiben(paket, quint32(z));
+    paket.append(char(maske));
+    for (int k = 0; k < Spalten<T>::Anzahl; ++k)
+        if (maske & (1u << k))
+            spalteSchreiben(paket, alt, k);
+}
+
+template <typename T> quint8& Listenaenderung<T>::stand(const std::vector<T>& liste, int zeile) {
+    if (m_stand.size() < liste.size())
+        m_stand.resize(liste.size());
+    return m_stand[size_t(zeile)];
+}
+
+template <typename T> void Listenaenderung<T>::vorAenderung(std::vector<T>& liste, int zeile) {
+    if (zeile < 0 || size_t(zeile) >= liste.size() || stand(liste, zeile) == Vorgemerkt)
         return;
-    m_gesehen[zeile] = true;
+    // A row packed already starts a new pack, taken back after this one.
+    if (stand(liste, zeile) == Gepackt)
+        abschliessen(liste);
+    stand(liste, zeile) = Vorgemerkt;
     m_vorher.emplace_back(zeile, liste[zeile]);
 }
 
 template <typename T> void Listenaenderung<T>::zeileErsetzen(std::vector<T>& liste, int zeile, T neu) {
     if (zeile < 0 || size_t(zeile) >= liste.size())
         return;
-    if (m_gesehen.size() < liste.size())
-        m_gesehen.resize(liste.size());
-    if (!m_gesehen[zeile]) {
-        m_gesehen[zeile] = true;
-        m_vorher.emplace_back(zeile, std::move(liste[zeile]));
+    if (stand(liste, zeile) == Vorgemerkt) {
+        liste[zeile] = std::move(neu);
+        return;
     }
-    liste[zeile] = std::move(neu);
+    if (stand(liste, zeile) == Gepackt)
+        abschliessen(liste);
+    stand(liste, zeile) = Gepackt;
+    // Both versions are at hand: packed at once, no copy of the row is kept.
+    std::swap(liste[zeile], neu);
+    zeileEinpacken(m_paket, zeile, neu, liste[zeile]);
 }
 
 template <typename T> void Listenaenderung<T>::abschliessen(std::vector<T>& liste) {
-    QByteArray paket;
-    for (auto& [z, alt] : m_vorher) {
-        if (size_t(z) >= liste.size())
-            continue;
-        T& jetzt = liste[z];
-        quint8 maske = 0;
-        for (int k = 0; k < Spalten<T>::Anzahl; ++k) {
-            if (!spalteGleich(alt, jetzt, k))
-                maske |= quint8(1u << k);
-            else if (k < Spalten<T>::Texte)
-                // An equal text read anew is the old one again: the list holds it once.
-                Spalten<T>::text(jetzt, k) = Spalten<T>::text(alt, k);
-        }
-        if (!maske)
-            continue;
-        zahlSchreiben(paket, quint32(z));
-        paket.append(char(maske));
-        for (int k = 0; k < Spalten<T>::Anzahl; ++k)
-            if (maske & (1u << k))
-                spalteSchreiben(paket, alt, k);
-    }
+    for (auto& [z, alt] : m_vorher)
+        if (size_t(z) < liste.size())
+            zeileEinpacken(m_paket, z, alt, liste[z]);
     // A step lives long: it keeps no room it does not use.
     std::vector<std::pair<int, T>>().swap(m_vorher);
-    std::vector<bool>().swap(m_gesehen);
-    if (paket.isEmpty())
+    std::vector<quint8>().swap(m_stand);
+    if (m_paket.isEmpty())
         return;
-    paket.squeeze();
-    m_teile.push_back(Teil{Teil::Zeilen, std::move(paket), {}, {}, true, {}});
+    m_paket.squeeze();
+    m_teile.push_back(Teil{Teil::Zeilen, std::exchange(m_paket, {}), {}, {}, true, {}});
 }
 
 template <typename T> void Listenaenderung<T>::angehaengt(std::vector<T>& liste, int vorher) {

@@ -15,11 +15,11 @@ namespace tabulo {
 // with a new status and time cost about 150 kB, where copies of the rows would cost 10 MB.
 template <typename T> class Listenaenderung {
 public:
-    bool leer() const { return m_teile.empty() && m_vorher.empty(); }
+    bool leer() const { return m_teile.empty() && m_vorher.empty() && m_paket.isEmpty(); }
     void tauschen(std::vector<T>& liste, bool rueckgaengig);
 
     // Recording, while the change runs. Row `zeile` is about to change in place.
-    void vorAenderung(const std::vector<T>& liste, int zeile);
+    void vorAenderung(std::vector<T>& liste, int zeile);
     // Row `zeile` is replaced by `neu`; the old row is kept, not copied.
     void zeileErsetzen(std::vector<T>& liste, int zeile, T neu);
     // Rows from `vorher` on were appended.
@@ -41,8 +41,12 @@ private:
         std::vector<int> folge;
     };
     std::vector<Teil> m_teile;
-    std::vector<std::pair<int, T>> m_vorher; // rows changed in place, as they were
-    std::vector<bool> m_gesehen;
+    QByteArray m_paket;                      // rows changed in place so far
+    std::vector<std::pair<int, T>> m_vorher; // rows about to change, as they were
+    enum : quint8 { Offen, Vorgemerkt, Gepackt };
+    std::vector<quint8> m_stand; // per row
+
+    quint8& stand(const std::vector<T>& liste, int zeile);
 
     static void umschalten(Teil& teil, std::vector<T>& liste);
 };
