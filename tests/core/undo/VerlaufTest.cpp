@@ -104,13 +104,16 @@ struct Umfeld : AktionenArbeitsbereich {
                        aktion("6A000002", "3", 0, "c"), aktion("7B000000", "4", 0, "d")};
         FahrzeuglisteAktualisieren(ab);
         fensterTitelSpeichern(ab);
+        // Imports that overwrite one row twice.
         datei("fz.bin",
               fahrzeugDatei({fahrzeug("6A000001", "NEF 1", "4", "08:00:00"),
-                             fahrzeug("6A000002", "ELW", "2", "09:00:00"), fahrzeug("7B000009", "KTW")}));
+                             fahrzeug("6A000002", "ELW", "2", "09:00:00"), fahrzeug("7B000009", "KTW"),
+                             fahrzeug("6A000001", "NEF 2", "5", "08:00:00")}));
         datei("fahrzeug.bin", fahrzeugDatei({fahrzeug("6A000002", "ELW"), fahrzeug("7B000001", "MTW")}));
         datei("status.bin", statusDatei({statusSatz(1, "HLF", "6A000005"), statusSatz(2, "Text")}));
         datei("orte.bin", orteSatz('6', "A45", "Neustadt") + orteSatz('7', "A12", "Musterstadt"));
-        datei("Aktion.BIN", aktionSatz("6A000001", '2', '1', "neu") + aktionSatz("7B000003", '9', '0', "x"));
+        datei("Aktion.BIN", aktionSatz("6A000001", '2', '1', "neu") + aktionSatz("7B000003", '9', '0', "x") +
+                                aktionSatz("6A000001", '2', '1', "neuer"));
         ab.verlauf.leeren();
         ab.alleFreigeben();
     }
