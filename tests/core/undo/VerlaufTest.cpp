@@ -287,3 +287,25 @@ TEST(Verlauf, FlagFolgtDemGespeichertenStand) {
         EXPECT_EQ(u.ab.ungespeichert, folge[k].second) << "move " << k;
     }
 }
+
+// Settings are not taken back: a field brought back shows its status in today's colour. A change
+// that changes nothing leaves no step.
+TEST(Verlauf, FarbenBleibenUndOhneAenderungKeinSchritt) {
+    Umfeld u;
+    u.modus(Tauschen);
+    FeldAufFeldAblegen(u.ab, 0, 1);
+    StatusfarbeAendern(u.ab, 1, 0x123456);
+    ASSERT_TRUE(Rueckgaengig(u.ab));
+    EXPECT_EQ(u.ab.statusfarbe[1], 0x123456u);
+    EXPECT_EQ(u.ab.felder[0].statusFarbe, 0x123456u);
+
+    u.ab.fahrzeuge[2].rufname = "RTW 4"; // a name the file can hold
+    u.ab.verlauf.leeren();
+    u.ab.sortierung = Sortierung{true, 1, false}; // the list is in identifier order already
+    ASSERT_TRUE(FahrzeuglisteSpeichern(u.ab, u.pfad("gleich.bin"), u.fortschritt));
+    ASSERT_TRUE(FahrzeuglisteLaden(u.ab, u.rueckfrage, u.pfad("gleich.bin")));
+    FensterVerschieben(u.ab, 2, 2);
+    FeldAufFeldAblegen(u.ab, 3, 3);
+    AktionenEntfernen(u.ab, {false, false});
+    EXPECT_EQ(u.ab.verlauf.anzahl(), 0) << u.ab.verlauf.rueckgaengigName().toStdString();
+}
