@@ -1,6 +1,6 @@
 // Undo and redo of every kind of step, against the whole workspace: one row per kind of change,
-// each applied, undone and redone, then a random run of them undone back to the start, which must
-// save the very bytes the start saved.
+// each applied, undone and redone; a random run of them undone back to the start, which must save
+// the very bytes the start saved; the unsaved flag against a save; what is no step.
 
 #include "core/actions/AktionenBefehle.h"
 #include "core/actions/AktionenGenerieren.h"
