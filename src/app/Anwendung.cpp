@@ -22,6 +22,7 @@
 #include "ui/Fortschrittsstreifen.h"
 #include "ui/Sanduhr.h"
 #include "ui/Twips.h"
+#include "ui/VerlaufBefehle.h"
 #include "ui/ZiehSteuerung.h"
 #include "vehicles/FahrzeugEdit.h"
 #include "vehicles/Form2.h"
@@ -48,6 +49,8 @@ Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     fahrzeugeVerbinden();
     werkzeugeVerbinden();
     aktionenVerbinden();
+    verlaufBefehleBinden(ab, m_form1->menue.MenueRueckgaengig, m_form1->menue.MenueWiederholen);
+    verlaufTasten(m_form2.get());
     connect(m_form1.get(), &Form1::feldBearbeiten, this, &Anwendung::feldBearbeiten);
     // Every way of closing the main window passes the quit question; when it lets the close go
     // ahead, the whole program ends.
@@ -109,8 +112,9 @@ void Anwendung::starten(StartVorlesen* vorgelesen) {
     m_form2->show();
     m_form2->setEnabled(true);
 
-    // Everything read counts as saved.
+    // Everything read counts as saved, and there is nothing to take back.
     m_ab.alleFreigeben();
+    m_ab.verlauf.leeren();
     streifen.verbergen();
     m_ab.startFertig = StartFertigWert;
     form1.startBeenden();
@@ -128,8 +132,10 @@ void Anwendung::beenden() {
 }
 
 Ortskennungen& Anwendung::ortskennungen() const {
-    if (!m_ortskennungen)
+    if (!m_ortskennungen) {
         m_ortskennungen = std::make_unique<Ortskennungen>(m_ab, m_rueckfrage);
+        verlaufTasten(m_ortskennungen.get());
+    }
     return *m_ortskennungen;
 }
 
@@ -198,6 +204,7 @@ void Anwendung::aktionenZeigen() {
         m_form1->menue.MenueLadenAktionen->setEnabled(true);
         m_form1->menue.MenueSpeichernAktionen->setEnabled(true);
         m_aktionen = std::make_unique<Aktionen>(m_ab, m_rueckfrage, m_form1->statusBar());
+        verlaufTasten(m_aktionen.get());
     }
     m_aktionen->show();
     m_aktionen->raise();
@@ -259,6 +266,10 @@ void Anwendung::stelleZeigen(Tabelle tabelle, int nummer) {
     case Tabelle::Einstellungen:
         break;
     }
+}
+
+void Anwendung::verlaufTasten(QWidget* fenster) const {
+    fenster->addActions({m_form1->menue.MenueRueckgaengig, m_form1->menue.MenueWiederholen});
 }
 
 QList<QWidget*> Anwendung::sperrFenster(bool mitOrtskennungen) const {

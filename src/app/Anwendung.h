@@ -92,6 +92,8 @@ private:
     void werkzeugeVerbinden();
     void aktionenVerbinden();
     void stelleZeigen(Tabelle tabelle, int nummer);
+    // The undo and redo keys work in this window too.
+    void verlaufTasten(QWidget* fenster) const;
     void form2Platzieren();
     void beenden();
     void feldBearbeiten(int feld);

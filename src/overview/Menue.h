@@ -23,6 +23,8 @@ struct Menue {
     QAction* MenueBeenden = nullptr;
 
     QMenu* MenueBearbeiten = nullptr;
+    QAction* MenueRueckgaengig = nullptr;
+    QAction* MenueWiederholen = nullptr;
     QAction* MenueOrtskennungen = nullptr;
     QAction* MenuAktionen = nullptr;
     QAction* MenuTitelFahrzeuguebersicht = nullptr;

@@ -189,11 +189,11 @@ TEST(Form1Menue, FensterTitelUndMenueleiste) {
     EXPECT_EQ(
         titel(form.menue.MenuXLaden->actions()),
         (QStringList{"Fahrzeugliste", "Ortskennungen", QStringLiteral("Status \u00dcbersicht"), "Aktionen"}));
-    EXPECT_EQ(
-        titel(form.menue.MenueBearbeiten->actions()),
-        (QStringList{"&Ortskennungen", "Aktionen", QStringLiteral("&Titel der Fahrzeug\u00fcbersicht"),
-                     "&Einstellungen", "-", "Undo: Ortskennungen neu laden", "Undo: Fahrzeuge neu laden",
-                     QStringLiteral("Undo: Fzg.\u00dcbersicht neu laden")}));
+    EXPECT_EQ(titel(form.menue.MenueBearbeiten->actions()),
+              (QStringList{QStringLiteral("R\u00fcckg\u00e4ngig"), "Wiederholen", "-", "&Ortskennungen",
+                           "Aktionen", QStringLiteral("&Titel der Fahrzeug\u00fcbersicht"), "&Einstellungen",
+                           "-", "Undo: Ortskennungen neu laden", "Undo: Fahrzeuge neu laden",
+                           QStringLiteral("Undo: Fzg.\u00dcbersicht neu laden")}));
     EXPECT_EQ(titel(form.menue.MenueTools->actions()),
               (QStringList{"Status &Umwandeln", "&Zeiten Setzen", "&Einstellungen Laden/Speichern",
                            QStringLiteral("&Pr\u00fcfen")}));
