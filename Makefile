@@ -13,7 +13,7 @@ SEED       ?= 18
 MUTATE_ARGS ?=
 
 .PHONY: all setup build build-asan run test test-normal test-asan bench fuzz mutate loc demo format clean \
-	windows windows-test
+	windows windows-test package screenshots
 
 all: build
 
@@ -58,6 +58,15 @@ mutate: setup
 # Lines of code per folder and the share of test code.
 loc:
 	./scripts/loc
+
+# dist/tabulo_<version>_amd64.deb, installing under /usr what `cmake --install` installs.
+package: build
+	cpack --config $(BUILD)/CPackConfig.cmake -B dist
+	rm -rf dist/_CPack_Packages
+
+# The user guide's pictures (docs/bilder), taken of the editor on the demo fleet in Xvfb.
+screenshots: build
+	./scripts/screenshots $(BUILD)/src/tabulo
 
 # Windows: Tabulo.exe against a Qt for MinGW-w64 built once per machine into ~/.cache/tabulo
 # (scripts/windows-qt), packed as dist/Tabulo-<version>-windows-x64.zip; its tests run under

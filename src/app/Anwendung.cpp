@@ -231,6 +231,7 @@ void Anwendung::werkzeugeVerbinden() {
             &Werkzeuge::MenuTitelFahrzeuguebersicht_Click);
     connect(m.MenueEinstellungenLS, &QAction::triggered, w, &Werkzeuge::MenueEinstellungenLS_Click);
     connect(m.MenueInfo, &QAction::triggered, w, &Werkzeuge::MenueInfo_Click);
+    connect(m.MenueHandbuch, &QAction::triggered, w, &Werkzeuge::MenueHandbuch_Click);
     connect(m.MenuePruefen, &QAction::triggered, this, &Anwendung::pruefenZeigen);
 }
 

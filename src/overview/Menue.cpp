@@ -70,6 +70,8 @@ void Menue::aufbauen(QMenuBar* leiste) {
 
     MenueHelp = untermenue(leiste, "MenueHelp", QStringLiteral("&?"));
     leiste->addMenu(MenueHelp);
+    MenueHandbuch = eintrag(MenueHelp, "MenueHandbuch", QStringLiteral("&Benutzerhandbuch"));
+    MenueHandbuch->setShortcut(QKeySequence(Qt::Key_F1));
     MenueInfo = eintrag(MenueHelp, "MenueInfo", QStringLiteral("Inf&o..."));
 }
 

@@ -40,6 +40,7 @@ struct Menue {
     QAction* MenuePruefen = nullptr;
 
     QMenu* MenueHelp = nullptr;
+    QAction* MenueHandbuch = nullptr;
     QAction* MenueInfo = nullptr;
 
     // Builds the menus into the bar; every action gets its name as object name.

@@ -1,6 +1,8 @@
 #include "tools/Werkzeuge.h"
 
 #include "core/common/Arbeitsbereich.h"
+#include "core/common/Handbuch.h"
+#include "core/common/Rueckfrage.h"
 #include "tools/Einstellungen.h"
 #include "tools/FrmEinstellungen.h"
 #include "tools/InfoForm.h"
@@ -8,6 +10,10 @@
 #include "tools/TitelFahrzeuguebersicht.h"
 #include "tools/ZeitSetzen.h"
 
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
 #include <QWidget>
 
 namespace tabulo {
@@ -26,7 +32,8 @@ void mittigPlatzieren(QWidget* dialog, const QList<QWidget*>& fenster) {
 } // namespace
 
 Werkzeuge::Werkzeuge(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Sperrliste sperrliste)
-    : m_ab(ab), m_rueckfrage(rueckfrage), m_sperrliste(std::move(sperrliste)) {}
+    : m_ab(ab), m_rueckfrage(rueckfrage), m_sperrliste(std::move(sperrliste)),
+      m_programmOrdner(QCoreApplication::applicationDirPath()) {}
 
 Werkzeuge::~Werkzeuge() {
     delete m_titel.data();
@@ -93,6 +100,19 @@ void Werkzeuge::MenueInfo_Click() {
     const QList<QWidget*> sperren = m_sperrliste(false);
     mittigPlatzieren(m_info, sperren);
     m_info->oeffnen(sperren);
+}
+
+void Werkzeuge::MenueHandbuch_Click() {
+    const QString pfad = handbuchSuchen(m_programmOrdner);
+    if (pfad.isEmpty()) {
+        m_rueckfrage.meldung(handbuchtext::Titel, handbuchFehltText(m_programmOrdner), Symbol::Fehler);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)))
+        m_rueckfrage.meldung(handbuchtext::Titel,
+                             QStringLiteral("Das Benutzerhandbuch konnte nicht ge\u00f6ffnet werden. Es liegt hier:\n\n") +
+                                 QDir::toNativeSeparators(pfad),
+                             Symbol::Fehler);
 }
 
 } // namespace tabulo

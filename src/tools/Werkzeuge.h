@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -39,6 +40,11 @@ public:
     void MenuTitelFahrzeuguebersicht_Click();
     void MenueEinstellungenLS_Click();
     void MenueInfo_Click();
+    // Opens the user guide in the desktop's browser, or says where it was looked for.
+    void MenueHandbuch_Click();
+
+    // The folder the guide is looked for from; the program's own unless set.
+    void setzeProgrammOrdner(const QString& ordner) { m_programmOrdner = ordner; }
 
     // The dialogs, while they exist.
     StatusUmwandeln* statusUmwandeln() const { return m_statusUmwandeln.get(); }
@@ -52,6 +58,7 @@ private:
     Arbeitsbereich& m_ab;
     Rueckfrage& m_rueckfrage;
     Sperrliste m_sperrliste;
+    QString m_programmOrdner;
     std::unique_ptr<StatusUmwandeln> m_statusUmwandeln;
     std::unique_ptr<ZeitSetzen> m_zeitSetzen;
     std::unique_ptr<Einstellungen> m_einstellungen;
