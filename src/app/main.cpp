@@ -8,6 +8,7 @@
 #include "ui/QtRueckfrage.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -15,6 +16,10 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulo"));
+    // The installed menu entry and icon; on Windows the icon comes from the exe.
+    QApplication::setDesktopFileName(QStringLiteral("de.tabulo.Tabulo"));
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("de.tabulo.Tabulo")));
 
     // The standard buttons and dialogs speak German whatever the system locale says.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

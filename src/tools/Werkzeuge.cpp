@@ -109,10 +109,11 @@ void Werkzeuge::MenueHandbuch_Click() {
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)))
-        m_rueckfrage.meldung(handbuchtext::Titel,
-                             QStringLiteral("Das Benutzerhandbuch konnte nicht ge\u00f6ffnet werden. Es liegt hier:\n\n") +
-                                 QDir::toNativeSeparators(pfad),
-                             Symbol::Fehler);
+        m_rueckfrage.meldung(
+            handbuchtext::Titel,
+            QStringLiteral("Das Benutzerhandbuch konnte nicht ge\u00f6ffnet werden. Es liegt hier:\n\n") +
+                QDir::toNativeSeparators(pfad),
+            Symbol::Fehler);
 }
 
 } // namespace tabulo

@@ -16,7 +16,9 @@ TEST(Handbuch, FindetDieKopieNebenDemProgrammImBaubaumUndDieInstallierte) {
     };
     const Fall faelle[] = {
         {"zip: guide beside the exe not found", {"bin/Benutzerhandbuch.html"}, "bin/Benutzerhandbuch.html"},
-        {"build tree: docs/ beside src/ not found", {"docs/Benutzerhandbuch.html"}, "docs/Benutzerhandbuch.html"},
+        {"build tree: docs/ beside src/ not found",
+         {"docs/Benutzerhandbuch.html"},
+         "docs/Benutzerhandbuch.html"},
         {"installed copy under share/doc/tabulo not found",
          {"share/doc/tabulo/Benutzerhandbuch.html"},
          "share/doc/tabulo/Benutzerhandbuch.html"},
@@ -42,7 +44,7 @@ TEST(Handbuch, FindetDieKopieNebenDemProgrammImBaubaumUndDieInstallierte) {
         const QString bin = wurzel.filePath(QStringLiteral("bin"));
         EXPECT_EQ(handbuchSuchen(bin), f.erwartet.isEmpty() ? QString() : wurzel.filePath(f.erwartet));
         if (f.erwartet.isEmpty())
-            EXPECT_TRUE(handbuchFehltText(bin).contains(
-                QDir::toNativeSeparators(wurzel.filePath(QStringLiteral("share/doc/tabulo/Benutzerhandbuch.html")))));
+            EXPECT_TRUE(handbuchFehltText(bin).contains(QDir::toNativeSeparators(
+                wurzel.filePath(QStringLiteral("share/doc/tabulo/Benutzerhandbuch.html")))));
     }
 }
