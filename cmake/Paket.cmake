@@ -7,9 +7,10 @@ set(CPACK_PACKAGE_VENDOR "Tabulo-Team")
 set(CPACK_PACKAGE_CONTACT "Tabulo-Team <tabulo@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Editor für Statusübersicht und Tabellen von Velastat")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tabulo bearbeitet die Dateien und einen Teil der Einstellungen des Statusmonitors Velastat:\n\
-die Statusübersicht mit 416 Feldern, die Fahrzeugliste, die Ortskennungen und die Aktionen.\n\
-tabulo-cli prüft, zeigt, vergleicht und schreibt dieselben Dateien ohne Fenster.")
+    "Tabulo bearbeitet die Dateien und einen Teil der Einstellungen des\n\
+Statusmonitors Velastat: die Statusübersicht mit 416 Feldern, die\n\
+Fahrzeugliste, die Ortskennungen und die Aktionen. tabulo-cli prüft, zeigt,\n\
+vergleicht und schreibt dieselben Dateien ohne Fenster.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
