@@ -197,7 +197,7 @@ TEST(Form1Menue, FensterTitelUndMenueleiste) {
     EXPECT_EQ(titel(form.menue.MenueTools->actions()),
               (QStringList{"Status &Umwandeln", "&Zeiten Setzen", "&Einstellungen Laden/Speichern",
                            QStringLiteral("&Pr\u00fcfen")}));
-    EXPECT_EQ(titel(form.menue.MenueHelp->actions()), (QStringList{"Inf&o..."}));
+    EXPECT_EQ(titel(form.menue.MenueHelp->actions()), (QStringList{"&Benutzerhandbuch", "Inf&o..."}));
     EXPECT_EQ(form.menue.MenueSpeichern->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     // The action items wait for the action window.
     EXPECT_FALSE(form.menue.MenueLadenAktionen->isEnabled());
