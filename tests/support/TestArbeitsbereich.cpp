@@ -31,6 +31,13 @@ void TestArbeitsbereich::fahrzeugAnhaengen(const QString& kennung, const QString
     ab.fahrzeuge.push_back(f);
 }
 
+Zustand zustand(const Arbeitsbereich& ab) {
+    return {ab.fahrzeuge,     ab.aktionen,
+            ab.orte,          ab.felder,
+            ab.ungespeichert, ab.fensterTitel,
+            ab.statusfarbe,   ab.speicher().alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht)};
+}
+
 QStringList TestArbeitsbereich::fahrzeugSpalte(QString Fahrzeug::*spalte) const {
     QStringList werte;
     for (const Fahrzeug& f : ab.fahrzeuge)

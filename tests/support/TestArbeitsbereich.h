@@ -41,4 +41,18 @@ struct TestArbeitsbereich {
     QStringList kennungen() const { return fahrzeugSpalte(&Fahrzeug::kennung); }
 };
 
+// Everything a load or a cancelled command could touch, to compare before and after.
+struct Zustand {
+    std::vector<Fahrzeug> fahrzeuge;
+    std::vector<Aktion> aktionen;
+    Ortstabelle orte;
+    std::array<Feld, AnzahlFelder> felder;
+    quint16 ungespeichert;
+    std::array<QString, AnzahlFenster> fensterTitel;
+    std::array<Farbe, AnzahlStatusfarben> statusfarbe;
+    EinstellungsSpeicher::Paare gespeicherteTitel;
+    bool operator==(const Zustand&) const = default;
+};
+Zustand zustand(const Arbeitsbereich& ab);
+
 } // namespace tabulo::test
