@@ -2,17 +2,19 @@
 // carry. The output is checked in; rerun after adding a seed here:
 //   build/tests/korpus_erzeugen fuzz/corpus
 // Inputs that once broke a harness are kept in the same folders under the name "fund_...".
-#include "core/files/AktionDatei.h"
+// The records are built as the tests build them (tests/support).
 #include "core/files/Ansi.h"
 #include "core/files/BuendelDatei.h"
 #include "core/files/FahrzeugDatei.h"
 #include "core/files/StatusDatei.h"
+#include "support/Saetze.h"
 
 #include <QDir>
 #include <QFile>
 #include <cstdio>
 
 using namespace tabulo;
+using namespace tabulo::test;
 
 namespace {
 
@@ -23,14 +25,20 @@ template <std::size_t N> QByteArray roh(const char (&text)[N]) {
     return QByteArray(text, N - 1);
 }
 
-void schreiben(const char* harness, const char* name, const QByteArray& daten) {
+void schreiben(const char* harness, const QByteArray& name, const QByteArray& daten) {
     const QString ordner = wurzel + QLatin1Char('/') + QLatin1String(harness);
     QDir().mkpath(ordner);
-    QFile datei(ordner + QLatin1Char('/') + QLatin1String(name));
+    QFile datei(ordner + QLatin1Char('/') + QString::fromLatin1(name));
     if (!datei.open(QIODevice::WriteOnly) || datei.write(daten) != daten.size()) {
-        std::fprintf(stderr, "cannot write %s/%s\n", harness, name);
+        std::fprintf(stderr, "cannot write %s/%s\n", harness, name.constData());
         std::exit(1);
     }
+}
+
+// The harnesses of whole files take a choice byte first: one seed per choice.
+void jeWahl(const char* harness, const QByteArray& name, int wahlen, const QByteArray& daten) {
+    for (char wahl = 0; wahl < wahlen; ++wahl)
+        schreiben(harness, name + '_' + QByteArray::number(wahl), wahl + daten);
 }
 
 QByteArray alleBytes() {
@@ -42,67 +50,39 @@ QByteArray alleBytes() {
 
 // --- Status.BIN ------------------------------------------------------------------------------
 
-QByteArray statusSatz(char art, const QByteArray& text, const QByteArray& kennung) {
-    QByteArray s;
-    s.append(art);
-    s.append('\0');
-    s.append(text.leftJustified(30, ' ', true));
-    s.append(kennung.leftJustified(8, ' ', true));
-    return s;
-}
-
-QByteArray statusDatei(const QList<QByteArray>& vorne) {
-    QByteArray d;
-    for (int i = 0; i < AnzahlFelder; ++i)
-        d.append(i < vorne.size() ? vorne[i] : statusSatz('\0', {}, "00000000"));
-    return d;
-}
-
 void statusSaat() {
-    const QByteArray gemischt = statusDatei(
-        {statusSatz('\1', "RTW 1/83-1", "6A123456"), statusSatz('\2', "Wache Nord   ", "00000000"),
-         statusSatz('\1', "Unbekannt", "FFFFFFFF"), statusSatz('\1', "nicht hex", "ZZ12xy!?"),
-         statusSatz('\2', alleBytes().mid(128, 30), "00000000")});
+    const QByteArray gemischt =
+        statusDatei({statusSatz(1, "RTW 1/83-1", "6A123456"), statusSatz(2, "Wache Nord   "),
+                     statusSatz(1, "Unbekannt", "FFFFFFFF"), statusSatz(1, "nicht hex", "ZZ12xy!?"),
+                     statusSatz(2, alleBytes().mid(128, 30))});
     schreiben("status_datei", "gueltig_gemischt", gemischt);
     schreiben("status_datei", "gueltig_alle_frei", statusDatei({}));
-    schreiben("status_datei", "art_7", statusDatei({statusSatz('\7', "fremde Daten", "ABCDEFGH")}));
+    schreiben("status_datei", "art_7", statusDatei({statusSatz(7, "fremde Daten", "ABCDEFGH")}));
     schreiben("status_datei", "art_200",
-              statusDatei({statusSatz('\xC8', alleBytes().left(30), "\x80\x81\x8d\x8f\x90\x9d\xff")}));
+              statusDatei({statusSatz(200, alleBytes().left(30), "\x80\x81\x8d\x8f\x90\x9d\xff")}));
     schreiben("status_datei", "zu_kurz_16639", gemischt.left(StatusDateiLaenge - 1));
     schreiben("status_datei", "zu_lang_16641", gemischt + 'x');
     schreiben("status_datei", "leer", {});
-    schreiben("status_datei", "ein_satz", statusSatz('\1', "RTW", "12345678"));
-    schreiben("status_datei", "halber_satz", statusSatz('\2', "Text", "00000000").left(20));
-    schreiben("status_datei", "text_nur_leerzeichen",
-              statusDatei({statusSatz('\2', QByteArray(30, ' '), "00000000")}));
-}
+    schreiben("status_datei", "ein_satz", statusSatz(1, "RTW", "12345678"));
+    schreiben("status_datei", "halber_satz", statusSatz(2, "Text").left(20));
+    schreiben("status_datei", "text_nur_leerzeichen", statusDatei({statusSatz(2, QByteArray(30, ' '))}));
 
-// Choice byte first: menu load, start-up read of the overview, start-up read of the vehicles.
-void statusLadenSaat() {
-    const QByteArray gemischt =
-        statusDatei({statusSatz('\1', "RTW 1 lang genug", "6A123456"), statusSatz('\1', "NEF", "6A123457"),
-                     statusSatz('\1', "weg", "6A999999"), statusSatz('\2', "Text  ", "12345678"),
-                     statusSatz('\x07', "sieben", "ABCDEFGH")});
-    for (char wahl = 0; wahl < 3; ++wahl) {
-        const QByteArray nr = QByteArray::number(wahl);
-        schreiben("status_laden", ("gemischt_" + nr).constData(), wahl + gemischt);
-        schreiben("status_laden", ("zu_kurz_" + nr).constData(), wahl + gemischt.left(StatusDateiLaenge - 1));
-        schreiben("status_laden", ("zu_lang_" + nr).constData(), wahl + gemischt + "x");
-        schreiben("status_laden", ("leer_" + nr).constData(), QByteArray(1, wahl));
-    }
+    // Choice: menu load, start-up read of the overview, start-up read of the vehicles.
+    const QByteArray laden =
+        statusDatei({statusSatz(1, "RTW 1 lang genug", "6A123456"), statusSatz(1, "NEF", "6A123457"),
+                     statusSatz(1, "weg", "6A999999"), statusSatz(2, "Text  ", "12345678"),
+                     statusSatz(7, "sieben", "ABCDEFGH")});
+    jeWahl("status_laden", "gemischt", 3, laden);
+    jeWahl("status_laden", "zu_kurz", 3, laden.left(StatusDateiLaenge - 1));
+    jeWahl("status_laden", "zu_lang", 3, laden + "x");
+    jeWahl("status_laden", "leer", 3, {});
 }
 
 // --- Fahrzeug.BIN ----------------------------------------------------------------------------
 
 QByteArray fahrzeugSatz(const char* kennung, const char* rufname, quint8 stat, quint8 f1, quint8 f2) {
-    Fahrzeug f;
-    f.kennung = QString::fromLatin1(kennung);
-    f.rufname = QString::fromLatin1(rufname);
-    f.info = QStringLiteral("Wache S\u00fcd");
-    f.zeit = QStringLiteral("12:34:56");
-    f.stat = QString::number(stat);
-    f.folgetelegramm = QStringLiteral("00");
-    f.datentelegramm = QString();
+    Fahrzeug f = fahrzeug(QString::fromLatin1(kennung), QString::fromLatin1(rufname), QString::number(stat),
+                          QStringLiteral("12:34:56"), QStringLiteral("Wache S\u00fcd"));
     f.bemerkung = QStringLiteral("Bemerkung \u20ac");
     fahrzeugAuffuellen(f);
     QByteArray s = fahrzeugSatzSchreiben(f, true);
@@ -121,76 +101,53 @@ void fahrzeugSaat() {
     schreiben("fahrzeug_datei", "status_200", fahrzeugSatz("6A123456", "RTW", 200, 0, 0));
     schreiben("fahrzeug_datei", "status_255_folge_10_99", fahrzeugSatz("6A123456", "RTW", 255, 10, 99));
     schreiben("fahrzeug_datei", "kennung_nicht_hex", fahrzeugSatz("ZZ!? xy\x01", "", 0, 255, 255));
-    QByteArray roh = alleBytes() + alleBytes();
-    schreiben("fahrzeug_datei", "alle_bytes", roh.left(FahrzeugSatzLaenge));
+    schreiben("fahrzeug_datei", "alle_bytes", (alleBytes() + alleBytes()).left(FahrzeugSatzLaenge));
     // The column pieces (one per line) that the writer half of the harness takes.
     schreiben("fahrzeug_datei", "spalten_hostil",
               "abcdefghijklmnop\n12345678901\n99999999999\n-1\n1e308\nBemerkung\n-99999999999999999999\n"
               "\xe2\x82\xac\xf0\x9f\x9a\x91");
     schreiben("fahrzeug_datei", "spalten_zahlen", "RTW\n6A123456\n256\nabc\n \n\n+7.9\n");
-}
 
-// The whole-file harness takes a choice byte first: load or import, and the answer to the
-// question about known identifiers.
-void fahrzeuglisteSaat() {
+    // Choice: load or import, and the answer to the question about known identifiers.
     const QByteArray bekanntUndNeu = fahrzeugSatz("6A123456", "RTW neu", 3, 0, 1) +
                                      fahrzeugSatz("6A999999", "KTW", 1, 0, 0) +
                                      fahrzeugSatz("6A999999", "KTW 2", 200, 12, 5);
-    for (char wahl = 0; wahl < 6; ++wahl) {
-        const QByteArray nr = QByteArray::number(wahl);
-        schreiben("fahrzeugliste", ("bekannt_und_neu_" + nr).constData(), wahl + bekanntUndNeu);
-        schreiben("fahrzeugliste", ("laenge_409_" + nr).constData(), wahl + bekanntUndNeu.left(409));
-    }
+    jeWahl("fahrzeugliste", "bekannt_und_neu", 6, bekanntUndNeu);
+    jeWahl("fahrzeugliste", "laenge_409", 6, bekanntUndNeu.left(409));
     schreiben("fahrzeugliste", "leer_laden", QByteArray(1, '\0'));
     schreiben("fahrzeugliste", "leer_importieren", QByteArray(1, '\1'));
 }
 
 // --- Orte.BIN --------------------------------------------------------------------------------
 
-QByteArray ortSatz(char bos, const char* loo, const QByteArray& name) {
-    return QByteArray(1, bos) + QByteArray(loo).left(3) + name.leftJustified(50, ' ', true);
+// n places numbered from "Ort 0", the BOS digit running through 0..F.
+QByteArray orte(int n, int jeName) {
+    QByteArray d;
+    for (int i = 0; i < n; ++i)
+        d += orteSatz("0123456789ABCDEF"[i % 16], "A00", "Ort " + QString::number(i / jeName));
+    return d;
 }
 
 void orteSaat() {
-    schreiben("orte_datei", "gueltig_bos_7_und_9",
-              ortSatz('7', "A23", "Musterstadt") + ortSatz('9', "A23", "Musterstadt") +
-                  ortSatz('7', "A24", "Beispieldorf"));
+    const QByteArray zwei = orteSatz('7', "A23", "Musterstadt") + orteSatz('9', "A23", "Musterstadt");
+    schreiben("orte_datei", "gueltig_bos_7_und_9", zwei + orteSatz('7', "A24", "Beispieldorf"));
     schreiben("orte_datei", "leer", {});
-    schreiben("orte_datei", "laenge_55", ortSatz('1', "123", "x") + 'x');
+    schreiben("orte_datei", "laenge_55", orteSatz('1', "123", "x") + 'x');
     schreiben("orte_datei", "bos_klein_b_und_ungueltig",
-              ortSatz('b', "123", "Ort") + ortSatz('G', "123", "Ort") +
-                  ortSatz('\0', "\xff\x80?", alleBytes().mid(200, 50)));
-    QByteArray voll, grenze;
-    for (int i = 0; i < 210; ++i)
-        voll.append(ortSatz("0123456789ABCDEF"[i % 16], "A00", "Ort " + QByteArray::number(i)));
-    schreiben("orte_datei", "tabelle_voll_210_orte", voll);
-    for (int i = 0; i < 251; ++i)
-        grenze.append(ortSatz("0123456789ABCDEF"[i % 16], "A00", "Ort " + QByteArray::number(i / 16)));
-    schreiben("orte_datei", "251_saetze", grenze);
-    schreiben("orte_datei", "250_saetze", grenze.left(250 * 54));
-}
+              orteSatz('b', "123", "Ort") + orteSatz('G', "123", "Ort") +
+                  orteSatz('\0', "\xff\x80?", ansiNachText(alleBytes().mid(200, 50))));
+    schreiben("orte_datei", "tabelle_voll_210_orte", orte(210, 1));
+    schreiben("orte_datei", "251_saetze", orte(251, 16));
+    schreiben("orte_datei", "250_saetze", orte(250, 16));
 
-// Choice byte first: load, import, reload or start-up read.
-void orteLadenSaat() {
-    QByteArray viele;
-    for (int i = 0; i < 251; ++i)
-        viele.append(ortSatz("0123456789ABCDEF"[i % 16], "A00", "Ort " + QByteArray::number(i)));
-    const QByteArray zwei = ortSatz('7', "A23", "Musterstadt") + ortSatz('9', "A23", "Musterstadt");
-    for (char wahl = 0; wahl < 4; ++wahl) {
-        const QByteArray nr = QByteArray::number(wahl);
-        schreiben("orte_laden", ("zwei_" + nr).constData(), wahl + zwei);
-        schreiben("orte_laden", ("laenge_55_" + nr).constData(), wahl + zwei.left(55));
-        schreiben("orte_laden", ("251_orte_" + nr).constData(), wahl + viele);
-        schreiben("orte_laden", ("leer_" + nr).constData(), QByteArray(1, wahl));
-    }
+    // Choice: load, import, reload or start-up read.
+    jeWahl("orte_laden", "zwei", 4, zwei);
+    jeWahl("orte_laden", "laenge_55", 4, zwei.left(55));
+    jeWahl("orte_laden", "251_orte", 4, orte(251, 1));
+    jeWahl("orte_laden", "leer", 4, {});
 }
 
 // --- Aktion.BIN ------------------------------------------------------------------------------
-
-QByteArray aktionSatz(const char* kennung, char status, char richtung, const QByteArray& aktion) {
-    return QByteArray(kennung).leftJustified(8, ' ', true) + status + richtung +
-           aktion.leftJustified(127, ' ', true);
-}
 
 void aktionSaat() {
     schreiben("aktion_datei", "gueltig_drei",
@@ -203,20 +160,14 @@ void aktionSaat() {
               aktionSatz("\x80\x81\x8d\x8f\x90\x9d\x01", '\0', '\xff', alleBytes()));
     schreiben("aktion_datei", "spalten_hostil",
               QByteArray(300, 'K') + "\n\xe2\x82\xac\xe2\x82\xac\n" + QByteArray(500, 'a') + "\n\x01");
-}
 
-// Choice byte first: bit 0 import, the rest the answer to the question about known actions.
-void aktionenLadenSaat() {
+    // Choice: bit 0 import, the rest the answer to the question about known actions.
     const QByteArray bekanntUndNeu =
         aktionSatz("6A123456", '3', '0', "neu.exe") + aktionSatz("6A123456", '4', '1', "  x") +
         aktionSatz("6A999999", '5', ' ', "") + aktionSatz("6A999999", '5', ' ', "doppelt");
-    for (char wahl = 0; wahl < 6; ++wahl) {
-        const QByteArray nr = QByteArray::number(wahl);
-        schreiben("aktionen_laden", ("bekannt_und_neu_" + nr).constData(), wahl + bekanntUndNeu);
-        schreiben("aktionen_laden", ("laenge_138_" + nr).constData(), wahl + bekanntUndNeu.left(138));
-        schreiben("aktionen_laden", ("richtung_5_" + nr).constData(),
-                  wahl + bekanntUndNeu + aktionSatz("6A123456", '1', '5', "x"));
-    }
+    jeWahl("aktionen_laden", "bekannt_und_neu", 6, bekanntUndNeu);
+    jeWahl("aktionen_laden", "laenge_138", 6, bekanntUndNeu.left(138));
+    jeWahl("aktionen_laden", "richtung_5", 6, bekanntUndNeu + aktionSatz("6A123456", '1', '5', "x"));
     schreiben("aktionen_laden", "leer_laden", QByteArray(1, '\0'));
     schreiben("aktionen_laden", "leer_importieren", QByteArray(1, '\1'));
 }
@@ -262,19 +213,17 @@ void buendelSaat() {
     schreiben("buendel_datei", "wert_mit_anfuehrung",
               roh("Statusfarben\0"
                   "4\0\"\"2\"55\""));
-}
 
-// The bundle load: a choice byte (bit 0 general settings, bit 1 titles, bit 2 colours) and
-// the file.
-void buendelLadenSaat() {
+    // The bundle load: a choice byte (bit 0 general settings, bit 1 titles, bit 2 colours) and
+    // the file.
     const QDir quelle(wurzel + QStringLiteral("/buendel_datei"));
     for (const QString& name : quelle.entryList(QDir::Files)) {
         QFile datei(quelle.filePath(name));
         if (!datei.open(QIODevice::ReadOnly) || name.startsWith(QLatin1String("wert_mit")))
             continue;
         const QByteArray inhalt = datei.readAll();
-        schreiben("buendel_laden", (name + QStringLiteral("_alle")).toUtf8().constData(), '\7' + inhalt);
-        schreiben("buendel_laden", (name + QStringLiteral("_nur_titel")).toUtf8().constData(), '\2' + inhalt);
+        schreiben("buendel_laden", name.toUtf8() + "_alle", '\7' + inhalt);
+        schreiben("buendel_laden", name.toUtf8() + "_nur_titel", '\2' + inhalt);
     }
 }
 
@@ -318,15 +267,10 @@ int main(int argc, char** argv) {
     }
     wurzel = QString::fromLocal8Bit(argv[1]);
     statusSaat();
-    statusLadenSaat();
     fahrzeugSaat();
-    fahrzeuglisteSaat();
     orteSaat();
-    orteLadenSaat();
     aktionSaat();
-    aktionenLadenSaat();
     buendelSaat();
-    buendelLadenSaat();
     einstellungenSaat();
     return 0;
 }

@@ -106,19 +106,3 @@ TEST(AllesSpeichernMenue, LadebefehleFragenVorDemLaden) {
         EXPECT_EQ(QFileInfo::exists(u.pfad("Status.BIN")), fall.dokument != DokAktionen);
     }
 }
-
-// "Alles Speichern" writes the actions into the working directory once their window was opened.
-TEST(AllesSpeichernMenue, AktionenInDenArbeitsordnerNachDemAktionenfenster) {
-    AnwendungsUmfeld u;
-    u.starten();
-    u.anwendung->aktionenZeigen();
-    u.ab.aktionen = {aktion("6A000001", "3", 0, "alarm.exe")};
-    u.rueckfrage.dateien = {u.datei("anderswo/Orte.BIN", QByteArray())};
-    u.menue().MenueLadenOrte->trigger();
-    u.ab.markieren(DokAktionen | DokFahrzeugliste);
-    u.menue().MenueSpeichern->trigger();
-    EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
-    EXPECT_EQ(u.ab.ungespeichert, 0);
-    EXPECT_TRUE(QFileInfo::exists(u.pfad("Status.BIN")));
-    EXPECT_EQ(dateiInhalt(u.pfad("anderswo/Aktion.BIN")), aktionenDateiInhalt(u.ab.aktionen));
-}

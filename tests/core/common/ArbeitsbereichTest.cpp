@@ -1,49 +1,30 @@
 #include "core/common/Arbeitsbereich.h"
 
-#include "core/files/DateiSchreiber.h"
-#include "core/files/EinstellungsSpeicher.h"
+#include "support/TestArbeitsbereich.h"
 
 #include <gtest/gtest.h>
 
 using namespace tabulo;
+using namespace tabulo::test;
 
-// What the settings hold replaces the defaults; a colour that is no whole number from 0 to
-// 0xFFFFFF keeps the default.
-TEST(Arbeitsbereich, EinstellungenWerdenGelesen) {
-    SpeicherImSpeicher s;
-    const auto setzen = [&](const QString& sekt, const char* schluessel, const char* wert) {
-        s.speichern(anwendung::Velastat, sekt, schluessel, wert);
-    };
-    setzen(sektion::Fahrzeuguebersicht, "3", "Wache Nord");
-    setzen(sektion::Statusfarben, "4", "16711680");
-    setzen(sektion::Statusfarben, "5", "abc");
-    setzen(sektion::Statusfarben, "6", "-1");
-    setzen(sektion::Statusfarben, "7", "16777216");
-    setzen(sektion::BosKennung, "15", "Test");
-    setzen(sektion::Landeskennung, "10", "Bayern");
-    setzen(sektion::Richtungskennung, "1", "LST->FZ");
-    DateiSchreiber schreiber;
-    Arbeitsbereich ab(s, schreiber);
-    ab.einstellungenLesen();
-    EXPECT_EQ(ab.fensterTitel[2], "Wache Nord");
-    EXPECT_EQ(ab.fensterTitel[1], "Fenster2");
-    auto farben = StandardStatusfarben;
-    farben[4] = 16711680;
-    EXPECT_EQ(ab.statusfarbe, farben);
-    EXPECT_EQ(ab.bosName[15], "Test");
-    EXPECT_EQ(ab.bosName[14], "Undefiniert");
-    EXPECT_EQ(ab.landName[10], "Bayern");
-    EXPECT_EQ(ab.landName[9], "Undefiniert");
-    EXPECT_EQ(ab.richtungsname, (std::array<QString, 2>{"FZ<->LST", "LST->FZ"}));
-    ab.setzeHeute(QDate(2026, 3, 7));
-    EXPECT_EQ(ab.heute, "07.03.26");
-
+// A status label takes the colour of its caption's leading number; no number is status 0, a
+// number without a colour has none.
+TEST(Arbeitsbereich, StatusfarbeNachFuehrenderZahl) {
+    TestArbeitsbereich t;
+    Arbeitsbereich& ab = t.ab;
+    ab.statusfarbe[4] = 255;
     ab.statusfarbe[10] = 0x123456;
-    const std::pair<const char*, Farbe> faelle[] = {
-        {"4", 16711680},  {"", ab.statusfarbe[0]},        {"x", ab.statusfarbe[0]},
-        {"10", 0x123456}, {"11", farbe::OhneStatusfarbe}, {"-1", farbe::OhneStatusfarbe}};
+    const std::pair<const char*, Farbe> faelle[] = {{"4", 255},
+                                                    {" 4x", 255},
+                                                    {"", ab.statusfarbe[0]},
+                                                    {"x", ab.statusfarbe[0]},
+                                                    {"10", 0x123456},
+                                                    {"11", farbe::OhneStatusfarbe},
+                                                    {"-1", farbe::OhneStatusfarbe}};
     for (const auto& [text, farbe] : faelle)
         EXPECT_EQ(ab.statusFarbeFuer(text), farbe) << text;
+    ab.setzeHeute(QDate(2026, 3, 7));
+    EXPECT_EQ(ab.heute, "07.03.26");
 }
 
 TEST(Feldordnung, SpaltenPositionUndZeilenIndexSindUmkehrungen) {

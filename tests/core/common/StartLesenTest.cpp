@@ -27,30 +27,6 @@ QByteArray fahrzeuge(const QList<const char*>& kennungen) {
 }
 } // namespace
 
-TEST(StartLesen, FahrzeugDateiNurGanzeSaetze) {
-    const QByteArray drei = fahrzeuge({"6A000001", "6A000002", "6A000003"});
-    for (const auto& [bytes, anzahl] :
-         {std::pair{0, 0}, {407, 0}, {408, 1}, {2 * 408 + 100, 2}, {3 * 408, 3}}) {
-        SCOPED_TRACE(bytes);
-        Umfeld u;
-        const QString pfad = u.datei("Fahrzeug.bin", drei.left(bytes));
-        EXPECT_EQ(fahrzeugeBeimStartLesen(u.ab, pfad, u.fortschritt), anzahl);
-        ASSERT_EQ(u.ab.fahrzeuge.size(), size_t(anzahl));
-        ASSERT_EQ(u.fortschritt.bereiche.size(), anzahl);
-        if (anzahl > 0) {
-            EXPECT_EQ(u.ab.fahrzeuge.back(), fahrzeugSatzLesen(drei.mid((anzahl - 1) * 408, 408)));
-            // A green line at the share of the file read so far.
-            EXPECT_EQ(u.fortschritt.bereiche.back().farbe, std::optional<Farbe>(farbe::ReinGruen));
-            EXPECT_DOUBLE_EQ(u.fortschritt.bereiche.back().bis, double(anzahl * 408) / bytes);
-        }
-    }
-    // Without files the vehicle list stays empty and the fields keep their design captions.
-    Umfeld ohne;
-    EXPECT_EQ(fahrzeugeBeimStartLesen(ohne.ab, ohne.pfad("fehlt.bin"), ohne.fortschritt), 0);
-    statusBeimStartLesen(ohne.ab, ohne.pfad("fehlt.bin"), ohne.fortschritt);
-    EXPECT_EQ(ohne.ab.felder[7], Feld());
-}
-
 TEST(StartLesen, VorgelesenNurWennDieDateiNochDieselbeIst) {
     const QByteArray alt = fahrzeuge({"6A000001", "6A000002"});
     const QByteArray neu = fahrzeuge({"6B000001", "6B000002"});

@@ -39,8 +39,6 @@ TEST(StatusLaden, JedeSatzartFuelltDasFeldWieVorgesehen) {
     } faelle[] = {
         {"bekanntes Fahrzeug holt Status, Zeit und Info aus der Liste",
          statusSatz(1, "RTW 1     und noch mehr Text", "6A123456"), fz("RTW 1     ", liste.ab.fahrzeuge[0])},
-        {"doppelte Kennung in der Liste: der erste Eintrag gilt", statusSatz(1, "NEF", "6A000001"),
-         fz("NEF       ", liste.ab.fahrzeuge[1])},
         {"Kennung vergleicht Gross- und Kleinschreibung", statusSatz(1, "RTW", "6a123456"), frei},
         {"Text verliert nur die End-Leerzeichen",
          statusSatz(2,
