@@ -4,6 +4,7 @@
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
+BUILD_WIN  ?= build-windows
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 # make mutate: how many mutants, drawn with which seed; MUTATE_ARGS takes folders and flags
@@ -11,7 +12,8 @@ N          ?= 60
 SEED       ?= 18
 MUTATE_ARGS ?=
 
-.PHONY: all setup build build-asan run test test-normal test-asan bench fuzz mutate loc demo format clean
+.PHONY: all setup build build-asan run test test-normal test-asan bench fuzz mutate loc demo format clean \
+	windows windows-test
 
 all: build
 
@@ -57,8 +59,17 @@ mutate: setup
 loc:
 	./scripts/loc
 
+# Windows: Tabulo.exe against a Qt for MinGW-w64 built once per machine into ~/.cache/tabulo
+# (scripts/windows-qt), packed as dist/Tabulo-<version>-windows-x64.zip; its tests run under
+# Wine. Not part of `make test`.
+windows:
+	./scripts/windows-paket $(BUILD_WIN)
+
+windows-test: windows
+	./scripts/windows-test $(BUILD_WIN)
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) build-fuzz build-mutate
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_WIN) build-fuzz build-mutate

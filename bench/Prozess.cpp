@@ -87,7 +87,7 @@ int leeresFenster(int argc, char** argv) {
 int tabulo(int argc, char** argv, bool mitAktionen) {
     QApplication app(argc, argv);
     StartVorlesen vorlesen(standardDateiImArbeitsordner(QStringLiteral("Fahrzeug.bin")));
-    QtEinstellungsSpeicher speicher;
+    SystemSpeicher speicher;
     DateiSchreiber schreiber;
     Arbeitsbereich ab(speicher, schreiber);
     QtRueckfrage rueckfrage;
@@ -120,7 +120,7 @@ int kindAusfuehren(int argc, char** argv) {
     if (std::strcmp(argv[2], "dateien") == 0 && argc >= 4) {
         QCoreApplication app(argc, argv);
         flottenDateienSchreiben(QString::fromLocal8Bit(argv[3]));
-        QtEinstellungsSpeicher speicher;
+        SystemSpeicher speicher;
         flottenEinstellungen(speicher);
         return 0;
     }

@@ -18,7 +18,7 @@ const QString& startOrdner() {
     static QTemporaryDir ordner;
     static const bool geschrieben = [] {
         flottenDateienSchreiben(ordner.path());
-        QtEinstellungsSpeicher speicher;
+        SystemSpeicher speicher;
         flottenEinstellungen(speicher);
         return true;
     }();

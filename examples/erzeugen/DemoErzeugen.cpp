@@ -191,7 +191,7 @@ int main(int argc, char** argv) {
 
     // The settings a first run reads.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(ziel.filePath("einstellungen")));
-    QtEinstellungsSpeicher speicher;
+    SystemSpeicher speicher;
     const QStringList titel = {QStringLiteral("Feuerwehr"),          QStringLiteral("Rettungsdienst"),
                                QStringLiteral("Katastrophenschutz"), QStringLiteral("Reserve"),
                                QStringLiteral("Fenster5"),           QStringLiteral("Fenster6"),

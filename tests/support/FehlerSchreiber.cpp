@@ -1,11 +1,12 @@
 #include "support/FehlerSchreiber.h"
 
+#include <QDir>
 #include <QSaveFile>
 
 namespace tabulo::test {
 
 SchreibErgebnis FehlerSchreiber::schreiben(const QString& pfad, const QByteArray& daten) const {
-    if (!m_muster.isEmpty() && !pfad.contains(m_muster, Qt::CaseInsensitive))
+    if (!m_muster.isEmpty() && !QDir::fromNativeSeparators(pfad).contains(m_muster, Qt::CaseInsensitive))
         return DateiSchreiber::schreiben(pfad, daten);
     ++versuche;
     QSaveFile datei(pfad);

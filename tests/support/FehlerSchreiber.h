@@ -8,7 +8,7 @@ namespace tabulo::test {
 
 // A writer that fails: after a number of bytes (the bytes go to a temporary file that is then
 // thrown away, as a full disk would leave it), or at the final commit. Only paths containing
-// `muster` fail; other files are written normally.
+// `muster` (written with "/") fail; other files are written normally.
 class FehlerSchreiber : public DateiSchreiber {
 public:
     enum class Art { NachBytes, BeimAbschluss };

@@ -5,8 +5,10 @@
 namespace tabulo::test {
 
 // Protects a file against being written or replaced (a folder against new files) by this
-// process, also when the tests run as root: there it is made immutable, which root's rights do
-// not override. Lifted again when the guard ends, so temporary folders can be removed.
+// process. On Linux also when the tests run as root: there it is made immutable, which root's
+// rights do not override. On Windows a file is held open, sharing it for reading only, as a
+// program reading it would; folders are not protected there. Lifted again when the guard ends, so
+// temporary folders can be removed.
 // `wirkt()` is false where the file system or the process cannot protect it; a test then skips.
 class Schreibschutz {
 public:
@@ -20,6 +22,7 @@ public:
 private:
     QString m_pfad;
     bool m_unveraenderlich = false;
+    void* m_griff = nullptr; // Windows: the handle that holds the file
     bool m_wirkt = false;
 };
 

@@ -19,6 +19,8 @@ public:
     virtual void speichern(const QString& anwendung, const QString& sektion, const QString& schluessel,
                            const QString& wert) = 0;
     virtual void loeschen(const QString& anwendung, const QString& sektion, const QString& schluessel) = 0;
+    // Removes the section with all its keys.
+    virtual void sektionLoeschen(const QString& anwendung, const QString& sektion) = 0;
     virtual Paare alleLesen(const QString& anwendung, const QString& sektion) const = 0;
 };
 
@@ -45,32 +47,42 @@ public:
     void speichern(const QString& anwendung, const QString& sektion, const QString& schluessel,
                    const QString& wert) override;
     void loeschen(const QString& anwendung, const QString& sektion, const QString& schluessel) override;
+    void sektionLoeschen(const QString& anwendung, const QString& sektion) override;
     Paare alleLesen(const QString& anwendung, const QString& sektion) const override;
 
 private:
     QMap<QString, Paare> m_sektionen; // "anwendung\nsektion" -> pairs
 };
 
-// The real store through QSettings: the registry area of the host program on Windows, an INI
-// file per application under the user's configuration folder elsewhere.
-class QtEinstellungsSpeicher : public EinstellungsSpeicher {
+// The store the host program itself reads on this platform. On Windows that is the registry,
+// written through the Win32 API exactly as the host's runtime does (a value is stored as given;
+// QSettings would escape a leading "@"); elsewhere an INI file per application. The two
+// backings live in SystemSpeicherRegistry.cpp and SystemSpeicherIni.cpp; the build picks one.
+class SystemSpeicher : public EinstellungsSpeicher {
 public:
-    QtEinstellungsSpeicher();
-    ~QtEinstellungsSpeicher() override;
+    // wurzel: where the applications live, a key below HKEY_CURRENT_USER on Windows, a folder
+    // elsewhere. Empty means the host's own place ("Software\VB and VBA Program Settings", or
+    // "VB and VBA Program Settings" in the user's configuration folder).
+    explicit SystemSpeicher(const QString& wurzel = {});
+    ~SystemSpeicher() override;
 
     QString lesen(const QString& anwendung, const QString& sektion, const QString& schluessel,
                   const QString& standard) const override;
     void speichern(const QString& anwendung, const QString& sektion, const QString& schluessel,
                    const QString& wert) override;
     void loeschen(const QString& anwendung, const QString& sektion, const QString& schluessel) override;
+    void sektionLoeschen(const QString& anwendung, const QString& sektion) override;
     Paare alleLesen(const QString& anwendung, const QString& sektion) const override;
 
     // Where the values of an application are kept (a file path, or the registry key).
-    static QString ort(const QString& anwendung);
+    QString ort(const QString& anwendung) const;
 
 private:
     struct Daten;
     std::unique_ptr<Daten> d;
 };
+
+// Former name, still used by main().
+using QtEinstellungsSpeicher = SystemSpeicher;
 
 } // namespace tabulo

@@ -1,14 +1,15 @@
 #include "core/files/EinstellungsSpeicher.h"
 
-#include <QFileInfo>
-#include <QTemporaryDir>
+#include "support/Speicherwurzel.h"
+
 #include <gtest/gtest.h>
 
 using namespace tabulo;
+using namespace tabulo::test;
 
 namespace {
 const QString Fz = sektion::Fahrzeuguebersicht;
-// Values an INI file could mangle: blanks at the ends, separators, quotes, comment marks.
+// Values a store could mangle: blanks at the ends, separators, quotes, comment marks.
 const QStringList schwierigeWerte = {
     QString(),
     "  Blanks an beiden Enden  ",
@@ -36,26 +37,26 @@ void schreibenUndLesen(EinstellungsSpeicher& s) {
               (EinstellungsSpeicher::Paare{{"A", "1"}, {"B", "2"}}));
     EXPECT_TRUE(s.alleLesen(anwendung::Velastat, sektion::Einstellungen).isEmpty())
         << "applications are apart";
+    // A section goes with all its keys; an empty section name never takes the application.
+    s.speichern(anwendung::VelastatPlus, "Weg", "A", "1");
+    s.sektionLoeschen(anwendung::VelastatPlus, "Weg");
+    EXPECT_TRUE(s.alleLesen(anwendung::VelastatPlus, "Weg").isEmpty());
+    s.sektionLoeschen(anwendung::VelastatPlus, QString());
+    EXPECT_EQ(s.alleLesen(anwendung::VelastatPlus, sektion::Einstellungen).size(), 2);
 }
 } // namespace
 
-TEST(EinstellungsSpeicher, ImSpeicherUndUeberQSettingsInEinNeuesObjekt) {
+TEST(EinstellungsSpeicher, ImSpeicherUndImSystemInEinNeuesObjekt) {
     SpeicherImSpeicher imSpeicher;
     schreibenUndLesen(imSpeicher);
 
-    QTemporaryDir ordner;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(ordner.path()));
+    const Speicherwurzel wurzel;
     {
-        QtEinstellungsSpeicher s;
+        SystemSpeicher s(wurzel.pfad());
         schreibenUndLesen(s);
     }
-    QtEinstellungsSpeicher neu;
+    SystemSpeicher neu(wurzel.pfad());
     for (int k = 0; k < schwierigeWerte.size(); ++k)
         EXPECT_EQ(neu.lesen(anwendung::Velastat, Fz, QString::number(k), "std"),
                   k == 1 ? "std" : schwierigeWerte[k]);
-#ifndef Q_OS_WIN
-    const QString ort = QtEinstellungsSpeicher::ort(anwendung::Velastat);
-    EXPECT_EQ(ort, ordner.filePath("VB and VBA Program Settings/VELASTAT.ini"));
-    EXPECT_TRUE(QFileInfo::exists(ort));
-#endif
 }

@@ -1,0 +1,15 @@
+# Cross compiling for 64-bit Windows with Debian's MinGW-w64. The -posix variants give
+# std::thread and std::mutex, which Qt needs.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+
+set(TABULO_MINGW x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${TABULO_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TABULO_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${TABULO_MINGW}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${TABULO_MINGW})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
