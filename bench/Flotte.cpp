@@ -153,6 +153,8 @@ void Flotte::zuruecksetzen() {
     ab.felderGeaendert();
     FahrzeuglisteAktualisieren(ab);
     ab.alleFreigeben();
+    // The lists were replaced behind the history's back.
+    ab.verlauf.leeren();
 }
 
 } // namespace tabulo::bench

@@ -39,7 +39,7 @@ struct Flotte {
     Flotte& operator=(const Flotte&) = delete;
 
     QString pfad(const QString& name) const { return ordner.filePath(name); }
-    // Puts the fleet's vehicles, fields and actions back after a case changed them.
+    // Puts the fleet's vehicles, fields and actions back after a case changed them; nothing to undo.
     void zuruecksetzen();
 
     SpeicherImSpeicher speicher;

@@ -26,6 +26,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -190,6 +191,41 @@ ProzessMessung prozessMessen(Kind kind, const QString& ordner) {
         m.fehler = QStringLiteral("the child read no actions");
         return m;
     }
+    m.ok = true;
+    return m;
+}
+
+ProzessMessung befehlMessen(const QStringList& befehl, const QString& ordner, int hoechsterCode) {
+    ProzessMessung m;
+    QList<QByteArray> teile;
+    for (const QString& t : befehl)
+        teile << QFile::encodeName(t);
+    std::vector<char*> argumente;
+    for (QByteArray& t : teile)
+        argumente.push_back(t.data());
+    argumente.push_back(nullptr);
+    const QByteArray verzeichnis = QFile::encodeName(ordner);
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_addopen(&aktionen, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&aktionen, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addchdir_np(&aktionen, verzeichnis.constData());
+    pid_t pid = 0;
+    const qint64 beginn = jetztNs();
+    const int gestartet = posix_spawnp(&pid, argumente[0], &aktionen, nullptr, argumente.data(), environ);
+    posix_spawn_file_actions_destroy(&aktionen);
+    int status = 0;
+    pid_t beendet = -1;
+    if (gestartet == 0)
+        while ((beendet = waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
+        }
+    const qint64 ende = jetztNs();
+    if (gestartet != 0 || beendet != pid || !WIFEXITED(status) || WEXITSTATUS(status) > hoechsterCode) {
+        m.fehler =
+            QStringLiteral("%1 failed (exit %2)").arg(befehl.join(QLatin1Char(' '))).arg(WEXITSTATUS(status));
+        return m;
+    }
+    m.ms = double(ende - beginn) / 1e6;
     m.ok = true;
     return m;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Start-up and peak memory are properties of a whole process, so these cases start the benchmark
 // program again in a child mode: it starts either a bare Qt main window or the whole program on
@@ -26,5 +27,9 @@ struct ProzessMessung {
 
 // Starts a child in `ordner` (its working directory, the fleet's files lie there).
 ProzessMessung prozessMessen(Kind kind, const QString& ordner);
+
+// Runs a program (searched in PATH when it has no slash) in `ordner` with its output thrown away:
+// the time from its start to its end. Exit codes up to `hoechsterCode` count as success.
+ProzessMessung befehlMessen(const QStringList& befehl, const QString& ordner, int hoechsterCode = 0);
 
 } // namespace tabulo::bench

@@ -1,6 +1,7 @@
 #include "Flotte.h"
 #include "Ziele.h"
 #include "core/overview/FeldVerschieben.h"
+#include "core/undo/Rueckgaengig.h"
 #include "overview/FensterAnsicht.h"
 #include "overview/Form1.h"
 #include "vehicles/FahrzeugListView.h"
@@ -64,6 +65,27 @@ static void Ablegen_NurMalen(benchmark::State& state) {
 BENCHMARK(Ablegen_NurMalen)->Unit(benchmark::kMillisecond);
 TABULO_ZIEL("vehicle dropped on a field, Nach Rechts (415 move)", "Ablegen_NachRechts",
             "repainting the same windows", "Ablegen_NurMalen", Grenze::Millisekunden, 16.0);
+
+// The same drop, recorded as a step, then taken back, everything repainted: the undo key right
+// after a drop.
+static void Ablegen_Rueckgaengig(benchmark::State& state) {
+    FlotteMitFenstern f;
+    f.ab.einfuegemodus = NachRechts;
+    f.ab.listenmodus = LetztesFenster;
+    const Feld vorher = f.ab.felder[0];
+    int fahrzeug = 0;
+    for (auto _ : state) {
+        fahrzeug = (fahrzeug + 7) % FlottenFahrzeuge;
+        FahrzeugAufFeldAblegen(f.ab, &f.ab.fahrzeuge[fahrzeug], 0);
+        Rueckgaengig(f.ab);
+        f.malen();
+        if (!(f.ab.felder[0] == vorher))
+            state.SkipWithError("the drop was not taken back");
+    }
+}
+BENCHMARK(Ablegen_Rueckgaengig)->Unit(benchmark::kMillisecond);
+TABULO_ZIEL("vehicle drop recorded and undone (415 move)", "Ablegen_Rueckgaengig",
+            "the drop alone, repainted", "Ablegen_NachRechts", Grenze::Millisekunden, 16.7);
 
 // A resize: the grid for the new size given to all eight windows, the visible one repainted.
 static void Raster_NachGroessenaenderung(benchmark::State& state) {

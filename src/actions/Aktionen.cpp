@@ -225,6 +225,17 @@ void Aktionen::listenFuellen() {
     RK->item(0)->setSelected(true);
 }
 
+void Aktionen::aktionZeigen(int zeile) {
+    show();
+    raise();
+    activateWindow();
+    const QModelIndex index = m_modell->index(zeile, 0);
+    if (!index.isValid())
+        return;
+    ListView1->setCurrentIndex(index);
+    ListView1->scrollTo(index);
+}
+
 void Aktionen::anzahlZeigen() {
     const AnzahlAnzeige anzeige = anzahlAnzeige(m_ab);
     Anzahl->setText(anzeige.text);

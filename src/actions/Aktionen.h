@@ -48,6 +48,9 @@ public:
 
     AktionenModell& modell() const { return *m_modell; }
 
+    // Brings the window to the front with one action selected.
+    void aktionZeigen(int zeile);
+
     // The selections of the generation lists and the template, and back.
     GenerierAuswahl auswahl() const;
     void auswahlZeigen(const GenerierAuswahl& auswahl);

@@ -17,10 +17,12 @@
 #include "overview/FeldEdit.h"
 #include "overview/Form1.h"
 #include "places/Ortskennungen.h"
+#include "tools/Pruefen.h"
 #include "tools/Werkzeuge.h"
 #include "ui/Fortschrittsstreifen.h"
 #include "ui/Sanduhr.h"
 #include "ui/Twips.h"
+#include "ui/VerlaufBefehle.h"
 #include "ui/ZiehSteuerung.h"
 #include "vehicles/FahrzeugEdit.h"
 #include "vehicles/Form2.h"
@@ -47,6 +49,8 @@ Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     fahrzeugeVerbinden();
     werkzeugeVerbinden();
     aktionenVerbinden();
+    verlaufBefehleBinden(ab, m_form1->menue.MenueRueckgaengig, m_form1->menue.MenueWiederholen);
+    verlaufTasten(m_form2.get());
     connect(m_form1.get(), &Form1::feldBearbeiten, this, &Anwendung::feldBearbeiten);
     // Every way of closing the main window passes the quit question; when it lets the close go
     // ahead, the whole program ends.
@@ -108,8 +112,9 @@ void Anwendung::starten(StartVorlesen* vorgelesen) {
     m_form2->show();
     m_form2->setEnabled(true);
 
-    // Everything read counts as saved.
+    // Everything read counts as saved, and there is nothing to take back.
     m_ab.alleFreigeben();
+    m_ab.verlauf.leeren();
     streifen.verbergen();
     m_ab.startFertig = StartFertigWert;
     form1.startBeenden();
@@ -127,8 +132,10 @@ void Anwendung::beenden() {
 }
 
 Ortskennungen& Anwendung::ortskennungen() const {
-    if (!m_ortskennungen)
+    if (!m_ortskennungen) {
         m_ortskennungen = std::make_unique<Ortskennungen>(m_ab, m_rueckfrage);
+        verlaufTasten(m_ortskennungen.get());
+    }
     return *m_ortskennungen;
 }
 
@@ -197,6 +204,7 @@ void Anwendung::aktionenZeigen() {
         m_form1->menue.MenueLadenAktionen->setEnabled(true);
         m_form1->menue.MenueSpeichernAktionen->setEnabled(true);
         m_aktionen = std::make_unique<Aktionen>(m_ab, m_rueckfrage, m_form1->statusBar());
+        verlaufTasten(m_aktionen.get());
     }
     m_aktionen->show();
     m_aktionen->raise();
@@ -223,6 +231,45 @@ void Anwendung::werkzeugeVerbinden() {
             &Werkzeuge::MenuTitelFahrzeuguebersicht_Click);
     connect(m.MenueEinstellungenLS, &QAction::triggered, w, &Werkzeuge::MenueEinstellungenLS_Click);
     connect(m.MenueInfo, &QAction::triggered, w, &Werkzeuge::MenueInfo_Click);
+    connect(m.MenuePruefen, &QAction::triggered, this, &Anwendung::pruefenZeigen);
+}
+
+// Every opening checks the tables as they stand then.
+void Anwendung::pruefenZeigen() {
+    if (!m_pruefen) {
+        m_pruefen = std::make_unique<Pruefen>(m_ab);
+        connect(m_pruefen.get(), &Pruefen::stelleZeigen, this, &Anwendung::stelleZeigen);
+    }
+    m_pruefen->pruefen();
+    m_pruefen->show();
+    m_pruefen->raise();
+    m_pruefen->activateWindow();
+}
+
+// The place of a finding in the window that shows it; the action window opens as its menu
+// command opens it, reading the file the check read.
+void Anwendung::stelleZeigen(Tabelle tabelle, int nummer) {
+    switch (tabelle) {
+    case Tabelle::Status:
+        m_form1->feldZeigen(nummer);
+        break;
+    case Tabelle::Fahrzeuge:
+        m_form2->fahrzeugZeigen(nummer);
+        break;
+    case Tabelle::Orte:
+        ortskennungen().eintragZeigen(nummer);
+        break;
+    case Tabelle::Aktionen:
+        aktionenZeigen();
+        m_aktionen->aktionZeigen(nummer);
+        break;
+    case Tabelle::Einstellungen:
+        break;
+    }
+}
+
+void Anwendung::verlaufTasten(QWidget* fenster) const {
+    fenster->addActions({m_form1->menue.MenueRueckgaengig, m_form1->menue.MenueWiederholen});
 }
 
 QList<QWidget*> Anwendung::sperrFenster(bool mitOrtskennungen) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/check/Befund.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QList>
@@ -23,6 +25,7 @@ class Aktionen;
 class Sanduhr;
 class FeldEdit;
 class StartVorlesen;
+class Pruefen;
 
 // Owns the program's windows and connects the main window's menu to them. Windows are
 // created here, hidden or shown as the program needs them, and live until the program ends.
@@ -56,6 +59,10 @@ public:
     Aktionen* aktionen() const { return m_aktionen.get(); }
     void aktionenZeigen();
 
+    // The check's window, created at its first opening; null before.
+    Pruefen* pruefen() const { return m_pruefen.get(); }
+    void pruefenZeigen();
+
     // The field editor, once it has been opened.
     FeldEdit* feldEdit() const { return m_feldEdit.get(); }
 
@@ -78,11 +85,15 @@ private:
     std::unique_ptr<Sanduhr> m_sanduhr;
     std::unique_ptr<Aktionen> m_aktionen;
     std::unique_ptr<FeldEdit> m_feldEdit;
+    std::unique_ptr<Pruefen> m_pruefen;
 
     void orteVerbinden();
     void fahrzeugeVerbinden();
     void werkzeugeVerbinden();
     void aktionenVerbinden();
+    void stelleZeigen(Tabelle tabelle, int nummer);
+    // The undo and redo keys work in this window too.
+    void verlaufTasten(QWidget* fenster) const;
     void form2Platzieren();
     void beenden();
     void feldBearbeiten(int feld);

@@ -11,6 +11,7 @@
 
 #include <QEvent>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace tabulo {
 
@@ -85,6 +86,27 @@ void Form1::fensterZeigen(int fenster) {
     for (int w = 1; w <= AnzahlFenster; ++w)
         if (w != fenster)
             m_ansichten[w - 1]->hide();
+}
+
+void Form1::feldZeigen(int feld) {
+    if (feld < 0 || feld >= AnzahlFelder)
+        return;
+    m_fensterTab->tabWaehlen(fensterVon(feld));
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+    // Marked as a drop target is; a drag that takes the box over in the meantime keeps it.
+    const Farbe vorher = m_ab.rahmenFarbe[feld];
+    m_ab.rahmenFarbe[feld] = farbe::Zielmarke;
+    m_ab.rahmenGeaendert();
+    QTimer::singleShot(1500, this, [this, feld, vorher] {
+        if (m_ab.rahmenFarbe[feld] != farbe::Zielmarke)
+            return;
+        m_ab.rahmenFarbe[feld] = vorher;
+        m_ab.rahmenGeaendert();
+    });
 }
 
 void Form1::startBeginnen() {

@@ -57,6 +57,9 @@ public:
 
     FeldZiehen& feldZiehen() const { return *m_feldZiehen; }
 
+    // Brings the window that holds a field to the front and lights the field's box up a moment.
+    void feldZeigen(int feld);
+
 signals:
     // A field was double-clicked: the field editor is to open for it.
     void feldBearbeiten(int feld);

@@ -43,6 +43,10 @@ void Menue::aufbauen(QMenuBar* leiste) {
 
     MenueBearbeiten = untermenue(leiste, "MenueBearbeiten", QStringLiteral("&Bearbeiten"));
     leiste->addMenu(MenueBearbeiten);
+    // Texts, keys and icons come from the history they are bound to.
+    MenueRueckgaengig = eintrag(MenueBearbeiten, "MenueRueckgaengig", QStringLiteral("R\u00fcckg\u00e4ngig"));
+    MenueWiederholen = eintrag(MenueBearbeiten, "MenueWiederholen", QStringLiteral("Wiederholen"));
+    MenueBearbeiten->addSeparator()->setObjectName(QStringLiteral("MenuBlankVerlauf"));
     MenueOrtskennungen = eintrag(MenueBearbeiten, "MenueOrtskennungen", QStringLiteral("&Ortskennungen"));
     MenuAktionen = eintrag(MenueBearbeiten, "MenuAktionen", QStringLiteral("Aktionen"));
     MenuTitelFahrzeuguebersicht = eintrag(MenueBearbeiten, "MenuTitelFahrzeuguebersicht",
@@ -62,6 +66,7 @@ void Menue::aufbauen(QMenuBar* leiste) {
     MenueZeitenSetzen = eintrag(MenueTools, "MenueZeitenSetzen", QStringLiteral("&Zeiten Setzen"));
     MenueEinstellungenLS =
         eintrag(MenueTools, "MenueEinstellungenLS", QStringLiteral("&Einstellungen Laden/Speichern"));
+    MenuePruefen = eintrag(MenueTools, "MenuePruefen", QStringLiteral("&Pr\u00fcfen"));
 
     MenueHelp = untermenue(leiste, "MenueHelp", QStringLiteral("&?"));
     leiste->addMenu(MenueHelp);

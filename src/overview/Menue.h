@@ -23,6 +23,8 @@ struct Menue {
     QAction* MenueBeenden = nullptr;
 
     QMenu* MenueBearbeiten = nullptr;
+    QAction* MenueRueckgaengig = nullptr;
+    QAction* MenueWiederholen = nullptr;
     QAction* MenueOrtskennungen = nullptr;
     QAction* MenuAktionen = nullptr;
     QAction* MenuTitelFahrzeuguebersicht = nullptr;
@@ -35,6 +37,7 @@ struct Menue {
     QAction* MenueUmwandeln = nullptr;
     QAction* MenueZeitenSetzen = nullptr;
     QAction* MenueEinstellungenLS = nullptr;
+    QAction* MenuePruefen = nullptr;
 
     QMenu* MenueHelp = nullptr;
     QAction* MenueInfo = nullptr;

@@ -168,6 +168,16 @@ void Ortskennungen::namenUebernehmen() {
     Landeskennung->setCurrentIndex(gewaehlt);
 }
 
+void Ortskennungen::eintragZeigen(int slot) {
+    show();
+    raise();
+    activateWindow();
+    if (slot < 0 || slot >= OKListe->count())
+        return;
+    OKListe->setCurrentRow(slot);
+    OKListe->scrollToItem(OKListe->item(slot));
+}
+
 void Ortskennungen::tabelleAnzeigen() {
     const QStringList& zeilen = m_ab.orte.liste;
     const QSignalBlocker sperre(OKListe);

@@ -67,6 +67,9 @@ public:
 
     OrtEingabe eingabe() const;
 
+    // Brings the window to the front with the line of a slot picked, its inputs filled.
+    void eintragZeigen(int slot);
+
     void OKListe_Click();
     void Uebernehmen_Click();
     void Abbrechen_Click();

@@ -79,6 +79,17 @@ int Form2::gewaehltesFahrzeug(int liste) const {
     return view->gewaehltesFahrzeug();
 }
 
+void Form2::fahrzeugZeigen(int fahrzeug) {
+    show();
+    raise();
+    activateWindow();
+    const QModelIndex zeile = m_modell1->index(fahrzeug, 0);
+    if (!zeile.isValid())
+        return;
+    ListView1->setCurrentIndex(zeile);
+    ListView1->scrollTo(zeile);
+}
+
 void Form2::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     anordnen();

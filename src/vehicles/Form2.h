@@ -36,6 +36,9 @@ public:
     // The vehicle list entry selected in ListView1 (liste 1) or ListView2 (liste 2), -1 for none.
     int gewaehltesFahrzeug(int liste) const;
 
+    // Brings the window to the front with entry `fahrzeug` of the vehicle list selected in ListView1.
+    void fahrzeugZeigen(int fahrzeug);
+
     // Lets vehicles be dragged out of both lists.
     void setzeZiehSteuerung(ZiehSteuerung& ziehen);
     // The overview's insert mode changed: only modes 1 and 2 shift, so only they offer the choice

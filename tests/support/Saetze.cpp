@@ -79,9 +79,15 @@ AktionenArbeitsbereich::AktionenArbeitsbereich() : TestArbeitsbereich(Felder::En
     ab.richtungsname = {QStringLiteral("FZ->LST"), QStringLiteral("LST->FZ")};
 }
 
-OrteArbeitsbereich::OrteArbeitsbereich() : TestArbeitsbereich(Felder::Entwurf) {
+std::array<QString, 16> nummerierteBosNamen() {
+    std::array<QString, 16> namen;
     for (int i = 0; i < 16; ++i)
-        ab.bosName[i] = QStringLiteral("N%1").arg(i);
+        namen[i] = QStringLiteral("N%1").arg(i);
+    return namen;
+}
+
+OrteArbeitsbereich::OrteArbeitsbereich() : TestArbeitsbereich(Felder::Entwurf) {
+    ab.bosName = nummerierteBosNamen();
     QDir::setCurrent(ordner.path());
 }
 

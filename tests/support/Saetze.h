@@ -43,6 +43,9 @@ struct AktionenArbeitsbereich : TestArbeitsbereich {
     AktionenArbeitsbereich();
 };
 
+// BOS names that show which bit a display line names ("N0" ... "N15").
+std::array<QString, 16> nummerierteBosNamen();
+
 // A workspace as the program creates it, with BOS names that show which bit a display line
 // names ("N0" ... "N15") and the scratch folder as the working directory.
 struct OrteArbeitsbereich : TestArbeitsbereich {

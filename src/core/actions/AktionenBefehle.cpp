@@ -3,6 +3,7 @@
 #include "core/actions/Aktionsliste.h"
 #include "core/common/Arbeitsbereich.h"
 #include "core/common/Schreibweisen.h"
+#include "core/undo/Aufzeichnung.h"
 
 #include <QDir>
 
@@ -51,6 +52,7 @@ void AktionenLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt
         return;
     if (vorDemLaden && !vorDemLaden())
         return;
+    Aufzeichnung schritt(ab, QStringLiteral("Aktionen geladen"));
     AktionenLaden(ab, *pfad, rueckfrage, fortschritt);
 }
 

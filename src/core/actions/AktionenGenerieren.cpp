@@ -2,6 +2,7 @@
 
 #include "core/common/Arbeitsbereich.h"
 #include "core/common/Text.h"
+#include "core/undo/Aufzeichnung.h"
 
 #include <algorithm>
 
@@ -68,8 +69,11 @@ int AktionenGenerieren(Arbeitsbereich& ab, GenerierAuswahl& auswahl) {
             }
         }
     }
+    Aufzeichnung schritt(ab, QStringLiteral("Aktionen generiert"));
+    const int vorher = static_cast<int>(ab.aktionen.size());
     ab.aktionen.insert(ab.aktionen.end(), std::make_move_iterator(neu.begin()),
                        std::make_move_iterator(neu.end()));
+    zeilenAngehaengt(ab, ab.aktionen, vorher);
     ab.markieren(DokAktionen);
     ab.aktionenGeaendert(true);
     return static_cast<int>(neu.size());

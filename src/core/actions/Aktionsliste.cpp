@@ -9,8 +9,10 @@
 #include "core/files/DateiLesen.h"
 #include "core/files/EinstellungsSpeicher.h"
 #include "core/overview/FelderNachziehen.h"
+#include "core/undo/Aufzeichnung.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -155,7 +157,7 @@ LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& 
                 neu.push_back(decoder.satz(*datei, k));
             }
         }
-        ab.aktionen = std::move(neu);
+        listeErsetzen(ab, ab.aktionen, std::move(neu));
     }
     ab.freigeben(DokAktionen);
     ab.aktionenGeaendert(false);
@@ -211,6 +213,7 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
         return ergebnis;
     }
     ergebnis.gelesen = true;
+    Aufzeichnung schritt(ab, QStringLiteral("Aktionen importiert"));
 
     // Decide first, change afterwards: the question may come up half way, and the list view
     // must not see a list that is half imported while the question is open.
@@ -244,28 +247,26 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
         }
     }
     for (auto& [i, aktion] : ueberschreiben)
-        ab.aktionen[static_cast<size_t>(i)] = std::move(aktion);
+        zeileErsetzen(ab, ab.aktionen, i, std::move(aktion));
     ergebnis.angehaengt = static_cast<int>(anhaengen.size());
     ab.aktionen.insert(ab.aktionen.end(), std::make_move_iterator(anhaengen.begin()),
                        std::make_move_iterator(anhaengen.end()));
+    zeilenAngehaengt(ab, ab.aktionen, vorher);
     ab.markieren(DokAktionen);
     ab.aktionenGeaendert(true);
     return ergebnis;
 }
 
 int AktionenEntfernen(Arbeitsbereich& ab, const std::vector<bool>& markiert) {
-    size_t ziel = 0;
-    for (size_t i = 0; i < ab.aktionen.size(); ++i) {
-        if (i < markiert.size() && markiert[i])
-            continue;
-        if (ziel != i)
-            ab.aktionen[ziel] = std::move(ab.aktionen[i]);
-        ++ziel;
-    }
-    const int entfernt = static_cast<int>(ab.aktionen.size() - ziel);
-    if (entfernt == 0)
+    const size_t vorher = ab.aktionen.size();
+    const auto bis = markiert.begin() + static_cast<std::ptrdiff_t>(std::min(vorher, markiert.size()));
+    const auto anzahl = std::count(markiert.begin(), bis, true);
+    if (anzahl == 0)
         return 0;
-    ab.aktionen.resize(ziel);
+    Aufzeichnung schritt(ab, anzahl == 1 ? QStringLiteral("Aktion gel\u00f6scht")
+                                         : QStringLiteral("%1 Aktionen gel\u00f6scht").arg(anzahl));
+    zeilenEntfernen(ab, ab.aktionen, markiert);
+    const int entfernt = static_cast<int>(vorher - ab.aktionen.size());
     ab.markieren(DokAktionen);
     ab.aktionenGeaendert(false);
     return entfernt;
@@ -274,7 +275,8 @@ int AktionenEntfernen(Arbeitsbereich& ab, const std::vector<bool>& markiert) {
 void AlleAktionenLoeschen(Arbeitsbereich& ab) {
     if (ab.aktionen.empty())
         return;
-    ab.aktionen.clear();
+    Aufzeichnung schritt(ab, QStringLiteral("Alle Aktionen gel\u00f6scht"));
+    listeErsetzen(ab, ab.aktionen, {});
     ab.markieren(DokAktionen);
     ab.aktionenGeaendert(false);
 }

@@ -15,17 +15,20 @@ Arbeitsbereich::Arbeitsbereich(EinstellungsSpeicher& speicher, const DateiSchrei
 }
 
 void Arbeitsbereich::markieren(quint16 bits) {
-    const quint16 vorher = ungespeichert;
-    ungespeichert |= bits;
-    if (ungespeichert != vorher)
-        emit flagsVeraendert();
+    verlauf.markiert(bits);
+    ungespeichertSetzen(ungespeichert | bits);
 }
 
 void Arbeitsbereich::freigeben(quint16 bits) {
-    const quint16 vorher = ungespeichert;
-    ungespeichert &= static_cast<quint16>(~bits);
-    if (ungespeichert != vorher)
-        emit flagsVeraendert();
+    verlauf.freigegeben(bits);
+    ungespeichertSetzen(ungespeichert & static_cast<quint16>(~bits));
+}
+
+void Arbeitsbereich::ungespeichertSetzen(quint16 wert) {
+    if (wert == ungespeichert)
+        return;
+    ungespeichert = wert;
+    emit flagsVeraendert();
 }
 
 void Arbeitsbereich::alleFreigeben() {

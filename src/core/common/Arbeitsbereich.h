@@ -4,6 +4,7 @@
 #include "core/common/Farbe.h"
 #include "core/overview/Feld.h"
 #include "core/places/Ortstabelle.h"
+#include "core/undo/Verlauf.h"
 #include "core/vehicles/Fahrzeug.h"
 
 #include <QDate>
@@ -93,12 +94,17 @@ public:
     // Default files whose several spellings the user has been told about, so each is told once.
     QStringList gemeldeteSchreibweisen;
 
-    // Unsaved-change flags.
+    // Unsaved-change flags. Marking and freeing tell the history; undo and redo set the flags
+    // from it.
     quint16 ungespeichert = 0;
     bool istUngespeichert(Dokument d) const { return (ungespeichert & d) != 0; }
     void markieren(quint16 bits);
     void freigeben(quint16 bits);
     void alleFreigeben();
+    void ungespeichertSetzen(quint16 wert);
+
+    // The undo history of every change above.
+    Verlauf verlauf;
 
     // Background colour of a status label showing this caption.
     Farbe statusFarbeFuer(const QString& statusText) const;

@@ -2,6 +2,7 @@
 
 #include "core/common/Arbeitsbereich.h"
 #include "core/overview/FeldInhalt.h"
+#include "core/undo/Aufzeichnung.h"
 #include "core/vehicles/Fahrzeugliste.h"
 
 namespace tabulo {
@@ -35,6 +36,9 @@ bool FeldEditUebernehmen(Arbeitsbereich& ab, const FeldEditInhalt& inhalt, int a
     const int f = inhalt.feld;
     if (f < 0 || f >= AnzahlFelder)
         return false;
+    Aufzeichnung schritt(
+        ab,
+        QStringLiteral("Feld %1 in Fenster %2 bearbeitet").arg(f % FelderProFenster + 1).arg(fensterVon(f)));
     Feld& feld = ab.felder[f];
     switch (auswahl) {
     case FeldFahrzeug:

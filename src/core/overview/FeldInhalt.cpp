@@ -1,6 +1,7 @@
 #include "core/overview/FeldInhalt.h"
 
 #include "core/common/Arbeitsbereich.h"
+#include "core/common/Text.h"
 #include "core/vehicles/Fahrzeug.h"
 
 namespace tabulo {
@@ -43,6 +44,17 @@ void feldMitFahrzeug(const Arbeitsbereich& ab, Feld& feld, const QString& name, 
 
 void feldMitFahrzeug(const Arbeitsbereich& ab, Feld& feld, const Fahrzeug& f) {
     feldMitFahrzeug(ab, feld, f.rufname, f.kennung, f.stat, f.zeit, f.info);
+}
+
+QString feldName(const Feld& feld) {
+    switch (feld.feldtyp) {
+    case FeldFahrzeug:
+        return fahrzeugName(feld.fahrzeug, feld.kennung);
+    case FeldFrei:
+        return QStringLiteral("Freies Feld");
+    default:
+        return QStringLiteral("Text ") + ohneRandLeerzeichen(feld.text);
+    }
 }
 
 void feldUebernehmen(const Arbeitsbereich& ab, Feld& ziel, const Feld& quelle) {

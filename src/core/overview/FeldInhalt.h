@@ -16,6 +16,9 @@ void feldMitFahrzeug(const Arbeitsbereich& ab, Feld& feld, const QString& name, 
 // The same from a vehicle list entry (call name, identifier, status, time, information).
 void feldMitFahrzeug(const Arbeitsbereich& ab, Feld& feld, const Fahrzeug& fahrzeug);
 
+// What a field shows, as steps name it: "Fahrzeug RTW 7", "Text Wache 1" or "Freies Feld".
+QString feldName(const Feld& feld);
+
 // Copies all parts of a field; the status background follows the copied caption.
 void feldUebernehmen(const Arbeitsbereich& ab, Feld& ziel, const Feld& quelle);
 

@@ -2,6 +2,7 @@
 
 #include "core/common/Arbeitsbereich.h"
 #include "core/overview/FeldInhalt.h"
+#include "core/undo/Aufzeichnung.h"
 #include "core/vehicles/Fahrzeugliste.h"
 
 namespace tabulo {
@@ -25,6 +26,18 @@ template <typename Index> void inReihenfolgeVerschieben(Arbeitsbereich& ab, int 
     else
         for (int p = pl; p < pz; ++p)
             verschieben(ab, feldAn(p), feldAn(p + 1));
+}
+
+QString ablageName(const Arbeitsbereich& ab, int s) {
+    const QString name = feldName(ab.felder[s]);
+    switch (ab.einfuegemodus) {
+    case Tauschen:
+        return name + QStringLiteral(" getauscht");
+    case Ueberschreiben:
+        return name + QStringLiteral(" kopiert");
+    default:
+        return name + QStringLiteral(" verschoben");
+    }
 }
 
 // What every drop on a field ends with.
@@ -61,6 +74,7 @@ int verschiebeEnde(const Arbeitsbereich& ab, int t) {
 void FeldAufFeldAblegen(Arbeitsbereich& ab, int s, int t) {
     if (!gueltig(s) || !gueltig(t))
         return;
+    Aufzeichnung schritt(ab, ablageName(ab, s));
     const Feld kopie = ab.felder[s];
     switch (ab.einfuegemodus) {
     case NachRechts:
@@ -87,6 +101,7 @@ void FeldAufFeldAblegen(Arbeitsbereich& ab, int s, int t) {
 void FahrzeugAufFeldAblegen(Arbeitsbereich& ab, const Fahrzeug* fahrzeug, int t) {
     if (!gueltig(t))
         return;
+    Aufzeichnung schritt(ab, fahrzeug ? fahrzeugName(*fahrzeug) + QStringLiteral(" abgelegt") : QString());
     if (fahrzeug) {
         const int ende = verschiebeEnde(ab, t);
         if (ab.einfuegemodus == NachRechts)
@@ -109,6 +124,7 @@ void SonstigesAufFeldAblegen(Arbeitsbereich& ab, int t) {
 void FeldEntfernen(Arbeitsbereich& ab, int s) {
     if (!gueltig(s))
         return;
+    Aufzeichnung schritt(ab, feldName(ab.felder[s]) + QStringLiteral(" entfernt"));
     if (ab.listenZiehen == 0 && ab.feldZiehen == 1) {
         int ende = verschiebeEnde(ab, s);
         if (ab.einfuegemodus == NachRechts)

@@ -2,6 +2,7 @@
 
 #include "core/common/Arbeitsbereich.h"
 #include "core/overview/FeldInhalt.h"
+#include "core/undo/Aufzeichnung.h"
 #include "core/vehicles/Fahrzeugliste.h"
 
 namespace tabulo {
@@ -9,6 +10,7 @@ namespace tabulo {
 bool FensterVerschieben(Arbeitsbereich& ab, int a, int b) {
     if (a == b || a < 1 || b < 1 || a > AnzahlFenster || b > AnzahlFenster)
         return false;
+    Aufzeichnung aufzeichnung(ab, QStringLiteral("Fenster %1 verschoben").arg(a));
     const int schritt = a < b ? 1 : -1;
     for (int k = 0; k < FelderProFenster; ++k) {
         const Feld behalten = ab.felder[erstesFeld(a) + k];

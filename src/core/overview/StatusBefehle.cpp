@@ -4,6 +4,7 @@
 #include "core/common/Schreibweisen.h"
 #include "core/files/DateiLesen.h"
 #include "core/overview/StatusUebersicht.h"
+#include "core/undo/Aufzeichnung.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -63,6 +64,7 @@ void statusNeuLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschrit
     const QString pfad = standardDateiMelden(ab, rueckfrage, QDir::currentPath(), statustext::StartDateiname);
     if (!QFileInfo(pfad).isFile())
         return;
+    Aufzeichnung schritt(ab, QStringLiteral("Status\u00fcbersicht neu geladen"));
     ladenUndMelden(ab, rueckfrage, fortschritt, pfad);
 }
 

@@ -8,6 +8,7 @@
 #include "core/files/StatusDatei.h"
 #include "core/overview/FeldInhalt.h"
 #include "core/overview/FelderNachziehen.h"
+#include "core/undo/Aufzeichnung.h"
 #include "core/vehicles/Fahrzeugliste.h"
 
 #include <QFileInfo>
@@ -79,6 +80,7 @@ StatusLadeErgebnis StatusLaden(Arbeitsbereich& ab, const QString& pfad, Fortschr
         return {StatusLadeErgebnis::Lesefehler, gelesen.fehler};
     if (gelesen.daten->size() != StatusDateiLaenge)
         return {StatusLadeErgebnis::FalscheLaenge, {}};
+    Aufzeichnung schritt(ab, QStringLiteral("Status\u00fcbersicht geladen"));
     {
         FortschrittsAnzeige anzeige(fortschritt);
         statusSaetzeEintragen(ab, *gelesen.daten, &fortschritt);

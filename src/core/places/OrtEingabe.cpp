@@ -3,6 +3,7 @@
 #include "core/common/Arbeitsbereich.h"
 #include "core/common/Text.h"
 #include "core/places/Ortstabelle.h"
+#include "core/undo/Aufzeichnung.h"
 
 namespace tabulo {
 
@@ -43,6 +44,7 @@ int OrtUebernehmen(Arbeitsbereich& ab, const OrtEingabe& eingabe) {
             hexZeichen(eingabe.ortskennung2) + QLatin1Char(' ') + eingabe.klartext.left(OrtKlartextLaenge),
         OrtEintragLaenge);
     const quint32 maske = eingabe.bos & ((1u << OrtBosKaesten) - 1);
+    Aufzeichnung schritt(ab, QStringLiteral("Ortskennung %1 \u00fcbernommen").arg(schluessel.left(3)));
     Ortstabelle& orte = ab.orte;
     int slot = -1;
     for (int i = 0; i < OrtSlots && slot < 0; ++i) {

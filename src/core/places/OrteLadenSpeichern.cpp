@@ -4,6 +4,7 @@
 #include "core/files/DateiLesen.h"
 #include "core/files/OrteDatei.h"
 #include "core/files/StandardDatei.h"
+#include "core/undo/Aufzeichnung.h"
 
 #include <QFileInfo>
 
@@ -48,6 +49,7 @@ OrteLeseErgebnis OrteLaden(Arbeitsbereich& ab, const QString& pfad) {
     const Datei datei = lesen(pfad, true);
     if (!datei.ergebnis)
         return datei.ergebnis;
+    Aufzeichnung schritt(ab, QStringLiteral("Ortskennungen geladen"));
     ersetzen(ab, datei.daten);
     ab.freigeben(DokOrtskennungen);
     ab.orteGeaendert();
@@ -58,6 +60,7 @@ OrteLeseErgebnis OrteImportieren(Arbeitsbereich& ab, const QString& pfad) {
     const Datei datei = lesen(pfad, true);
     if (!datei.ergebnis)
         return datei.ergebnis;
+    Aufzeichnung schritt(ab, QStringLiteral("Ortskennungen importiert"));
     einfuegen(ab.orte, datei.daten);
     ab.orte.listeBilden(ab.bosName);
     ab.orte.anzahl = ab.orte.satzAnzahl();
@@ -73,6 +76,7 @@ OrteLeseErgebnis OrteNeuLaden(Arbeitsbereich& ab) {
     const Datei datei = lesen(pfad, true);
     if (!datei.ergebnis)
         return datei.ergebnis;
+    Aufzeichnung schritt(ab, QStringLiteral("Ortskennungen neu geladen"));
     ersetzen(ab, datei.daten);
     ab.orteGeaendert();
     return {};

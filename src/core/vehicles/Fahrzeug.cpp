@@ -1,5 +1,7 @@
 #include "core/vehicles/Fahrzeug.h"
 
+#include "core/common/Text.h"
+
 #include <array>
 
 namespace tabulo {
@@ -27,6 +29,11 @@ QString& Fahrzeug::spalte(int nr) {
     default:
         return datentelegramm;
     }
+}
+
+QString fahrzeugName(const QString& rufname, const QString& kennung) {
+    const QString name = ohneRandLeerzeichen(rufname);
+    return QStringLiteral("Fahrzeug ") + (name.isEmpty() ? ohneRandLeerzeichen(kennung) : name);
 }
 
 QString fahrzeugSpaltenTitel(int nr) {

@@ -31,6 +31,12 @@ constexpr int Bemerkung = 256;
 constexpr int Datentelegramm = 100;
 } // namespace breite
 
+// "Fahrzeug" and the call name, or the identifier when there is no name: how steps name it.
+QString fahrzeugName(const QString& rufname, const QString& kennung);
+inline QString fahrzeugName(const Fahrzeug& f) {
+    return fahrzeugName(f.rufname, f.kennung);
+}
+
 // Column captions of the vehicle list views.
 QString fahrzeugSpaltenTitel(int nr);
 

@@ -3,6 +3,7 @@
 #include "core/common/Arbeitsbereich.h"
 #include "core/common/Fortschritt.h"
 #include "core/common/Text.h"
+#include "core/undo/Aufzeichnung.h"
 #include "core/vehicles/FahrzeugSortierung.h"
 #include "core/vehicles/Fahrzeugliste.h"
 
@@ -36,6 +37,7 @@ QString kennungZusammensetzen(const std::array<QString, AnzahlKennungsListen>& t
 void FahrzeugUebernehmen(Arbeitsbereich& ab, const FahrzeugEingabe& eingabe, Fortschritt& fortschritt) {
     FortschrittsAnzeige anzeige(fortschritt);
     const QString kennung = kennungZusammensetzen(eingabe.kennung);
+    Aufzeichnung schritt(ab, fahrzeugName(eingabe.rufname, kennung) + QStringLiteral(" ge\u00e4ndert"));
     const bool statusGewaehlt = !eingabe.status.isEmpty();
     const QString stat = eingabe.status.left(1);
     const QString zeit = aufBreite(eingabe.zeit, breite::Zeit);
@@ -52,6 +54,7 @@ void FahrzeugUebernehmen(Arbeitsbereich& ab, const FahrzeugEingabe& eingabe, For
         Fahrzeug& f = ab.fahrzeuge[i];
         if (f.kennung != kennung)
             continue;
+        zeileVorAenderung(ab, ab.fahrzeuge, int(i));
         f.rufname = rufname;
         if (statusGewaehlt)
             f.stat = stat;
@@ -76,8 +79,10 @@ void FahrzeugUebernehmen(Arbeitsbereich& ab, const FahrzeugEingabe& eingabe, For
         }
         ab.felderGeaendert();
     } else {
+        schritt.nennen(fahrzeugName(eingabe.rufname, kennung) + QStringLiteral(" angelegt"));
         ab.fahrzeuge.push_back(Fahrzeug{rufname, kennung, stat, zeit, info, bemerkung, QStringLiteral("00"),
                                         QString(breite::Datentelegramm, QLatin1Char(' '))});
+        zeilenAngehaengt(ab, ab.fahrzeuge, int(n));
         sortiertHalten(ab);
     }
 

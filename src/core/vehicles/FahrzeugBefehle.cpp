@@ -3,6 +3,7 @@
 #include "core/common/Arbeitsbereich.h"
 #include "core/common/Rueckfrage.h"
 #include "core/common/Schreibweisen.h"
+#include "core/undo/Aufzeichnung.h"
 #include "core/vehicles/FahrzeuglisteDatei.h"
 
 #include <QDir>
@@ -59,6 +60,7 @@ void MenueUndoFahrzeug(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
         standardDateiMelden(ab, rueckfrage, QDir::currentPath(), QStringLiteral("Fahrzeug.bin"));
     if (!QFileInfo(pfad).isFile())
         return;
+    Aufzeichnung schritt(ab, QStringLiteral("Fahrzeugliste neu geladen"));
     FahrzeuglisteLaden(ab, rueckfrage, pfad);
 }
 

@@ -1,5 +1,6 @@
 #include "core/vehicles/FahrzeugModelle.h"
 
+#include "core/undo/Aufzeichnung.h"
 #include "core/vehicles/FahrzeugSortierung.h"
 #include "core/vehicles/Fahrzeugliste.h"
 
@@ -91,6 +92,7 @@ void FahrzeugModell::fahrzeugeVeraendert() {
 }
 
 void FahrzeugModell::spalteGeklickt(int spalte) {
+    Aufzeichnung schritt(m_ab, QStringLiteral("Fahrzeugliste sortiert"));
     m_ab.sortierung = nachSpaltenKlick(m_ab.sortierung, spalte);
     sortieren();
 }
@@ -98,13 +100,14 @@ void FahrzeugModell::spalteGeklickt(int spalte) {
 void FahrzeugModell::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= Fahrzeug::AnzahlSpalten)
         return;
+    Aufzeichnung schritt(m_ab, QStringLiteral("Fahrzeugliste sortiert"));
     m_ab.sortierung = Sortierung{true, column, order == Qt::DescendingOrder};
     sortieren();
 }
 
 void FahrzeugModell::sortieren() {
     const std::vector<int> folge = sortierFolge(m_ab.fahrzeuge, m_ab.sortierung);
-    umordnen(folge, [&] { nachFolgeOrdnen(m_ab.fahrzeuge, folge); });
+    umordnen(folge, [&] { listeUmordnen(m_ab, m_ab.fahrzeuge, folge); });
     // The rows moved: the list of vehicles not placed refers to them by position.
     m_sortiertGerade = true;
     FahrzeuglisteAktualisieren(m_ab);

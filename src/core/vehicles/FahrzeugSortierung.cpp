@@ -1,6 +1,7 @@
 #include "core/vehicles/FahrzeugSortierung.h"
 
 #include "core/common/Arbeitsbereich.h"
+#include "core/undo/Aufzeichnung.h"
 
 #include <algorithm>
 #include <numeric>
@@ -47,7 +48,7 @@ void nachFolgeOrdnen(std::vector<Fahrzeug>& liste, const std::vector<int>& folge
 
 void sortiertHalten(Arbeitsbereich& ab) {
     if (ab.sortierung.aktiv)
-        nachFolgeOrdnen(ab.fahrzeuge, sortierFolge(ab.fahrzeuge, ab.sortierung));
+        listeUmordnen(ab, ab.fahrzeuge, sortierFolge(ab.fahrzeuge, ab.sortierung));
 }
 
 } // namespace tabulo

@@ -3,6 +3,7 @@
 #include "core/common/Arbeitsbereich.h"
 #include "core/common/Fortschritt.h"
 #include "core/common/Text.h"
+#include "core/undo/Aufzeichnung.h"
 #include "core/vehicles/KennungsSuche.h"
 
 namespace tabulo {
@@ -42,6 +43,7 @@ static void feldFreimachen(Feld& f) {
 void FahrzeugLoeschen(Arbeitsbereich& ab, int zeile, Fortschritt& fortschritt) {
     if (zeile < 0 || zeile >= static_cast<int>(ab.fahrzeuge.size()))
         return;
+    Aufzeichnung schritt(ab, fahrzeugName(ab.fahrzeuge[zeile]) + QStringLiteral(" gel\u00f6scht"));
     const QString k = ohneRandLeerzeichen(ab.fahrzeuge[zeile].kennung);
     FortschrittsAnzeige anzeige(fortschritt);
     bool felderGeaendert = false;
@@ -58,7 +60,7 @@ void FahrzeugLoeschen(Arbeitsbereich& ab, int zeile, Fortschritt& fortschritt) {
         ab.markieren(DokStatusuebersicht);
         ab.felderGeaendert();
     }
-    ab.fahrzeuge.erase(ab.fahrzeuge.begin() + zeile);
+    zeileEntfernen(ab, ab.fahrzeuge, zeile);
     ab.markieren(DokFahrzeugliste);
     FahrzeuglisteAktualisieren(ab);
 }
@@ -66,7 +68,8 @@ void FahrzeugLoeschen(Arbeitsbereich& ab, int zeile, Fortschritt& fortschritt) {
 void NichtAufgenommenLoeschen(Arbeitsbereich& ab, int zeile) {
     if (zeile < 0 || zeile >= static_cast<int>(ab.fahrzeuge.size()))
         return;
-    ab.fahrzeuge.erase(ab.fahrzeuge.begin() + zeile);
+    Aufzeichnung schritt(ab, fahrzeugName(ab.fahrzeuge[zeile]) + QStringLiteral(" gel\u00f6scht"));
+    zeileEntfernen(ab, ab.fahrzeuge, zeile);
     ab.markieren(DokFahrzeugliste);
     FahrzeuglisteAktualisieren(ab);
 }

@@ -6,6 +6,7 @@
 #include "core/common/TextIndex.h"
 #include "core/files/DateiLesen.h"
 #include "core/files/FahrzeugDatei.h"
+#include "core/undo/Aufzeichnung.h"
 #include "core/vehicles/FahrzeugSortierung.h"
 #include "core/vehicles/Fahrzeugliste.h"
 #include "core/vehicles/KennungsSuche.h"
@@ -64,7 +65,8 @@ bool FahrzeuglisteLaden(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const QStrin
     const auto daten = fahrzeugDateiLesen(rueckfrage, pfad, fahrzeugtext::Laden);
     if (!daten)
         return false;
-    ab.fahrzeuge = fahrzeugSaetzeLesen(*daten);
+    Aufzeichnung schritt(ab, QStringLiteral("Fahrzeugliste geladen"));
+    listeErsetzen(ab, ab.fahrzeuge, fahrzeugSaetzeLesen(*daten));
     sortiertHalten(ab);
     FahrzeuglisteAktualisieren(ab);
     ab.freigeben(DokFahrzeugliste);
@@ -91,6 +93,7 @@ bool FahrzeuglisteImportieren(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const 
     const auto daten = fahrzeugDateiLesen(rueckfrage, pfad, fahrzeugtext::Importieren);
     if (!daten)
         return false;
+    Aufzeichnung schritt(ab, QStringLiteral("Fahrzeuge importiert"));
 
     // Present: shown by a field at the last refresh, or in the list before the import began.
     const int vorher = static_cast<int>(ab.fahrzeuge.size());
@@ -126,13 +129,14 @@ bool FahrzeuglisteImportieren(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const 
         if (*antwort != Antwort::Ja)
             break;
         for (int z = zeilen.erster(f.kennung); z >= 0; z = zeilen.naechster(z))
-            ab.fahrzeuge[z] = f;
+            zeileErsetzen(ab, ab.fahrzeuge, z, f);
         for (int i = felder.erster(f.kennung); i >= 0; i = felder.naechster(i)) {
             fahrzeugInFeld(ab.felder[i], f, ab);
             felderGeaendert = true;
         }
     }
 
+    zeilenAngehaengt(ab, ab.fahrzeuge, vorher);
     sortiertHalten(ab);
     if (felderGeaendert) {
         // The fields' names go into the overview file, so the overview has changed too.

@@ -4,6 +4,7 @@
 #include "core/common/Text.h"
 #include "core/files/EinstellungsSpeicher.h"
 #include "core/overview/FelderNachziehen.h"
+#include "core/undo/Aufzeichnung.h"
 #include "core/vehicles/Fahrzeugliste.h"
 
 namespace tabulo {
@@ -16,10 +17,14 @@ Statuszuordnung gleicheZuordnung() {
 }
 
 void StatusWerteUmwandeln(Arbeitsbereich& ab, const Statuszuordnung& neu, Fortschritt& fortschritt) {
-    for (Fahrzeug& f : ab.fahrzeuge) {
+    Aufzeichnung schritt(ab, QStringLiteral("Status umgewandelt"));
+    for (int i = 0; i < static_cast<int>(ab.fahrzeuge.size()); ++i) {
+        Fahrzeug& f = ab.fahrzeuge[i];
         const int s = fuehrendeGanzzahl(f.stat);
-        if (s >= 0 && s < AnzahlStatuswerte)
+        if (s >= 0 && s < AnzahlStatuswerte && f.stat != neu[s]) {
+            zeileVorAenderung(ab, ab.fahrzeuge, i);
             f.stat = neu[s];
+        }
     }
     FahrzeuglisteAktualisieren(ab);
     felderNachziehen(ab, fortschritt, [&ab](Feld& feld, const Fahrzeug& f) {

@@ -3,6 +3,7 @@
 #include "core/common/Arbeitsbereich.h"
 #include "core/common/Text.h"
 #include "core/overview/FelderNachziehen.h"
+#include "core/undo/Aufzeichnung.h"
 #include "core/vehicles/Fahrzeugliste.h"
 
 namespace tabulo {
@@ -17,9 +18,14 @@ QString zeitstempelAus(const QString& eingabe) {
 
 void ZeitenSetzen(Arbeitsbereich& ab, const QString& eingabe, Fortschritt& fortschritt) {
     const QString t = zeitstempelAus(eingabe);
-    for (Fahrzeug& f : ab.fahrzeuge)
-        if (istUhrzeit(f.zeit))
+    Aufzeichnung schritt(ab, QStringLiteral("Zeiten gesetzt"));
+    for (int i = 0; i < static_cast<int>(ab.fahrzeuge.size()); ++i) {
+        Fahrzeug& f = ab.fahrzeuge[i];
+        if (istUhrzeit(f.zeit) && f.zeit != t) {
+            zeileVorAenderung(ab, ab.fahrzeuge, i);
             f.zeit = t;
+        }
+    }
     FahrzeuglisteAktualisieren(ab);
     felderNachziehen(ab, fortschritt, [](Feld& feld, const Fahrzeug& f) { feld.zeit = f.zeit; });
     ab.markieren(DokFahrzeugliste);
