@@ -118,16 +118,3 @@ TEST_F(AktionenFensterTest, KnoepfeUndMenuebefehle) {
         EXPECT_EQ(speicher.lesen(anwendung::Velastat, sektion::Einstellungen, "AktionErlaubt", ""), erlaubt);
     }
 }
-
-TEST_F(AktionenFensterTest, MindestgroesseUndListeFolgtDemFenster) {
-    Aktionen& f = oeffnen();
-    const QSize mindest = f.minimumSize();
-    EXPECT_EQ(mindest, QSize(563, 240)); // 8565 x 4000 twips with the host's window frame
-    f.resize(200, 100);
-    EXPECT_EQ(f.size(), mindest);
-    for (const QSize groesse : {QSize(563, 240), QSize(900, 700)}) {
-        f.resize(groesse);
-        QApplication::processEvents();
-        EXPECT_EQ(f.ListView1->geometry(), QRect(2, 149, groesse.width() - 4, groesse.height() - 149));
-    }
-}

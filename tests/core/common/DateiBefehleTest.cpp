@@ -33,12 +33,12 @@ struct Befehl {
     QString dialog; // title of its file dialog; for a save also the caption of its failure message
     std::function<void(Umfeld&, const VorDemLaden&)> los;
     QString datei;           // the default name
+    quint16 bits = 0;        // flags a save clears
     QByteArray gueltig;      // a file a load takes; empty for a save
     bool fragt = false;      // asks about unsaved changes before a load
     QString meldung;         // caption of a load's read error
     QString ungueltig;       // text of the refusal of a wrong length; empty when any length is taken
     bool fehltStill = false; // a vanished file ends a load without a word
-    quint16 bits = 0;        // flags a save clears
 };
 
 const QString Fzg = QStringLiteral("Keine g\u00fcltige Fahrzeug-Datei!");
@@ -53,70 +53,40 @@ std::vector<Befehl> befehle() {
     const QByteArray buendel = buendelZeileSchreiben({sektion::Fahrzeuguebersicht, "1", "Wache Nord"});
     return {
         {"Fahrzeugliste laden", "Fahrzeugliste Laden",
-         [](Umfeld& u, auto& v) { MenueLadenFzg(u.ab, u.rueckfrage, v); }, "Fahrzeug.BIN", fahrzeuge, true,
+         [](Umfeld& u, auto& v) { MenueLadenFzg(u.ab, u.rueckfrage, v); }, "Fahrzeug.BIN", 0, fahrzeuge, true,
          "Fahrzeugliste Laden", Fzg},
         {"Fahrzeugliste importieren", "Fahrzeugliste Importieren",
-         [](Umfeld& u, auto&) { FahrzeugImportBefehl(u.ab, u.rueckfrage); }, "Fahrzeug.BIN", fahrzeuge, false,
-         "Fahrzeugliste Importieren", Fzg},
+         [](Umfeld& u, auto&) { FahrzeugImportBefehl(u.ab, u.rueckfrage); }, "Fahrzeug.BIN", 0, fahrzeuge,
+         false, "Fahrzeugliste Importieren", Fzg},
         {"Ortskennungen laden", "Ortskennungen Laden",
-         [](Umfeld& u, auto& v) { OrteLadenBefehl(u.ab, u.rueckfrage, v); }, "Orte.BIN", orte, true,
+         [](Umfeld& u, auto& v) { OrteLadenBefehl(u.ab, u.rueckfrage, v); }, "Orte.BIN", 0, orte, true,
          "Ortskennungen Laden", Ort},
         {"Ortskennungen importieren", "Ortskennungen Laden",
-         [](Umfeld& u, auto&) { OrteImportierenBefehl(u.ab, u.rueckfrage); }, "Orte.BIN", orte, false,
+         [](Umfeld& u, auto&) { OrteImportierenBefehl(u.ab, u.rueckfrage); }, "Orte.BIN", 0, orte, false,
          "Ortskennungen Laden", Ort},
         {"Status laden", QStringLiteral("Status \u00dcbersicht Laden"),
-         [](Umfeld& u, auto& v) { statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt, v); }, "Status.BIN",
+         [](Umfeld& u, auto& v) { statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt, v); }, "Status.BIN", 0,
          statusDatei({statusSatz(2, "Wache Nord")}), true, QStringLiteral("Status-\u00dcbersicht Laden"),
          QStringLiteral("Keine g\u00fcltige Status-Datei!"), true},
         {"Aktionen laden", "Aktionen Laden",
          [](Umfeld& u, auto& v) { AktionenLadenBefehl(u.ab, u.rueckfrage, u.fortschritt, v); }, "Aktion.BIN",
-         aktionen, true, "Aktionen Laden", Akt, true},
+         0, aktionen, true, "Aktionen Laden", Akt, true},
         {"Aktionen importieren", "Aktionen Laden",
          [](Umfeld& u, auto&) { AktionenImportierenBefehl(u.ab, u.rueckfrage, u.fortschritt); }, "Aktion.BIN",
-         aktionen, false, "Aktionen Laden", Akt, true},
+         0, aktionen, false, "Aktionen Laden", Akt, true},
         {"Einstellungsbuendel laden", "Einstellungen Laden",
          [](Umfeld& u, auto&) { EinstellungsbuendelLaden(u.ab, u.rueckfrage, BuendelGruppen{}); },
-         "Einstellungen.BIN", buendel, false, "Einstellungen Laden"},
-        {"Fahrzeugliste speichern",
-         "Fahrzeugliste Speichern",
-         [](Umfeld& u, auto&) { MenueSpeichernFzg(u.ab, u.rueckfrage, u.fortschritt); },
-         "Fahrzeug.BIN",
-         {},
-         false,
-         {},
-         {},
-         false,
+         "Einstellungen.BIN", 0, buendel, false, "Einstellungen Laden"},
+        {"Fahrzeugliste speichern", "Fahrzeugliste Speichern",
+         [](Umfeld& u, auto&) { MenueSpeichernFzg(u.ab, u.rueckfrage, u.fortschritt); }, "Fahrzeug.BIN",
          DokFahrzeugliste},
-        {"Ortskennungen speichern",
-         "Ortskennungen Speichern",
-         [](Umfeld& u, auto&) { OrteSpeichernBefehl(u.ab, u.rueckfrage); },
-         "Orte.BIN",
-         {},
-         false,
-         {},
-         {},
-         false,
-         DokOrtskennungen},
-        {"Status speichern",
-         QStringLiteral("Status\u00fcbersicht Speichern"),
-         [](Umfeld& u, auto&) { statusSpeichernBefehl(u.ab, u.rueckfrage, u.fortschritt); },
-         "Status.BIN",
-         {},
-         false,
-         {},
-         {},
-         false,
+        {"Ortskennungen speichern", "Ortskennungen Speichern",
+         [](Umfeld& u, auto&) { OrteSpeichernBefehl(u.ab, u.rueckfrage); }, "Orte.BIN", DokOrtskennungen},
+        {"Status speichern", QStringLiteral("Status\u00fcbersicht Speichern"),
+         [](Umfeld& u, auto&) { statusSpeichernBefehl(u.ab, u.rueckfrage, u.fortschritt); }, "Status.BIN",
          DokStatusuebersicht},
-        {"Aktionen speichern",
-         "Aktionen Speichern",
-         [](Umfeld& u, auto&) { AktionenSpeichernBefehl(u.ab, u.rueckfrage); },
-         "Aktion.BIN",
-         {},
-         false,
-         {},
-         {},
-         false,
-         DokAktionen},
+        {"Aktionen speichern", "Aktionen Speichern",
+         [](Umfeld& u, auto&) { AktionenSpeichernBefehl(u.ab, u.rueckfrage); }, "Aktion.BIN", DokAktionen},
         {"Einstellungsbuendel speichern", "Einstellungen Speichern",
          [](Umfeld& u, auto&) { EinstellungsbuendelSpeichern(u.ab, u.rueckfrage, BuendelGruppen{}); },
          "Einstellungen.BIN"},
@@ -252,20 +222,13 @@ TEST(DateiBefehle, SpeichernAufEinerVollenPlatte) {
             wege.push_back(b);
     const QStringList reihenfolge = {"Status.BIN", "Fahrzeug.BIN", "Orte.BIN", "Aktion.BIN"};
     for (const QString& datei : reihenfolge)
-        wege.push_back({"Alles Speichern",
-                        "Alles Speichern",
+        wege.push_back({"Alles Speichern", "Alles Speichern",
                         [](Umfeld& u, auto&) {
                             u.ab.startverzeichnis = u.ordner.path();
                             QDir::setCurrent(u.ordner.path());
                             AllesSpeichern(u.ab, u.rueckfrage, u.fortschritt);
                         },
-                        datei,
-                        {},
-                        false,
-                        {},
-                        {},
-                        false,
-                        Alle});
+                        datei, Alle});
     const QString voll =
         QStringLiteral("Auf dem Datentr\u00e4ger ist nicht gen\u00fcgend Speicherplatz verf\u00fcgbar.");
     const struct {
