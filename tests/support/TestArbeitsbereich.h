@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <string>
 
 namespace tabulo::test {
 
@@ -41,7 +42,7 @@ struct TestArbeitsbereich {
     QStringList kennungen() const { return fahrzeugSpalte(&Fahrzeug::kennung); }
 };
 
-// Everything a load or a cancelled command could touch, to compare before and after.
+// Everything a command could touch, to compare before and after.
 struct Zustand {
     std::vector<Fahrzeug> fahrzeuge;
     std::vector<Aktion> aktionen;
@@ -51,7 +52,11 @@ struct Zustand {
     std::array<QString, AnzahlFenster> fensterTitel;
     std::array<Farbe, AnzahlStatusfarben> statusfarbe;
     EinstellungsSpeicher::Paare gespeicherteTitel;
+    bool sortiert;
+    std::vector<int> nichtAufgenommen;
     bool operator==(const Zustand&) const = default;
+    // The first part that differs, empty when none does.
+    std::string unterschied(const Zustand& z) const;
 };
 Zustand zustand(const Arbeitsbereich& ab);
 
