@@ -119,6 +119,7 @@ TEST_F(AllesSpeichernTest, SchreibtJedesDokumentUndFindetVorhandeneDateienJederS
         QDir().mkpath(start);
         for (const QString& name : f.vorhanden)
             dateiAnlegen(QDir(start).filePath(name), "alt");
+        ab.dateien = {}; // the row before wrote the files this row replaced
         ab.startverzeichnis = f.startverzeichnis;
         ASSERT_TRUE(AllesSpeichern(ab, rueckfrage, fortschritt));
         QStringList dateien = QDir(start).entryList(QDir::Files);
@@ -273,6 +274,7 @@ TEST_F(AllesSpeichernTest, AbgewieseneAktionsdateiBleibtBisZurAenderung) {
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         dateiAnlegen(kaputt, alt);
+        ab.dateien = {};
         ab.fahrzeuge = {fahrzeug("6A000001")};
         ab.aktionen = {aktion("6A000001", "3", 0, "generiert"), aktion("6A000001", "4", 0, "generiert")};
         ab.aktionenMenueAktiv = true;

@@ -158,6 +158,7 @@ TEST_F(Ungespeichert, LadebefehleSpeichernAllesVorDemLaden) {
         dateiAnlegen(f.datei, f.inhalt);
         QDir(ab.startverzeichnis).removeRecursively();
         QDir().mkpath(ab.startverzeichnis);
+        ab.dateien = {}; // the row before wrote the files this row removed
         ab.fahrzeuge = {fahrzeug("11111111")};
         ab.ungespeichert = AlleBits;
         rueckfrage.fragen.clear();
