@@ -1,5 +1,6 @@
-#include "app/AnwendungsUmfeld.h"
 #include "app/FremdeAenderungen.h"
+
+#include "app/AnwendungsUmfeld.h"
 #include "core/common/AllesSpeichern.h"
 #include "ui/Dateihinweis.h"
 #include "ui/Dateiwache.h"
