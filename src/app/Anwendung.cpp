@@ -2,6 +2,7 @@
 
 #include "actions/Aktionen.h"
 #include "app/BeendenFrage.h"
+#include "app/FremdeAenderungen.h"
 #include "core/actions/AktionenBefehle.h"
 #include "core/common/Arbeitsbereich.h"
 #include "core/common/Rueckfrage.h"
@@ -52,6 +53,7 @@ Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     verlaufBefehleBinden(ab, m_form1->menue.MenueRueckgaengig, m_form1->menue.MenueWiederholen);
     verlaufTasten(m_form2.get());
     connect(m_form1.get(), &Form1::feldBearbeiten, this, &Anwendung::feldBearbeiten);
+    m_fremdeAenderungen = new FremdeAenderungen(ab, rueckfrage, *m_form1);
     // Every way of closing the main window passes the quit question; when it lets the close go
     // ahead, the whole program ends.
     connect(new BeendenFrage(*m_form1, ab, rueckfrage, m_form1->statusBar()), &BeendenFrage::zugestimmt, this,

@@ -158,6 +158,9 @@ LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& 
             }
         }
         listeErsetzen(ab, ab.aktionen, std::move(neu));
+        ab.dateiGelesen(DokAktionen, pfad, datei->daten);
+    } else {
+        ab.dateiGemerkt(DokAktionen, pfad, {});
     }
     ab.freigeben(DokAktionen);
     ab.aktionenGeaendert(false);
@@ -177,7 +180,8 @@ bool aktionDateiGeschuetzt(const Arbeitsbereich& ab, const QString& pfad) {
 }
 
 SchreibErgebnis aktionenSchreiben(Arbeitsbereich& ab, const QString& pfad) {
-    const SchreibErgebnis ergebnis = ab.schreiber().schreiben(pfad, aktionenDateiInhalt(ab.aktionen));
+    const SchreibErgebnis ergebnis =
+        ab.dokumentSchreiben(DokAktionen, pfad, aktionenDateiInhalt(ab.aktionen));
     if (ergebnis)
         ab.freigeben(DokAktionen);
     return ergebnis;

@@ -70,6 +70,7 @@ bool FahrzeuglisteLaden(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const QStrin
     sortiertHalten(ab);
     FahrzeuglisteAktualisieren(ab);
     ab.freigeben(DokFahrzeugliste);
+    ab.dateiGelesen(DokFahrzeugliste, pfad, *daten);
     return true;
 }
 
@@ -79,7 +80,7 @@ SchreibErgebnis FahrzeuglisteSpeichern(Arbeitsbereich& ab, const QString& pfad, 
     const Farbe farbe = ab.statusfarbe[2];
     FahrzeugDateiInhalt inhalt = fahrzeuglisteKodieren(
         ab.fahrzeuge, ab.kennungsListe, [&](qint64 k, qint64 n) { anzeige.schritt(k, n, farbe); });
-    const SchreibErgebnis ergebnis = ab.schreiber().schreiben(pfad, inhalt.bytes);
+    const SchreibErgebnis ergebnis = ab.dokumentSchreiben(DokFahrzeugliste, pfad, inhalt.bytes);
     if (!ergebnis)
         return ergebnis;
     ab.fahrzeuge = std::move(inhalt.gepolstert);

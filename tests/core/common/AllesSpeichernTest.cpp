@@ -120,6 +120,7 @@ TEST_F(AllesSpeichernTest, AbgewieseneAktionsdateiBleibtBisZurAenderung) {
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         dateiAnlegen(kaputt, alt);
+        ab.dateien = {};
         ab.fahrzeuge = {fahrzeug("6A000001")};
         ab.aktionen = {aktion("6A000001", "3", 0, "generiert"), aktion("6A000001", "4", 0, "generiert")};
         ab.aktionenMenueAktiv = true;

@@ -138,6 +138,7 @@ TEST_F(Ungespeichert, LadebefehleSpeichernAllesVorDemLaden) {
             dateiAnlegen(f.datei, f.inhalt);
             QDir(ab.startverzeichnis).removeRecursively();
             QDir().mkpath(ab.startverzeichnis);
+            ab.dateien = {}; // the row before wrote the files this row removed
             FehlerSchreiber kaputt(FehlerSchreiber::Art::NachBytes, 0, "Status");
             ab.setzeSchreiber(scheitert ? kaputt : schreiber);
             ab.fahrzeuge = {fahrzeug("11111111")};
