@@ -11,6 +11,8 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -177,4 +180,53 @@ TEST_F(Form2Test, MenuebefehleUndImport) {
     app.form1().menue.MenueUndoFahrzeug->trigger(); // the folder's Fahrzeug.BIN again
     EXPECT_EQ(kennungen(), QStringList{"44444444"});
     EXPECT_EQ(ab.fahrzeuge[0].rufname, "Dora      ");
+}
+
+// Typing filters both lists; Ctrl+U steps through the fields of the chosen vehicle; Escape clears.
+TEST_F(Form2Test, SuchenUndInUebersichtZeigen) {
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(form.Suche->hasFocus());
+    QTest::keyClicks(form.Suche, "an");
+    EXPECT_EQ(spalte(form.ListView1, 0), QStringList{"Anton"});
+    EXPECT_EQ(form.List2Label->text(), "Nicht aufgenommen (0 von 1, gefiltert):");
+
+    zeileWaehlen(form.ListView1, 0);
+    QTest::keyClick(form.ListView1, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(app.form1().aktuellesFenster(), 1);
+    EXPECT_EQ(ab.rahmenFarbe[0], farbe::Zielmarke);
+    QTest::keyClick(form.ListView1, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(app.form1().aktuellesFenster(), 2); // field 60
+    EXPECT_EQ(ab.rahmenFarbe[60], farbe::Zielmarke);
+
+    QTest::keyClick(form.Suche, Qt::Key_Escape);
+    EXPECT_EQ(form.Suche->text(), "");
+    EXPECT_EQ(form.List2Label->text(), "Nicht aufgenommen (2 von 3):");
+}
+
+// Export, a change in the file, and the import back through the mapping dialog, from the menu.
+TEST_F(Form2Test, CsvHinUndZurueck) {
+    const auto bestaetigen = [] {
+        QTimer::singleShot(0, [] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                d->accept();
+        });
+    };
+    const QString csv = pfad("f.csv");
+    rueckfrage.dateien = {csv};
+    bestaetigen();
+    app.form1().menue.MenueExportFzg->trigger();
+    QByteArray bytes = dateiInhalt(csv);
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBFRufname;Kennung;Stat;"));
+    datei("f.csv", bytes.replace("Anton", "Toni"));
+
+    rueckfrage.dateien = {csv};
+    rueckfrage.antworten = {Antwort::Ja};
+    bestaetigen();
+    app.form1().menue.MenueImportFzg->trigger();
+    EXPECT_EQ(ab.fahrzeuge[1].rufname.trimmed(), "Toni");
+    EXPECT_EQ(ab.felder[60].fahrzeug.trimmed(), "Toni");
+    EXPECT_EQ(rueckfrage.fragen.back().text,
+              "0 hinzugef\u00fcgt, 3 aktualisiert, 0 \u00fcbersprungen, 0 abgewiesen.");
 }
