@@ -9,6 +9,7 @@
 #include "vehicles/Form2Anordnung.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,9 +48,7 @@ Form2::Form2(Arbeitsbereich& ab, Rueckfrage& rueckfrage, QWidget* parent)
         Suche->setFocus();
         Suche->selectAll();
     });
-    auto* leeren = new QShortcut(QKeySequence(Qt::Key_Escape), Suche);
-    leeren->setContext(Qt::WidgetShortcut);
-    connect(leeren, &QShortcut::activated, Suche, &QLineEdit::clear);
+    Suche->installEventFilter(this);
 
     List2Label = new QLabel(QStringLiteral("Nicht aufgenommen:"), this);
     List2Label->setObjectName(QStringLiteral("List2Label"));
@@ -116,6 +115,15 @@ void Form2::fahrzeugZeigen(int fahrzeug) {
         return;
     ListView1->setCurrentIndex(zeile);
     ListView1->scrollTo(zeile);
+}
+
+bool Form2::eventFilter(QObject* objekt, QEvent* e) {
+    if (objekt == Suche && e->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape && !Suche->text().isEmpty()) {
+        Suche->clear();
+        return true;
+    }
+    return QWidget::eventFilter(objekt, e);
 }
 
 void Form2::resizeEvent(QResizeEvent* e) {

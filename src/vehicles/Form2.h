@@ -66,6 +66,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    // Escape in the filter box clears it.
+    bool eventFilter(QObject* objekt, QEvent* e) override;
 
 private:
     void ModusButton_Click(int index);

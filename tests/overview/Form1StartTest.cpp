@@ -185,7 +185,8 @@ TEST(Form1Menue, FensterTitelUndMenueleiste) {
     EXPECT_EQ(form.windowTitle(), "Tabulo v1.3.0");
     EXPECT_EQ(titel(form.menuBar()->actions()), (QStringList{"&Datei", "&Bearbeiten", "&Tools", "&?"}));
     EXPECT_EQ(titel(form.menue.MenueDatei->actions()),
-              (QStringList{"Laden...", "Alles &Speichern", "Speichern...", "&Beenden"}));
+              (QStringList{"Laden...", "Alles &Speichern", "Speichern...", "Exportieren", "Importieren",
+                           "&Beenden"}));
     EXPECT_EQ(
         titel(form.menue.MenuXLaden->actions()),
         (QStringList{"Fahrzeugliste", "Ortskennungen", QStringLiteral("Status \u00dcbersicht"), "Aktionen"}));

@@ -207,18 +207,25 @@ TEST_F(Form2Test, SuchenUndInUebersichtZeigen) {
 
 // Export, a change in the file, and the import back through the mapping dialog, from the menu.
 TEST_F(Form2Test, CsvHinUndZurueck) {
+    // Accepts the next dialog that comes up (the format choice, the mapping).
     const auto bestaetigen = [] {
-        QTimer::singleShot(0, [] {
-            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                d->accept();
+        auto* warten = new QTimer;
+        QObject::connect(warten, &QTimer::timeout, [warten] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) {
+                    warten->deleteLater();
+                    d->accept();
+                    return;
+                }
         });
+        warten->start(5);
     };
     const QString csv = pfad("f.csv");
     rueckfrage.dateien = {csv};
     bestaetigen();
     app.form1().menue.MenueExportFzg->trigger();
     QByteArray bytes = dateiInhalt(csv);
-    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBFRufname;Kennung;Stat;"));
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBFRufname;Kennung;Stat;")) << bytes.left(60).toStdString();
     datei("f.csv", bytes.replace("Anton", "Toni"));
 
     rueckfrage.dateien = {csv};
