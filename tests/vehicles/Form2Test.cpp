@@ -220,6 +220,10 @@ TEST_F(Form2Test, CsvHinUndZurueck) {
         });
         warten->start(5);
     };
+    // A test before may have ended the program's event loop, which leaves every further local
+    // loop (the dialogs' exec) ending at once; running the main loop once lets that go.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
     const QString csv = pfad("f.csv");
     rueckfrage.dateien = {csv};
     bestaetigen();
