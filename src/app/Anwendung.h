@@ -96,6 +96,10 @@ private:
     void fahrzeugeVerbinden();
     void werkzeugeVerbinden();
     void aktionenVerbinden();
+    void csvVerbinden();
+    // Steps through the fields that show a vehicle, from the one shown last.
+    void fahrzeugInUebersicht(int fahrzeug);
+    int m_zuletztGezeigtesFeld = -1;
     void stelleZeigen(Tabelle tabelle, int nummer);
     // The undo and redo keys work in this window too.
     void verlaufTasten(QWidget* fenster) const;

@@ -10,12 +10,17 @@
 #include "vehicles/FahrzeugListView.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
@@ -112,4 +117,64 @@ TEST_F(Form2Test, EditorImportUndUndo) {
     app.form1().menue.MenueUndoFahrzeug->trigger(); // the folder's Fahrzeug.BIN again
     EXPECT_EQ(kennungen(), QStringList{"44444444"});
     EXPECT_EQ(form.List2Label->text(), "Nicht aufgenommen (1 von 1):");
+}
+
+// Typing filters both lists; Ctrl+U steps through the fields of the chosen vehicle; Escape clears.
+TEST_F(Form2Test, SuchenUndInUebersichtZeigen) {
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(form.Suche->hasFocus());
+    QTest::keyClicks(form.Suche, "an");
+    EXPECT_EQ(spalte(form.ListView1, 0), QStringList{"Anton"});
+    EXPECT_EQ(form.List2Label->text(), "Nicht aufgenommen (0 von 1, gefiltert):");
+
+    zeileWaehlen(form.ListView1, 0);
+    QTest::keyClick(form.ListView1, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(app.form1().aktuellesFenster(), 1);
+    EXPECT_EQ(ab.rahmenFarbe[0], farbe::Zielmarke);
+    QTest::keyClick(form.ListView1, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(app.form1().aktuellesFenster(), 2); // field 60
+    EXPECT_EQ(ab.rahmenFarbe[60], farbe::Zielmarke);
+
+    QTest::keyClick(form.Suche, Qt::Key_Escape);
+    EXPECT_EQ(form.Suche->text(), "");
+    EXPECT_EQ(form.List2Label->text(), "Nicht aufgenommen (2 von 3):");
+}
+
+// Export, a change in the file, and the import back through the mapping dialog, from the menu.
+TEST_F(Form2Test, CsvHinUndZurueck) {
+    // Accepts the next dialog that comes up (the format choice, the mapping).
+    const auto bestaetigen = [] {
+        auto* warten = new QTimer;
+        QObject::connect(warten, &QTimer::timeout, [warten] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) {
+                    warten->deleteLater();
+                    d->accept();
+                    return;
+                }
+        });
+        warten->start(5);
+    };
+    // A test before may have ended the program's event loop, which leaves every further local
+    // loop (the dialogs' exec) ending at once; running the main loop once lets that go.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    const QString csv = pfad("f.csv");
+    rueckfrage.dateien = {csv};
+    bestaetigen();
+    app.form1().menue.MenueExportFzg->trigger();
+    QByteArray bytes = dateiInhalt(csv);
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBFRufname;Kennung;Stat;")) << bytes.left(60).toStdString();
+    datei("f.csv", bytes.replace("Anton", "Toni"));
+
+    rueckfrage.dateien = {csv};
+    rueckfrage.antworten = {Antwort::Ja};
+    bestaetigen();
+    app.form1().menue.MenueImportFzg->trigger();
+    EXPECT_EQ(ab.fahrzeuge[1].rufname.trimmed(), "Toni");
+    EXPECT_EQ(ab.felder[60].fahrzeug.trimmed(), "Toni");
+    EXPECT_EQ(rueckfrage.fragen.back().text,
+              "0 hinzugef\u00fcgt, 3 aktualisiert, 0 \u00fcbersprungen, 0 abgewiesen.");
 }

@@ -239,7 +239,39 @@ bool AktionenSpeichern(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& ruec
 
 ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& rueckfrage,
                                    Fortschritt& fortschritt) {
+    bool fehlt = false;
+    const auto datei = dateiPruefen(pfad, rueckfrage, fehlt);
+    if (!datei) {
+        if (!fehlt)
+            ab.abgewieseneAktionDatei = vollerPfad(pfad);
+        return {};
+    }
+    std::vector<Aktion> saetze;
+    saetze.reserve(static_cast<size_t>(datei->anzahl));
+    {
+        FortschrittsAnzeige anzeige(fortschritt);
+        const Decoder decoder(ab);
+        for (qsizetype k = 0; k < datei->anzahl; ++k) {
+            anzeige.schritt(k + 1, datei->anzahl, farbe::Rot); // as the load draws
+            saetze.push_back(decoder.satz(*datei, k));
+        }
+    }
+    return aktionenZusammenfuehren(ab, rueckfrage, std::move(saetze), QStringLiteral("Aktionen importiert"));
+}
+
+void aktionenNachschlagen(const Arbeitsbereich& ab, std::vector<Aktion>& aktionen) {
+    const ErsteFahrzeugZeilen zeilen = ersteFahrzeugZeilen(ab.fahrzeuge);
+    for (Aktion& a : aktionen) {
+        const int zeile = zeilen.erster(a.kennung);
+        a.rufname = zeile >= 0 ? ab.fahrzeuge[static_cast<size_t>(zeile)].rufname : NichtVorhanden;
+        a.richtung = richtungsText(ab, a.richtungNr);
+    }
+}
+
+ImportErgebnis aktionenZusammenfuehren(Arbeitsbereich& ab, Rueckfrage& rueckfrage, std::vector<Aktion> saetze,
+                                       const QString& name) {
     ImportErgebnis ergebnis;
+    ergebnis.gelesen = true;
     // The identities of the entries present before the import, kept apart from the vehicle
     // list's KennungsListe. Records are compared with whole identities, never as a substring
     // of a joined text, so one entry's end and the next one's start never make a match.
@@ -251,46 +283,31 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
     TextIndex vorhanden(vorher, [&](int i) { return identitaeten[static_cast<size_t>(i)].ansicht(); });
     for (int i = 0; i < vorher; ++i)
         vorhanden.hinzufuegen(i);
-
-    bool fehlt = false;
-    const auto datei = dateiPruefen(pfad, rueckfrage, fehlt);
-    if (!datei) {
-        if (!fehlt)
-            ab.abgewieseneAktionDatei = vollerPfad(pfad);
-        return ergebnis;
-    }
-    ergebnis.gelesen = true;
-    Aufzeichnung schritt(ab, QStringLiteral("Aktionen importiert"));
+    Aufzeichnung schritt(ab, name);
 
     // Decide first, change afterwards: the question may come up half way, and the list view
     // must not see a list that is half imported while the question is open.
     std::vector<Aktion> anhaengen;
     std::vector<std::pair<int, Aktion>> ueberschreiben;
-    {
-        FortschrittsAnzeige anzeige(fortschritt);
-        const Decoder decoder(ab);
-        std::optional<Antwort> antwort;
-        for (qsizetype k = 0; k < datei->anzahl; ++k) {
-            anzeige.schritt(k + 1, datei->anzahl, farbe::Rot); // as the load draws
-            Aktion aktion = decoder.satz(*datei, k);
-            const int erste = vorhanden.erster(Identitaet(aktion).ansicht());
-            if (erste < 0) {
-                anhaengen.push_back(std::move(aktion));
-                continue;
-            }
-            if (!antwort)
-                antwort = rueckfrage.frage(TitelImport, TextUeberschreiben, Knoepfe::JaNeinAbbrechen,
-                                           Symbol::Ausrufezeichen);
-            if (*antwort == Antwort::Ja) {
-                for (int i = erste; i >= 0; i = vorhanden.naechster(i))
-                    ueberschreiben.emplace_back(i, aktion);
-                ++ergebnis.ueberschrieben;
-            } else if (*antwort == Antwort::Nein) {
-                ++ergebnis.uebersprungen;
-            } else {
-                ergebnis.abgebrochen = true;
-                break;
-            }
+    std::optional<Antwort> antwort;
+    for (Aktion& aktion : saetze) {
+        const int erste = vorhanden.erster(Identitaet(aktion).ansicht());
+        if (erste < 0) {
+            anhaengen.push_back(std::move(aktion));
+            continue;
+        }
+        if (!antwort)
+            antwort = rueckfrage.frage(TitelImport, TextUeberschreiben, Knoepfe::JaNeinAbbrechen,
+                                       Symbol::Ausrufezeichen);
+        if (*antwort == Antwort::Ja) {
+            for (int i = erste; i >= 0; i = vorhanden.naechster(i))
+                ueberschreiben.emplace_back(i, aktion);
+            ++ergebnis.ueberschrieben;
+        } else if (*antwort == Antwort::Nein) {
+            ++ergebnis.uebersprungen;
+        } else {
+            ergebnis.abgebrochen = true;
+            break;
         }
     }
     for (auto& [i, aktion] : ueberschreiben)

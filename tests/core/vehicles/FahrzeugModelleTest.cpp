@@ -89,3 +89,37 @@ TEST_F(FahrzeugModelle, ZweiteListeSortiertFuerSich) {
     liste2.spalteGeklickt(1);
     EXPECT_EQ(spalte(liste2, 1), (QStringList{"33333333", "22222222", "00000000"}));
 }
+
+// The filter shows the real entries: sorting, deleting and changes act on them, and the other
+// entries stay where they were.
+TEST_F(FahrzeugModelle, FilterZeigtEchteEintraege) {
+    ab.fahrzeuge[2].bemerkung = QStringLiteral("Wache ANTON");
+    ab.fahrzeugeGeaendert();
+    liste1.setzeFilter(QStringLiteral("anTON"));
+    liste2.setzeFilter(QStringLiteral("anTON"));
+    EXPECT_EQ(spalte(liste1, 1), (QStringList{"11111111", "22222222"})); // call name and remark, any case
+    EXPECT_EQ(spalte(liste2, 1), (QStringList{"22222222"}));
+    EXPECT_EQ(nichtAufgenommenText(liste2.rowCount(), liste1.rowCount(), true),
+              "Nicht aufgenommen (1 von 2, gefiltert):");
+
+    liste1.spalteGeklickt(0); // sorts the whole list, shows the filtered part of it
+    EXPECT_EQ(kennungen(), (QStringList{"11111111", "22222222", "33333333"}));
+    EXPECT_EQ(spalte(liste1, 1), (QStringList{"11111111", "22222222"}));
+
+    NichtAufgenommenLoeschen(ab, liste1.fahrzeugIndex(1));
+    EXPECT_EQ(kennungen(), (QStringList{"11111111", "33333333"}));
+    EXPECT_EQ(spalte(liste1, 1), (QStringList{"11111111"}));
+    liste1.setzeFilter({});
+    EXPECT_EQ(liste1.rowCount(), 2);
+}
+
+TEST_F(FahrzeugModelle, FelderEinesFahrzeugsReihum) {
+    fahrzeugInFeld(ab, 300, ab.fahrzeuge[1]);
+    ab.felder[300].kennung += QStringLiteral("  "); // blanks around do not count
+    EXPECT_EQ(naechstesFeldMit(ab, QStringLiteral("11111111"), -1), 0);
+    EXPECT_EQ(naechstesFeldMit(ab, QStringLiteral("11111111"), 0), 300);
+    EXPECT_EQ(naechstesFeldMit(ab, QStringLiteral("11111111"), 300), 0); // round to the start
+    EXPECT_EQ(naechstesFeldMit(ab, QStringLiteral("22222222"), -1), -1);
+    EXPECT_EQ(fahrzeugZeileVonFeld(ab, 300), 1);
+    EXPECT_EQ(fahrzeugZeileVonFeld(ab, 1), -1); // a free field shows none
+}
