@@ -111,7 +111,7 @@ BENCHMARK(Aktionen_Laden)->Unit(benchmark::kMillisecond);
 TABULO_ZIEL("action import 100,000 into 100,000, all Ja", "Aktionen_Import", "loading the same file",
             "Aktionen_Laden", Grenze::Millisekunden, 1000.0);
 
-// The load alone, without a window, beside reading the file's bytes.
+// The load alone, without a window; its baseline is with the other loads'.
 static void Laden_Aktionen(benchmark::State& state) {
     Flotte f;
     FesteRueckfrage rueckfrage(Antwort::Ok);
@@ -122,11 +122,3 @@ static void Laden_Aktionen(benchmark::State& state) {
             state.SkipWithError("not loaded");
 }
 BENCHMARK(Laden_Aktionen)->Unit(benchmark::kMillisecond);
-static void Lesen_Aktionen(benchmark::State& state) {
-    Flotte f;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(dateiLesen(f.pfad(QStringLiteral("Aktion.BIN"))));
-}
-BENCHMARK(Lesen_Aktionen)->Unit(benchmark::kMillisecond);
-TABULO_ZIEL("load Aktion.BIN (100,000 actions)", "Laden_Aktionen", "reading its bytes", "Lesen_Aktionen",
-            Grenze::Verhaeltnis, 3.0);

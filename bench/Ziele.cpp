@@ -18,6 +18,11 @@ std::string zahl(double wert, int stellen) {
     return s.str();
 }
 
+// A limit as it was given: 16.7 stays 16.7, 300 stays 300.
+std::string grenzeText(double wert) {
+    return zahl(wert, wert == double(static_cast<long long>(wert)) ? 0 : 1);
+}
+
 std::string zeit(double ms) {
     return ms < 10 ? zahl(ms, 3) + " ms" : zahl(ms, 1) + " ms";
 }
@@ -55,8 +60,8 @@ void ZielBericht::Finalize() {
     benchmark::ConsoleReporter::Finalize();
     std::ostream& aus = GetOutputStream();
     aus << "\nTargets (median of the repetitions; case and baseline measured in the same run)\n";
-    aus << std::left << std::setw(52) << "case" << std::setw(12) << "time" << std::setw(44) << "baseline"
-        << std::setw(12) << "time" << std::setw(10) << "ratio" << std::setw(12) << "target"
+    aus << std::left << std::setw(52) << "case" << std::setw(12) << "time" << std::setw(56) << "baseline"
+        << std::setw(12) << "time" << std::setw(10) << "ratio" << std::setw(22) << "target"
         << "holds\n";
     for (const Ziel& z : ziele()) {
         const auto fall = m_messungen.find(z.fall);
@@ -84,23 +89,27 @@ void ZielBericht::Finalize() {
         bool gehalten = true;
         switch (z.art) {
         case Grenze::MiB:
-            ziel = "<= " + zahl(z.grenze, 0) + " MiB";
+            ziel = "<= " + grenzeText(z.grenze) + " MiB";
             gehalten = f.mib <= z.grenze;
             break;
         case Grenze::Millisekunden:
-            ziel = "<= " + zahl(z.grenze, 0) + " ms";
+            ziel = "<= " + grenzeText(z.grenze) + " ms";
             gehalten = f.ms <= z.grenze;
             break;
         case Grenze::Verhaeltnis:
             ziel = "<= " + zahl(z.grenze, 1) + "x";
             gehalten = b.ms > 0 && verhaeltnis <= z.grenze;
+            if (z.hoechstensMs > 0) {
+                ziel += ", " + grenzeText(z.hoechstensMs) + " ms";
+                gehalten = gehalten && f.ms <= z.hoechstensMs;
+            }
             break;
         case Grenze::Keine:
             break;
         }
         m_alleGehalten = m_alleGehalten && gehalten;
-        aus << std::setw(52) << z.titel << std::setw(12) << wertFall << std::setw(44) << z.basisTitel
-            << std::setw(12) << wertBasis << std::setw(10) << (zahl(verhaeltnis, 2) + "x") << std::setw(12)
+        aus << std::setw(52) << z.titel << std::setw(12) << wertFall << std::setw(56) << z.basisTitel
+            << std::setw(12) << wertBasis << std::setw(10) << (zahl(verhaeltnis, 2) + "x") << std::setw(22)
             << ziel
             << (z.art == Grenze::Keine ? "(shown)"
                 : gehalten             ? "yes"

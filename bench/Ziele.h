@@ -23,6 +23,7 @@ struct Ziel {
     std::string basis;      // benchmark of the baseline
     Grenze art;
     double grenze;
+    double hoechstensMs = 0; // with a ratio: the case within this many milliseconds too
 };
 
 // Registers a target; returns a value only so that it can initialise a static.

@@ -1,6 +1,7 @@
 #include "Eingabe.h"
 #include "Harness.h"
 #include "Koerper.h"
+#include "Werkbank.h"
 #include "core/common/Text.h"
 #include "core/files/Ansi.h"
 #include "core/files/BuendelDatei.h"
@@ -8,16 +9,6 @@
 namespace tabulo::fuzz {
 
 namespace {
-
-// What a field becomes on its way through the file: quotes turn into apostrophes, line
-// breaks into blanks and characters outside the code page into '?'.
-QString wieGeschrieben(const QString& feld) {
-    QString text = TextErsetzen(feld, u"\"", u"'");
-    for (QChar& c : text)
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            c = QLatin1Char(' ');
-    return ansiNachText(textNachAnsi(text));
-}
 
 // A line written from any three fields is one line of the file and reads back as those fields.
 void zeileZurueck(const BuendelZeile& zeile) {
@@ -27,9 +18,9 @@ void zeileZurueck(const BuendelZeile& zeile) {
     FUZZ_PRUEFEN(zeilen.size() == 1);
     const auto wieder = buendelZeileLesen(zeilen.front());
     FUZZ_PRUEFEN(wieder.has_value());
-    FUZZ_PRUEFEN(wieder->sektion == wieGeschrieben(zeile.sektion));
-    FUZZ_PRUEFEN(wieder->schluessel == wieGeschrieben(zeile.schluessel));
-    FUZZ_PRUEFEN(wieder->wert == wieGeschrieben(zeile.wert));
+    FUZZ_PRUEFEN(wieder->sektion == wieImBuendel(zeile.sektion));
+    FUZZ_PRUEFEN(wieder->schluessel == wieImBuendel(zeile.schluessel));
+    FUZZ_PRUEFEN(wieder->wert == wieImBuendel(zeile.wert));
 }
 
 } // namespace

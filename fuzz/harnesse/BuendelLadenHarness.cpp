@@ -15,15 +15,6 @@ BuendelGruppen gruppenAus(quint8 wahl) {
     return {bool(wahl & 1), bool(wahl & 2), bool(wahl & 4)};
 }
 
-// What a title becomes on its way through a bundle file.
-QString wieGeschrieben(const QString& text) {
-    QString t = TextErsetzen(text, u"\"", u"'");
-    for (QChar& c : t)
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            c = QLatin1Char(' ');
-    return ansiNachText(textNachAnsi(t));
-}
-
 void vorbereiten(Arbeitsbereich& ab) {
     for (Feld& f : ab.felder)
         feldFreimachen(f);
@@ -88,7 +79,7 @@ void buendelLadenHarness(QByteArrayView daten) {
     const BuendelLadeErgebnis e = buendelAnwenden(neu.ab, export_, {true, true, true});
     FUZZ_PRUEFEN(e.fenstertitel == BuendelErgebnis::Geladen && e.statusfarben == BuendelErgebnis::Geladen);
     for (int i = 0; i < AnzahlFenster; ++i)
-        FUZZ_PRUEFEN(neu.ab.fensterTitel[i] == wieGeschrieben(w.ab.fensterTitel[i]));
+        FUZZ_PRUEFEN(neu.ab.fensterTitel[i] == wieImBuendel(w.ab.fensterTitel[i]));
     for (int k = 0; k < 10; ++k)
         FUZZ_PRUEFEN(neu.ab.statusfarbe[k] == w.ab.statusfarbe[k]);
 }

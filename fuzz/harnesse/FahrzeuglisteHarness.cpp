@@ -13,16 +13,6 @@ namespace tabulo::fuzz {
 
 namespace {
 
-Fahrzeug bekannt(const char* kennung, const char* rufname) {
-    Fahrzeug f;
-    f.kennung = QString::fromLatin1(kennung);
-    f.rufname = QString::fromLatin1(rufname);
-    f.stat = QStringLiteral("2");
-    f.zeit = QStringLiteral("00:00:00");
-    f.folgetelegramm = QStringLiteral("00");
-    return f;
-}
-
 // Two vehicles, the first shown by field 0; the overview and the places are unsaved.
 void vorbereiten(Arbeitsbereich& ab) {
     ab.fahrzeuge = {bekannt("6A123456", "RTW 1"), bekannt("6A123457", "NEF")};

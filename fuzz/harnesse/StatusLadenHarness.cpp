@@ -13,16 +13,6 @@ namespace tabulo::fuzz {
 
 namespace {
 
-Fahrzeug bekannt(const char* kennung, const char* rufname, const char* stat) {
-    Fahrzeug f;
-    f.kennung = QString::fromLatin1(kennung);
-    f.rufname = QString::fromLatin1(rufname);
-    f.stat = QString::fromLatin1(stat);
-    f.zeit = QStringLiteral("12:00:00");
-    f.info = QStringLiteral("Info");
-    return f;
-}
-
 // The list the vehicle records are looked up in; every field shows "Frei"; the list is unsaved.
 void vorbereiten(Arbeitsbereich& ab) {
     ab.fahrzeuge = {bekannt("6A123456", "RTW 1", "2"), bekannt("6A123457", "NEF", "200"),

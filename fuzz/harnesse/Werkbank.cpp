@@ -1,5 +1,8 @@
 #include "Werkbank.h"
 
+#include "core/common/Text.h"
+#include "core/files/Ansi.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +15,24 @@ QString arbeitsordner() {
     if (!ordner.isValid())
         std::abort();
     return ordner.path();
+}
+
+Fahrzeug bekannt(const char* kennung, const char* rufname, const char* stat) {
+    Fahrzeug f;
+    f.kennung = QString::fromLatin1(kennung);
+    f.rufname = QString::fromLatin1(rufname);
+    f.stat = QString::fromLatin1(stat);
+    f.zeit = QStringLiteral("00:00:00");
+    f.folgetelegramm = QStringLiteral("00");
+    return f;
+}
+
+QString wieImBuendel(const QString& text) {
+    QString t = TextErsetzen(text, u"\"", u"'");
+    for (QChar& c : t)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    return ansiNachText(textNachAnsi(t));
 }
 
 QString dateiAblegen(const QString& name, QByteArrayView daten) {

@@ -45,6 +45,13 @@ private:
     Antwort m_antwort;
 };
 
+// A vehicle as a loaded list holds it.
+Fahrzeug bekannt(const char* kennung, const char* rufname, const char* stat = "2");
+
+// What a text becomes on its way through a bundle file: quotes turn into apostrophes, line
+// breaks into blanks and characters outside the code page into '?'.
+QString wieImBuendel(const QString& text);
+
 // Yes, No or Cancel from a choice byte.
 Antwort antwortAus(quint8 wahl);
 

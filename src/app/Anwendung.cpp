@@ -2,6 +2,7 @@
 
 #include "actions/Aktionen.h"
 #include "app/BeendenFrage.h"
+#include "app/FremdeAenderungen.h"
 #include "core/actions/AktionenBefehle.h"
 #include "core/common/Arbeitsbereich.h"
 #include "core/common/Rueckfrage.h"
@@ -19,6 +20,7 @@
 #include "places/Ortskennungen.h"
 #include "tools/Pruefen.h"
 #include "tools/Werkzeuge.h"
+#include "ui/CsvBefehle.h"
 #include "ui/Fortschrittsstreifen.h"
 #include "ui/Sanduhr.h"
 #include "ui/Twips.h"
@@ -31,6 +33,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <utility>
 
 namespace tabulo {
 
@@ -49,9 +52,11 @@ Anwendung::Anwendung(Arbeitsbereich& ab, Rueckfrage& rueckfrage)
     fahrzeugeVerbinden();
     werkzeugeVerbinden();
     aktionenVerbinden();
+    csvVerbinden();
     verlaufBefehleBinden(ab, m_form1->menue.MenueRueckgaengig, m_form1->menue.MenueWiederholen);
     verlaufTasten(m_form2.get());
     connect(m_form1.get(), &Form1::feldBearbeiten, this, &Anwendung::feldBearbeiten);
+    m_fremdeAenderungen = new FremdeAenderungen(ab, rueckfrage, *m_form1);
     // Every way of closing the main window passes the quit question; when it lets the close go
     // ahead, the whole program ends.
     connect(new BeendenFrage(*m_form1, ab, rueckfrage, m_form1->statusBar()), &BeendenFrage::zugestimmt, this,
@@ -198,11 +203,56 @@ void Anwendung::aktionenVerbinden() {
             [this] { AktionenSpeichernBefehl(m_ab, m_rueckfrage); });
 }
 
+void Anwendung::csvVerbinden() {
+    const Menue& m = m_form1->menue;
+    const std::pair<QAction*, CsvTabelle> exporte[] = {{m.MenueExportFzg, CsvTabelle::Fahrzeuge},
+                                                       {m.MenueExportOrte, CsvTabelle::Orte},
+                                                       {m.MenueExportAktionen, CsvTabelle::Aktionen}};
+    for (const auto& [eintrag, tabelle] : exporte)
+        connect(eintrag, &QAction::triggered, this,
+                [this, t = tabelle] { csvExportBefehl(m_ab, m_rueckfrage, t, m_form1.get()); });
+    const std::pair<QAction*, CsvTabelle> importe[] = {{m.MenueImportFzg, CsvTabelle::Fahrzeuge},
+                                                       {m.MenueImportOrte, CsvTabelle::Orte},
+                                                       {m.MenueImportAktionen, CsvTabelle::Aktionen}};
+    for (const auto& [eintrag, tabelle] : importe)
+        connect(eintrag, &QAction::triggered, this,
+                [this, t = tabelle] { csvImportBefehl(m_ab, m_rueckfrage, t, m_form1.get()); });
+    connect(m_form2.get(), &Form2::inUebersichtZeigen, this, &Anwendung::fahrzeugInUebersicht);
+    connect(m_form1.get(), &Form1::fahrzeugInListeZeigen, this, [this](int feld) {
+        const int f = fahrzeugZeileVonFeld(m_ab, feld);
+        if (f >= 0)
+            m_form2->fahrzeugZeigen(f);
+        else
+            m_rueckfrage.meldung(QStringLiteral("In Fahrzeugliste zeigen"),
+                                 QStringLiteral("Die Kennung des Feldes steht nicht in der Fahrzeugliste."));
+    });
+}
+
+void Anwendung::fahrzeugInUebersicht(int fahrzeug) {
+    if (fahrzeug < 0 || fahrzeug >= static_cast<int>(m_ab.fahrzeuge.size()))
+        return;
+    const Fahrzeug& f = m_ab.fahrzeuge[static_cast<size_t>(fahrzeug)];
+    // Again on the same vehicle: the next of its fields; else its first.
+    const int zuletzt = m_zuletztGezeigtesFeld;
+    const bool weiter = zuletzt >= 0 && naechstesFeldMit(m_ab, f.kennung, zuletzt - 1) == zuletzt;
+    const int feld = naechstesFeldMit(m_ab, f.kennung, weiter ? zuletzt : -1);
+    if (feld < 0) {
+        m_rueckfrage.meldung(
+            QStringLiteral("In \u00dcbersicht zeigen"),
+            QStringLiteral("%1 steht in keinem Feld der \u00dcbersicht.").arg(fahrzeugName(f)));
+        return;
+    }
+    m_zuletztGezeigtesFeld = feld;
+    m_form1->feldZeigen(feld);
+}
+
 void Anwendung::aktionenZeigen() {
     if (!m_aktionen) {
         AktionenStart(m_ab, m_rueckfrage, *m_sanduhr);
         m_form1->menue.MenueLadenAktionen->setEnabled(true);
         m_form1->menue.MenueSpeichernAktionen->setEnabled(true);
+        m_form1->menue.MenueExportAktionen->setEnabled(true);
+        m_form1->menue.MenueImportAktionen->setEnabled(true);
         m_aktionen = std::make_unique<Aktionen>(m_ab, m_rueckfrage, m_form1->statusBar());
         verlaufTasten(m_aktionen.get());
     }

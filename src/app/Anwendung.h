@@ -26,6 +26,7 @@ class Sanduhr;
 class FeldEdit;
 class StartVorlesen;
 class Pruefen;
+class FremdeAenderungen;
 
 // Owns the program's windows and connects the main window's menu to them. Windows are
 // created here, hidden or shown as the program needs them, and live until the program ends.
@@ -63,6 +64,9 @@ public:
     Pruefen* pruefen() const { return m_pruefen.get(); }
     void pruefenZeigen();
 
+    // The notice about files another program changed.
+    FremdeAenderungen& fremdeAenderungen() const { return *m_fremdeAenderungen; }
+
     // The field editor, once it has been opened.
     FeldEdit* feldEdit() const { return m_feldEdit.get(); }
 
@@ -86,11 +90,16 @@ private:
     std::unique_ptr<Aktionen> m_aktionen;
     std::unique_ptr<FeldEdit> m_feldEdit;
     std::unique_ptr<Pruefen> m_pruefen;
+    FremdeAenderungen* m_fremdeAenderungen; // owned by the main window
 
     void orteVerbinden();
     void fahrzeugeVerbinden();
     void werkzeugeVerbinden();
     void aktionenVerbinden();
+    void csvVerbinden();
+    // Steps through the fields that show a vehicle, from the one shown last.
+    void fahrzeugInUebersicht(int fahrzeug);
+    int m_zuletztGezeigtesFeld = -1;
     void stelleZeigen(Tabelle tabelle, int nummer);
     // The undo and redo keys work in this window too.
     void verlaufTasten(QWidget* fenster) const;

@@ -41,6 +41,8 @@ public:
 signals:
     // Double click on a field: open the field editor.
     void feldDoppelklick(int feld);
+    // "In Fahrzeugliste zeigen" from a vehicle field's context menu.
+    void fahrzeugInListeZeigen(int feld);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -48,6 +50,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     // The part of a field under the pointer: its box, or its `Text` label, which covers most of it.

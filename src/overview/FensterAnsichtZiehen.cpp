@@ -5,6 +5,9 @@
 #include "overview/FeldZiehen.h"
 #include "overview/FensterAnsicht.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 namespace tabulo {
@@ -30,6 +33,16 @@ void FensterAnsicht::mouseMoveEvent(QMouseEvent* e) {
 void FensterAnsicht::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && m_feldZiehen)
         m_feldZiehen->losgelassen(e->globalPosition().toPoint());
+}
+
+void FensterAnsicht::contextMenuEvent(QContextMenuEvent* e) {
+    const int feld = feldBei(e->pos());
+    if (feld < 0 || m_ab.felder[feld].feldtyp != FeldFahrzeug)
+        return;
+    QMenu menue(this);
+    const QAction* zeigen = menue.addAction(QStringLiteral("In Fahrzeugliste zeigen"));
+    connect(zeigen, &QAction::triggered, this, [this, feld] { emit fahrzeugInListeZeigen(feld); });
+    menue.exec(e->globalPos());
 }
 
 void FensterAnsicht::mouseDoubleClickEvent(QMouseEvent* e) {

@@ -74,6 +74,8 @@ void Form1::aufbauen() {
     for (int w = 1; w <= AnzahlFenster; ++w) {
         m_ansichten[w - 1] = new FensterAnsicht(m_ab, w, m_feldZiehen, flaeche);
         connect(m_ansichten[w - 1], &FensterAnsicht::feldDoppelklick, this, &Form1::feldBearbeiten);
+        connect(m_ansichten[w - 1], &FensterAnsicht::fahrzeugInListeZeigen, this,
+                &Form1::fahrzeugInListeZeigen);
         m_ansichten[w - 1]->setVisible(w == m_wahl.aktuellesFenster());
     }
     geometrieSetzen(m_groesse.raster());
@@ -101,7 +103,7 @@ void Form1::feldZeigen(int feld) {
     const Farbe vorher = m_ab.rahmenFarbe[feld];
     m_ab.rahmenFarbe[feld] = farbe::Zielmarke;
     m_ab.rahmenGeaendert();
-    QTimer::singleShot(1500, this, [this, feld, vorher] {
+    QTimer::singleShot(2000, this, [this, feld, vorher] {
         if (m_ab.rahmenFarbe[feld] != farbe::Zielmarke)
             return;
         m_ab.rahmenFarbe[feld] = vorher;

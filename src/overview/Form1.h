@@ -63,6 +63,8 @@ public:
 signals:
     // A field was double-clicked: the field editor is to open for it.
     void feldBearbeiten(int feld);
+    // A vehicle field asks to be found in the vehicle list.
+    void fahrzeugInListeZeigen(int feld);
     // The user chose an insert mode (1..4).
     void einfuegemodusGewaehlt(int modus);
 

@@ -39,6 +39,22 @@ void Menue::aufbauen(QMenuBar* leiste) {
         eintrag(MenueXSpeichern, "MenueSpeichernStatus", QStringLiteral("Status \u00dcbersicht"));
     MenueSpeichernAktionen = eintrag(MenueXSpeichern, "MenueSpeichernAktionen", QStringLiteral("Aktionen"));
     MenueSpeichernAktionen->setEnabled(false);
+    MenueExportieren = untermenue(MenueDatei, "MenueExportieren", QStringLiteral("Exportieren"));
+    MenueDatei->addMenu(MenueExportieren);
+    MenueExportFzg = eintrag(MenueExportieren, "MenueExportFzg", QStringLiteral("Fahrzeugliste als CSV..."));
+    MenueExportOrte =
+        eintrag(MenueExportieren, "MenueExportOrte", QStringLiteral("Ortskennungen als CSV..."));
+    MenueExportAktionen =
+        eintrag(MenueExportieren, "MenueExportAktionen", QStringLiteral("Aktionen als CSV..."));
+    MenueExportAktionen->setEnabled(false);
+    MenueImportieren = untermenue(MenueDatei, "MenueImportieren", QStringLiteral("Importieren"));
+    MenueDatei->addMenu(MenueImportieren);
+    MenueImportFzg = eintrag(MenueImportieren, "MenueImportFzg", QStringLiteral("Fahrzeugliste aus CSV..."));
+    MenueImportOrte =
+        eintrag(MenueImportieren, "MenueImportOrte", QStringLiteral("Ortskennungen aus CSV..."));
+    MenueImportAktionen =
+        eintrag(MenueImportieren, "MenueImportAktionen", QStringLiteral("Aktionen aus CSV..."));
+    MenueImportAktionen->setEnabled(false);
     MenueBeenden = eintrag(MenueDatei, "MenueBeenden", QStringLiteral("&Beenden"));
 
     MenueBearbeiten = untermenue(leiste, "MenueBearbeiten", QStringLiteral("&Bearbeiten"));

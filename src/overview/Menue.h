@@ -20,6 +20,15 @@ struct Menue {
     QAction* MenueSpeichernOrte = nullptr;
     QAction* MenueSpeichernStatus = nullptr;
     QAction* MenueSpeichernAktionen = nullptr;
+    // Tables as CSV for spreadsheets; the action items wait for the action list like the others.
+    QMenu* MenueExportieren = nullptr;
+    QAction* MenueExportFzg = nullptr;
+    QAction* MenueExportOrte = nullptr;
+    QAction* MenueExportAktionen = nullptr;
+    QMenu* MenueImportieren = nullptr;
+    QAction* MenueImportFzg = nullptr;
+    QAction* MenueImportOrte = nullptr;
+    QAction* MenueImportAktionen = nullptr;
     QAction* MenueBeenden = nullptr;
 
     QMenu* MenueBearbeiten = nullptr;

@@ -6,8 +6,21 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tabulo {
+
+namespace {
+// The buttons of the question about a file changed by another program, in the order shown.
+QList<std::pair<Antwort, QString>> dateiKnoepfe(Knoepfe knoepfe) {
+    QList<std::pair<Antwort, QString>> liste{{Antwort::Ueberschreiben, QStringLiteral("\u00dcberschreiben")}};
+    if (knoepfe != Knoepfe::UeberschreibenAbbrechen)
+        liste.append({Antwort::NeuLaden, QStringLiteral("Neu laden")});
+    if (knoepfe == Knoepfe::UeberschreibenNeuLadenZusammenfuehrenAbbrechen)
+        liste.append({Antwort::Zusammenfuehren, QStringLiteral("Zusammenf\u00fchren")});
+    return liste;
+}
+} // namespace
 
 Antwort QtRueckfrage::frage(const QString& titel, const QString& text, Knoepfe knoepfe, Symbol symbol) {
     QMessageBox box(m_eltern);
@@ -37,6 +50,19 @@ Antwort QtRueckfrage::frage(const QString& titel, const QString& text, Knoepfe k
     case Knoepfe::JaNeinAbbrechen:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    default: {
+        QList<std::pair<QAbstractButton*, Antwort>> gewaehlt;
+        for (const auto& [antwort, text] : dateiKnoepfe(knoepfe))
+            gewaehlt.append({box.addButton(text, QMessageBox::AcceptRole), antwort});
+        QAbstractButton* abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        box.setDefaultButton(qobject_cast<QPushButton*>(abbrechen));
+        box.setEscapeButton(abbrechen);
+        box.exec();
+        for (const auto& [knopf, antwort] : gewaehlt)
+            if (box.clickedButton() == knopf)
+                return antwort;
+        return Antwort::Abbrechen;
+    }
     }
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -2,6 +2,7 @@
 
 #include "core/vehicles/FahrzeugModelle.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -36,6 +37,18 @@ FahrzeugListView::FahrzeugListView(FahrzeugZeilenModell& modell, QWidget* parent
             emit bearbeiten(f);
     });
     sortierAnzeigeSetzen();
+    // Ctrl+U: no key the list itself uses (letters jump to rows, Delete deletes).
+    auto* zeigen = new QAction(QStringLiteral("In \u00dcbersicht zeigen"), this);
+    zeigen->setObjectName(QStringLiteral("InUebersichtZeigen"));
+    zeigen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    zeigen->setShortcutContext(Qt::WidgetShortcut);
+    addAction(zeigen);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(zeigen, &QAction::triggered, this, [this] {
+        const int f = gewaehltesFahrzeug();
+        if (f >= 0)
+            emit inUebersichtZeigen(f);
+    });
 }
 
 int FahrzeugListView::gewaehlteZeile() const {

@@ -28,6 +28,8 @@ signals:
     void bearbeiten(int fahrzeug);
     // Left button pressed while the list has no rows.
     void leerGedrueckt();
+    // "In Übersicht zeigen" (context menu or Ctrl+U) on the selected row.
+    void inUebersichtZeigen(int fahrzeug);
 
 protected:
     void dataChanged(const QModelIndex& oben, const QModelIndex& unten,

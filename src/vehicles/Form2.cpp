@@ -9,12 +9,21 @@
 #include "vehicles/Form2Anordnung.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <algorithm>
 
 namespace tabulo {
+
+namespace {
+// The filter box's row above the lists, in twips; the lists keep their design sizes below it.
+constexpr int SuchZeile = 360;
+} // namespace
 
 Form2::Form2(Arbeitsbereich& ab, Rueckfrage& rueckfrage, QWidget* parent)
     : QWidget(parent, Qt::Window), m_ab(ab), m_rueckfrage(rueckfrage) {
@@ -30,6 +39,16 @@ Form2::Form2(Arbeitsbereich& ab, Rueckfrage& rueckfrage, QWidget* parent)
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView2 = new FahrzeugListView(*m_modell2, this);
     ListView2->setObjectName(QStringLiteral("ListView2"));
+    Suche = new QLineEdit(this);
+    Suche->setObjectName(QStringLiteral("Suche"));
+    Suche->setPlaceholderText(QStringLiteral("Suchen (Strg+F): Rufname, Kennung, Info, Bemerkung"));
+    Suche->setClearButtonEnabled(true);
+    connect(Suche, &QLineEdit::textChanged, this, &Form2::filtern);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        Suche->setFocus();
+        Suche->selectAll();
+    });
+    Suche->installEventFilter(this);
 
     List2Label = new QLabel(QStringLiteral("Nicht aufgenommen:"), this);
     List2Label->setObjectName(QStringLiteral("List2Label"));
@@ -62,13 +81,15 @@ Form2::Form2(Arbeitsbereich& ab, Rueckfrage& rueckfrage, QWidget* parent)
     connect(ListView1, &FahrzeugListView::bearbeiten, this, &Form2::fahrzeugBearbeiten);
     connect(ListView2, &FahrzeugListView::bearbeiten, this, &Form2::fahrzeugBearbeiten);
     connect(ListView1, &FahrzeugListView::leerGedrueckt, this, &Form2::ListView1_LeerGedrueckt);
+    connect(ListView1, &FahrzeugListView::inUebersichtZeigen, this, &Form2::inUebersichtZeigen);
+    connect(ListView2, &FahrzeugListView::inUebersichtZeigen, this, &Form2::inUebersichtZeigen);
     connect(&ab, &Arbeitsbereich::fahrzeugeVeraendert, this, &Form2::zaehlzeileSetzen);
 
-    setMinimumHeight(form2::px(form2::MindestHoehe - form2::RahmenHoehe));
+    setMinimumHeight(form2::px(form2::MindestHoehe - form2::RahmenHoehe + SuchZeile));
     // The design width, or wider where this system's font needs more room for the frame's row.
     const int reihe = x + 2 * form2::px(30) + 2;
     resize(std::max(form2::px(form2::EntwurfsFlaeche.width()), reihe),
-           form2::px(form2::EntwurfsFlaeche.height()));
+           form2::px(form2::EntwurfsFlaeche.height() + SuchZeile));
     anordnen();
 }
 
@@ -83,11 +104,26 @@ void Form2::fahrzeugZeigen(int fahrzeug) {
     show();
     raise();
     activateWindow();
-    const QModelIndex zeile = m_modell1->index(fahrzeug, 0);
+    if (fahrzeug >= 0 && fahrzeug < static_cast<int>(m_ab.fahrzeuge.size()) &&
+        !fahrzeugPasst(m_ab.fahrzeuge[static_cast<size_t>(fahrzeug)], m_modell1->filter()))
+        Suche->clear();
+    int r = 0;
+    while (r < m_modell1->rowCount() && m_modell1->fahrzeugIndex(r) != fahrzeug)
+        ++r;
+    const QModelIndex zeile = m_modell1->index(r, 0);
     if (!zeile.isValid())
         return;
     ListView1->setCurrentIndex(zeile);
     ListView1->scrollTo(zeile);
+}
+
+bool Form2::eventFilter(QObject* objekt, QEvent* e) {
+    if (objekt == Suche && e->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape && !Suche->text().isEmpty()) {
+        Suche->clear();
+        return true;
+    }
+    return QWidget::eventFilter(objekt, e);
 }
 
 void Form2::resizeEvent(QResizeEvent* e) {
@@ -96,11 +132,20 @@ void Form2::resizeEvent(QResizeEvent* e) {
 }
 
 void Form2::anordnen() {
-    const form2::Anordnung a = form2::anordnen(QSize(width(), height()) * form2::TwipsProPixel);
-    ListView1->setGeometry(form2::px(a.listView1));
-    List2Label->setGeometry(form2::px(a.list2Label));
-    ListView2->setGeometry(form2::px(a.listView2));
-    ModusFrame->setGeometry(form2::px(a.modusFrame));
+    const QSize flaeche = QSize(width(), height()) * form2::TwipsProPixel - QSize(0, SuchZeile);
+    const form2::Anordnung a = form2::anordnen(flaeche);
+    const QPoint unten(0, form2::px(SuchZeile));
+    Suche->setGeometry(form2::px(QRect(a.listView1.left(), 45, a.listView1.width(), SuchZeile - 60)));
+    ListView1->setGeometry(form2::px(a.listView1).translated(unten));
+    List2Label->setGeometry(form2::px(a.list2Label).translated(unten));
+    ListView2->setGeometry(form2::px(a.listView2).translated(unten));
+    ModusFrame->setGeometry(form2::px(a.modusFrame).translated(unten));
+}
+
+void Form2::filtern(const QString& text) {
+    m_modell1->setzeFilter(text.trimmed());
+    m_modell2->setzeFilter(text.trimmed());
+    zaehlzeileSetzen();
 }
 
 void Form2::ModusButton_Click(int index) {
@@ -125,7 +170,9 @@ void Form2::ListView1_LeerGedrueckt() {
 }
 
 void Form2::zaehlzeileSetzen() {
-    List2Label->setText(nichtAufgenommenText(m_ab));
+    List2Label->setText(m_modell1->filter().isEmpty()
+                            ? nichtAufgenommenText(m_ab)
+                            : nichtAufgenommenText(m_modell2->rowCount(), m_modell1->rowCount(), true));
 }
 
 } // namespace tabulo

@@ -8,6 +8,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -36,7 +37,8 @@ public:
     // The vehicle list entry selected in ListView1 (liste 1) or ListView2 (liste 2), -1 for none.
     int gewaehltesFahrzeug(int liste) const;
 
-    // Brings the window to the front with entry `fahrzeug` of the vehicle list selected in ListView1.
+    // Brings the window to the front with entry `fahrzeug` of the vehicle list selected in ListView1;
+    // a filter that hides it is cleared.
     void fahrzeugZeigen(int fahrzeug);
 
     // Lets vehicles be dragged out of both lists.
@@ -46,6 +48,7 @@ public:
     void einfuegemodusGeaendert(int modus);
     void ablegen(const ZiehQuelle& quelle, QPoint pos) override;
 
+    QLineEdit* Suche = nullptr; // filters both lists (Ctrl+F, Escape clears)
     FahrzeugListView* ListView1 = nullptr;
     FahrzeugListView* ListView2 = nullptr;
     QLabel* List2Label = nullptr;
@@ -58,9 +61,13 @@ signals:
     // Open the vehicle editor for an entry of the vehicle list, or for a new vehicle.
     void fahrzeugBearbeiten(int fahrzeug);
     void neuesFahrzeug();
+    // Show the fields that hold this entry's vehicle, one after the other.
+    void inUebersichtZeigen(int fahrzeug);
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    // Escape in the filter box clears it.
+    bool eventFilter(QObject* objekt, QEvent* e) override;
 
 private:
     void ModusButton_Click(int index);
@@ -69,6 +76,7 @@ private:
     void ListView2_Loeschen(int fahrzeug);
     void ListView1_LeerGedrueckt();
     void zaehlzeileSetzen();
+    void filtern(const QString& text);
     void anordnen();
 
     Arbeitsbereich& m_ab;

@@ -1,11 +1,11 @@
 #include "tools/Pruefen.h"
 
 #include "actions/Aktionen.h"
-#include "app/AnwendungsUmfeld.h"
 #include "core/check/BefundModell.h"
 #include "core/files/AktionDatei.h"
 #include "places/Ortskennungen.h"
-#include "support/Fahrzeuge.h"
+#include "support/AnwendungsUmfeld.h"
+#include "support/Saetze.h"
 #include "vehicles/FahrzeugListView.h"
 
 #include <QAction>
@@ -21,7 +21,7 @@ using namespace tabulo::test;
 // place in the window that holds it, and the severities filter the list.
 TEST(PruefenFenster, DoppelklickZeigtDieStelle) {
     AnwendungsUmfeld u;
-    dateiAnlegen(u.pfad("Fahrzeug.bin"), AnwendungsUmfeld::zweiFahrzeuge());
+    u.zweiFahrzeuge();
     dateiAnlegen(u.pfad("orte.bin"), "6A00" + QByteArray("Nord").leftJustified(50) + "6A00" +
                                          QByteArray("Sued").leftJustified(50));
     dateiAnlegen(u.pfad("Aktion.BIN"),

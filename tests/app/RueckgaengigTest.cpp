@@ -1,5 +1,5 @@
-#include "app/AnwendungsUmfeld.h"
 #include "core/overview/FeldVerschieben.h"
+#include "support/AnwendungsUmfeld.h"
 
 #include <QAction>
 #include <QMenu>
@@ -12,7 +12,7 @@ using namespace tabulo::test;
 // as in the main window.
 TEST(Rueckgaengig, MenueTexteGrauUndTastenInBeidenFenstern) {
     AnwendungsUmfeld u;
-    u.datei("Fahrzeug.bin", AnwendungsUmfeld::zweiFahrzeuge());
+    u.zweiFahrzeuge();
     Form1& f = u.starten();
     QAction* zurueck = f.menue.MenueRueckgaengig;
     QAction* wieder = f.menue.MenueWiederholen;
@@ -26,7 +26,7 @@ TEST(Rueckgaengig, MenueTexteGrauUndTastenInBeidenFenstern) {
     EXPECT_TRUE(zurueck->isEnabled());
     EXPECT_EQ(u.ab.ungespeichert, DokStatusuebersicht);
 
-    QWidget& f2 = u.fahrzeugFenster();
+    QWidget& f2 = u.anwendung->form2();
     f2.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f2));
     QTest::keyClick(&f2, Qt::Key_Z, Qt::ControlModifier);

@@ -2,7 +2,7 @@
 #include "core/files/FahrzeugDatei.h"
 #include "core/files/IniSpeicher.h"
 #include "core/files/StatusDatei.h"
-#include "support/Fahrzeuge.h"
+#include "support/Saetze.h"
 #include "support/Umgebung.h"
 
 #include <QDir>

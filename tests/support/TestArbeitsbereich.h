@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <string>
 
 namespace tabulo::test {
 
@@ -40,5 +41,23 @@ struct TestArbeitsbereich {
     QStringList fahrzeugSpalte(QString Fahrzeug::*spalte) const;
     QStringList kennungen() const { return fahrzeugSpalte(&Fahrzeug::kennung); }
 };
+
+// Everything a command could touch, to compare before and after.
+struct Zustand {
+    std::vector<Fahrzeug> fahrzeuge;
+    std::vector<Aktion> aktionen;
+    Ortstabelle orte;
+    std::array<Feld, AnzahlFelder> felder;
+    quint16 ungespeichert;
+    std::array<QString, AnzahlFenster> fensterTitel;
+    std::array<Farbe, AnzahlStatusfarben> statusfarbe;
+    EinstellungsSpeicher::Paare gespeicherteTitel;
+    bool sortiert;
+    std::vector<int> nichtAufgenommen;
+    bool operator==(const Zustand&) const = default;
+    // The first part that differs, empty when none does.
+    std::string unterschied(const Zustand& z) const;
+};
+Zustand zustand(const Arbeitsbereich& ab);
 
 } // namespace tabulo::test

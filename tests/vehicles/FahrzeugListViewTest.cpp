@@ -2,7 +2,7 @@
 
 #include "core/vehicles/FahrzeugModelle.h"
 #include "core/vehicles/Fahrzeugliste.h"
-#include "support/Fahrzeuge.h"
+#include "support/Saetze.h"
 #include "support/TestArbeitsbereich.h"
 
 #include <QPaintEvent>

@@ -1,5 +1,5 @@
-#include "app/AnwendungsUmfeld.h"
 #include "overview/Modusleiste.h"
+#include "support/AnwendungsUmfeld.h"
 #include "vehicles/FahrzeugListView.h"
 
 #include <QAbstractScrollArea>
@@ -16,7 +16,8 @@ struct Umfeld : AnwendungsUmfeld {
     Form1* f = nullptr;
     Form2* f2 = nullptr;
     Umfeld() {
-        datei("Fahrzeug.bin", zweiFahrzeuge() + fahrzeugSatz("6A000003", "KTW 3", 2, "12:00:00", "Halle"));
+        datei("Fahrzeug.bin", fahrzeugDatei({fahrzeug("6A000001", "RTW 1"), fahrzeug("6A000002", "NEF 2"),
+                                             fahrzeug("6A000003", "KTW 3")}));
         // Vehicle 1 stands in field 0, so the second list holds vehicles 2 and 3.
         datei("status.bin", statusDatei({statusSatz(1, "RTW 1", "6A000001")}));
         f = &starten();

@@ -2,6 +2,8 @@
 
 #include "core/actions/Aktionsliste.h"
 #include "core/common/Arbeitsbereich.h"
+#include "core/common/Fortschritt.h"
+#include "core/common/FremdAenderung.h"
 #include "core/common/Schreibweisen.h"
 #include "core/undo/Aufzeichnung.h"
 
@@ -58,7 +60,9 @@ void AktionenLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt
 
 void AktionenSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
     const auto pfad = dateiDialogZeigen(rueckfrage, aktionenSpeichernDialog());
-    if (pfad)
+    Fortschritt ohneStreifen;
+    if (pfad && fremdAenderungKlaeren(ab, rueckfrage, ohneStreifen, DokAktionen, *pfad,
+                                      aktionenSpeichernDialog().titel) == Klaerung::Schreiben)
         AktionenSpeichern(ab, *pfad, rueckfrage);
 }
 

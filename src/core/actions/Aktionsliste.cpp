@@ -6,6 +6,7 @@
 #include "core/common/Text.h"
 #include "core/common/TextIndex.h"
 #include "core/files/AktionDatei.h"
+#include "core/files/Ansi.h"
 #include "core/files/DateiLesen.h"
 #include "core/files/EinstellungsSpeicher.h"
 #include "core/overview/FelderNachziehen.h"
@@ -67,15 +68,19 @@ QString richtungsText(const Arbeitsbereich& ab, int richtung) {
                                           : zahlText(richtung);
 }
 
-// The status as a text of one character; the Latin-1 ones are made once and shared.
+// The status as a text of one character. The Latin-1 ones point into one static table, each
+// ended by a zero as a literal is, and carry no reference count: 100,000 actions copy and free
+// them without a locked instruction.
 QString statusText(QChar zeichen) {
-    static const auto texte = [] {
-        std::array<QString, 256> t;
+    static const auto zeichenTabelle = [] {
+        std::array<std::array<char16_t, 2>, 256> t{};
         for (int u = 0; u < 256; ++u)
-            t[u] = QString(QChar(u));
+            t[u][0] = char16_t(u);
         return t;
     }();
-    return zeichen.unicode() < 256 ? texte[zeichen.unicode()] : QString(zeichen);
+    if (zeichen.unicode() >= 256)
+        return QString(zeichen);
+    return QString::fromRawData(reinterpret_cast<const QChar*>(zeichenTabelle[zeichen.unicode()].data()), 1);
 }
 
 // An identity (Kennung cut or padded to 8, the status character or a blank, the direction digit)
@@ -100,11 +105,16 @@ struct Decoder {
 
     explicit Decoder(const Arbeitsbereich& ab) : ab(ab), zeilen(ersteFahrzeugZeilen(ab.fahrzeuge)) {}
 
-    Aktion satz(const GepruefteDatei& datei, qsizetype k) const {
-        AktionSatz s = aktionSatzLesen(QByteArrayView(datei.daten).sliced(k * AktionSatzLaenge));
+    Aktion satz(QByteArrayView satz) const {
+        // The identifier is looked up before it becomes a text: most records name a vehicle,
+        // whose texts they share.
+        std::array<char16_t, 8> zeichen;
+        for (int i = 0; i < 8; ++i)
+            zeichen[i] = ansiNachZeichen(satz[i]).unicode();
+        const QStringView kennung(zeichen.data(), 8);
         Aktion a;
-        a.richtungNr = richtungAusZeichen(s.richtung);
-        const int zeile = zeilen.erster(s.kennung);
+        a.richtungNr = richtungAusZeichen(ansiNachZeichen(satz[9]));
+        const int zeile = zeilen.erster(kennung);
         if (zeile >= 0) {
             // The vehicle's texts are shared, not held once more per action.
             const Fahrzeug& f = ab.fahrzeuge[static_cast<size_t>(zeile)];
@@ -112,14 +122,43 @@ struct Decoder {
             a.kennung = f.kennung;
         } else {
             a.rufname = NichtVorhanden;
-            a.kennung = std::move(s.kennung);
+            a.kennung = kennung.toString();
         }
-        a.status = statusText(s.status);
+        a.status = statusText(ansiNachZeichen(satz[8]));
         a.richtung = richtungsText(ab, a.richtungNr);
-        a.aktion = std::move(s.aktion);
+        a.aktion = aktionTextLesen(satz);
         return a;
     }
+    Aktion satz(const GepruefteDatei& datei, qsizetype k) const {
+        return satz(QByteArrayView(datei.daten).sliced(k * AktionSatzLaenge));
+    }
 };
+
+// The records of a file that reads whole and is what its size said, decoded while it is read
+// in blocks: the file's bytes are never in memory all at once. Nothing when anything is out of
+// the ordinary; the caller then reads the whole file and says what is wrong.
+std::optional<std::vector<Aktion>> blockweiseLaden(const Arbeitsbereich& ab, const QString& pfad,
+                                                   Fortschritt& fortschritt) {
+    const QFileInfo info(pfad);
+    if (!info.isFile() || !ganzeSaetze(info.size(), AktionSatzLaenge))
+        return std::nullopt;
+    const qsizetype anzahl = info.size() / AktionSatzLaenge;
+    std::vector<Aktion> neu;
+    neu.reserve(static_cast<size_t>(anzahl));
+    FortschrittsAnzeige anzeige(fortschritt);
+    const Decoder decoder(ab);
+    // Record k of n, counted from 1, draws from k/n to (k+1)/n: the strip starts one slice in
+    // and its last slice lies past the edge.
+    const bool gelesen = saetzeLesen(pfad, AktionSatzLaenge, [&](QByteArrayView satz) {
+        const auto k = static_cast<qsizetype>(neu.size());
+        if (k < anzahl)
+            anzeige.schritt(k + 1, anzahl, farbe::Rot);
+        neu.push_back(decoder.satz(satz));
+    });
+    if (!gelesen || static_cast<qsizetype>(neu.size()) != anzahl || QFileInfo(pfad).size() != info.size())
+        return std::nullopt;
+    return neu;
+}
 
 } // namespace
 
@@ -138,6 +177,12 @@ QString aktionsIdentitaet(const Aktion& aktion) {
 
 LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& rueckfrage,
                            Fortschritt& fortschritt) {
+    if (auto neu = blockweiseLaden(ab, pfad, fortschritt)) {
+        listeErsetzen(ab, ab.aktionen, std::move(*neu));
+        ab.freigeben(DokAktionen);
+        ab.aktionenGeaendert(false);
+        return LadeErgebnis::Geladen;
+    }
     bool fehlt = false;
     const auto datei = dateiPruefen(pfad, rueckfrage, fehlt);
     if (!datei && !fehlt) {
@@ -150,14 +195,15 @@ LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& 
         {
             FortschrittsAnzeige anzeige(fortschritt);
             const Decoder decoder(ab);
-            // Record k of n, counted from 1, draws from k/n to (k+1)/n: the strip starts one
-            // slice in and its last slice lies past the edge.
             for (qsizetype k = 0; k < datei->anzahl; ++k) {
                 anzeige.schritt(k + 1, datei->anzahl, farbe::Rot);
                 neu.push_back(decoder.satz(*datei, k));
             }
         }
         listeErsetzen(ab, ab.aktionen, std::move(neu));
+        ab.dateiGelesen(DokAktionen, pfad, datei->daten);
+    } else {
+        ab.dateiGemerkt(DokAktionen, pfad, {});
     }
     ab.freigeben(DokAktionen);
     ab.aktionenGeaendert(false);
@@ -177,7 +223,8 @@ bool aktionDateiGeschuetzt(const Arbeitsbereich& ab, const QString& pfad) {
 }
 
 SchreibErgebnis aktionenSchreiben(Arbeitsbereich& ab, const QString& pfad) {
-    const SchreibErgebnis ergebnis = ab.schreiber().schreiben(pfad, aktionenDateiInhalt(ab.aktionen));
+    const SchreibErgebnis ergebnis =
+        ab.dokumentSchreiben(DokAktionen, pfad, aktionenDateiInhalt(ab.aktionen));
     if (ergebnis)
         ab.freigeben(DokAktionen);
     return ergebnis;
@@ -192,7 +239,39 @@ bool AktionenSpeichern(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& ruec
 
 ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& rueckfrage,
                                    Fortschritt& fortschritt) {
+    bool fehlt = false;
+    const auto datei = dateiPruefen(pfad, rueckfrage, fehlt);
+    if (!datei) {
+        if (!fehlt)
+            ab.abgewieseneAktionDatei = vollerPfad(pfad);
+        return {};
+    }
+    std::vector<Aktion> saetze;
+    saetze.reserve(static_cast<size_t>(datei->anzahl));
+    {
+        FortschrittsAnzeige anzeige(fortschritt);
+        const Decoder decoder(ab);
+        for (qsizetype k = 0; k < datei->anzahl; ++k) {
+            anzeige.schritt(k + 1, datei->anzahl, farbe::Rot); // as the load draws
+            saetze.push_back(decoder.satz(*datei, k));
+        }
+    }
+    return aktionenZusammenfuehren(ab, rueckfrage, std::move(saetze), QStringLiteral("Aktionen importiert"));
+}
+
+void aktionenNachschlagen(const Arbeitsbereich& ab, std::vector<Aktion>& aktionen) {
+    const ErsteFahrzeugZeilen zeilen = ersteFahrzeugZeilen(ab.fahrzeuge);
+    for (Aktion& a : aktionen) {
+        const int zeile = zeilen.erster(a.kennung);
+        a.rufname = zeile >= 0 ? ab.fahrzeuge[static_cast<size_t>(zeile)].rufname : NichtVorhanden;
+        a.richtung = richtungsText(ab, a.richtungNr);
+    }
+}
+
+ImportErgebnis aktionenZusammenfuehren(Arbeitsbereich& ab, Rueckfrage& rueckfrage, std::vector<Aktion> saetze,
+                                       const QString& name) {
     ImportErgebnis ergebnis;
+    ergebnis.gelesen = true;
     // The identities of the entries present before the import, kept apart from the vehicle
     // list's KennungsListe. Records are compared with whole identities, never as a substring
     // of a joined text, so one entry's end and the next one's start never make a match.
@@ -204,46 +283,31 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
     TextIndex vorhanden(vorher, [&](int i) { return identitaeten[static_cast<size_t>(i)].ansicht(); });
     for (int i = 0; i < vorher; ++i)
         vorhanden.hinzufuegen(i);
-
-    bool fehlt = false;
-    const auto datei = dateiPruefen(pfad, rueckfrage, fehlt);
-    if (!datei) {
-        if (!fehlt)
-            ab.abgewieseneAktionDatei = vollerPfad(pfad);
-        return ergebnis;
-    }
-    ergebnis.gelesen = true;
-    Aufzeichnung schritt(ab, QStringLiteral("Aktionen importiert"));
+    Aufzeichnung schritt(ab, name);
 
     // Decide first, change afterwards: the question may come up half way, and the list view
     // must not see a list that is half imported while the question is open.
     std::vector<Aktion> anhaengen;
     std::vector<std::pair<int, Aktion>> ueberschreiben;
-    {
-        FortschrittsAnzeige anzeige(fortschritt);
-        const Decoder decoder(ab);
-        std::optional<Antwort> antwort;
-        for (qsizetype k = 0; k < datei->anzahl; ++k) {
-            anzeige.schritt(k + 1, datei->anzahl, farbe::Rot); // as the load draws
-            Aktion aktion = decoder.satz(*datei, k);
-            const int erste = vorhanden.erster(Identitaet(aktion).ansicht());
-            if (erste < 0) {
-                anhaengen.push_back(std::move(aktion));
-                continue;
-            }
-            if (!antwort)
-                antwort = rueckfrage.frage(TitelImport, TextUeberschreiben, Knoepfe::JaNeinAbbrechen,
-                                           Symbol::Ausrufezeichen);
-            if (*antwort == Antwort::Ja) {
-                for (int i = erste; i >= 0; i = vorhanden.naechster(i))
-                    ueberschreiben.emplace_back(i, aktion);
-                ++ergebnis.ueberschrieben;
-            } else if (*antwort == Antwort::Nein) {
-                ++ergebnis.uebersprungen;
-            } else {
-                ergebnis.abgebrochen = true;
-                break;
-            }
+    std::optional<Antwort> antwort;
+    for (Aktion& aktion : saetze) {
+        const int erste = vorhanden.erster(Identitaet(aktion).ansicht());
+        if (erste < 0) {
+            anhaengen.push_back(std::move(aktion));
+            continue;
+        }
+        if (!antwort)
+            antwort = rueckfrage.frage(TitelImport, TextUeberschreiben, Knoepfe::JaNeinAbbrechen,
+                                       Symbol::Ausrufezeichen);
+        if (*antwort == Antwort::Ja) {
+            for (int i = erste; i >= 0; i = vorhanden.naechster(i))
+                ueberschreiben.emplace_back(i, aktion);
+            ++ergebnis.ueberschrieben;
+        } else if (*antwort == Antwort::Nein) {
+            ++ergebnis.uebersprungen;
+        } else {
+            ergebnis.abgebrochen = true;
+            break;
         }
     }
     for (auto& [i, aktion] : ueberschreiben)

@@ -69,6 +69,13 @@ struct ImportErgebnis {
 ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& rueckfrage,
                                    Fortschritt& fortschritt);
 
+// The import's merge of records already decoded, as one step named `name`.
+ImportErgebnis aktionenZusammenfuehren(Arbeitsbereich& ab, Rueckfrage& rueckfrage, std::vector<Aktion> saetze,
+                                       const QString& name);
+
+// Fills the call name (looked up in the vehicle list) and the direction's name of new entries.
+void aktionenNachschlagen(const Arbeitsbereich& ab, std::vector<Aktion>& aktionen);
+
 // Removes the entries whose row is marked (rows beyond the list are ignored). Returns how many
 // went. Removing marks the actions as unsaved, so neither the quit question nor save-all
 // forgets a deletion.

@@ -31,6 +31,19 @@ void Arbeitsbereich::ungespeichertSetzen(quint16 wert) {
     emit flagsVeraendert();
 }
 
+void Arbeitsbereich::dateiGemerkt(quint16 dokument, const QString& pfad, const Dateistand& stand) {
+    dateien.merken(dokument, pfad, stand);
+    emit dateienVeraendert();
+}
+
+SchreibErgebnis Arbeitsbereich::dokumentSchreiben(quint16 dokument, const QString& pfad,
+                                                  const QByteArray& daten) {
+    SchreibErgebnis ergebnis = m_schreiber->schreiben(pfad, daten);
+    if (ergebnis)
+        dateiGelesen(dokument, pfad, daten);
+    return ergebnis;
+}
+
 void Arbeitsbereich::alleFreigeben() {
     freigeben(0xFFFF);
 }

@@ -2,6 +2,8 @@
 
 #include "core/actions/Aktion.h"
 #include "core/common/Farbe.h"
+#include "core/files/DateiSchreiber.h"
+#include "core/files/Dateistand.h"
 #include "core/overview/Feld.h"
 #include "core/places/Ortstabelle.h"
 #include "core/undo/Verlauf.h"
@@ -17,7 +19,6 @@
 namespace tabulo {
 
 class EinstellungsSpeicher;
-class DateiSchreiber;
 
 // Bits of the unsaved-change flags.
 enum Dokument : quint16 {
@@ -106,6 +107,16 @@ public:
     // The undo history of every change above.
     Verlauf verlauf;
 
+    // What each file looked like when it was last read or written, so that a file another
+    // program changed since is not written over unasked.
+    Dateistaende dateien;
+    void dateiGemerkt(quint16 dokument, const QString& pfad, const Dateistand& stand);
+    void dateiGelesen(quint16 dokument, const QString& pfad, QByteArrayView bytes) {
+        dateiGemerkt(dokument, pfad, dateistandNach(pfad, bytes));
+    }
+    // Writes a document's file through the writer; a written file is remembered as ours.
+    SchreibErgebnis dokumentSchreiben(quint16 dokument, const QString& pfad, const QByteArray& daten);
+
     // Background colour of a status label showing this caption.
     Farbe statusFarbeFuer(const QString& statusText) const;
 
@@ -138,6 +149,8 @@ signals:
     void titelVeraendert();
     void rahmenVeraendert();
     void flagsVeraendert();
+    // A document was read from or written to a file (see `dateien`).
+    void dateienVeraendert();
     // The BOS and Landeskennung names were read; pick lists built from them follow.
     void namenVeraendert();
 

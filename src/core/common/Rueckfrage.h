@@ -7,8 +7,18 @@
 
 namespace tabulo {
 
-enum class Antwort { Ok, Abbrechen, Ja, Nein };
-enum class Knoepfe { Ok, OkAbbrechen, JaNein, JaNeinAbbrechen };
+enum class Antwort { Ok, Abbrechen, Ja, Nein, Ueberschreiben, NeuLaden, Zusammenfuehren };
+// The last three ask about a file another program changed: "Überschreiben", "Neu laden",
+// "Zusammenführen" and "Abbrechen" as named.
+enum class Knoepfe {
+    Ok,
+    OkAbbrechen,
+    JaNein,
+    JaNeinAbbrechen,
+    UeberschreibenAbbrechen,
+    UeberschreibenNeuLadenAbbrechen,
+    UeberschreibenNeuLadenZusammenfuehrenAbbrechen,
+};
 enum class Symbol { Keins, Ausrufezeichen, Fehler };
 
 struct DateiDialog {

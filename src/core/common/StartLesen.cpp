@@ -30,9 +30,12 @@ int fahrzeugeBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt
     if (vorgelesen && vorgelesen->pfad() == pfad) {
         if (auto neu = vorgelesen->abholen(fortschritt)) {
             fahrzeugeUebernehmen(ab, std::move(*neu));
+            ab.dateiGemerkt(DokFahrzeugliste, pfad, vorgelesen->dateistand());
             return static_cast<int>(ab.fahrzeuge.size());
         }
     }
+    // Taken before the records: a change while they are read shows at the next comparison.
+    ab.dateiGemerkt(DokFahrzeugliste, pfad, dateistandLesen(pfad));
     const QFileInfo info(pfad);
     if (!info.isFile() || info.size() < FahrzeugSatzLaenge)
         return 0;
@@ -50,6 +53,7 @@ int fahrzeugeBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt
 void statusBeimStartLesen(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt,
                           const StartVorlesen* vorgelesen) {
     const auto daten = stillLesen(pfad);
+    ab.dateiGemerkt(DokStatusuebersicht, pfad, daten ? dateistandNach(pfad, *daten) : Dateistand{});
     if (!daten)
         return;
     statusSaetzeEintragen(ab, *daten, &fortschritt, vorgelesen ? vorgelesen->index(ab.fahrzeuge) : nullptr);

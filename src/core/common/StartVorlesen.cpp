@@ -61,8 +61,10 @@ StartVorlesen::Ergebnis StartVorlesen::lesen() {
     e.fahrzeuge = fahrzeugeBlockweiseLesen(
         m_pfad, e.stand.groesse, [this](qint64 bytes) { m_gelesen.store(bytes, std::memory_order_release); });
     // The overview's lookup is built here too, while the vehicles are still in this core's cache.
-    if (e.fahrzeuge)
+    if (e.fahrzeuge) {
         e.index.emplace(ersteFahrzeugZeilen(*e.fahrzeuge));
+        e.dateistand = dateistandLesen(m_pfad);
+    }
     return e;
 }
 
@@ -87,6 +89,7 @@ std::optional<std::vector<Fahrzeug>> StartVorlesen::abholen(Fortschritt& fortsch
         return std::nullopt;
     striche();
     m_index = std::move(e.index);
+    m_dateistand = e.dateistand;
     m_zeilen = e.fahrzeuge->data();
     m_anzahl = e.fahrzeuge->size();
     return std::move(e.fahrzeuge);

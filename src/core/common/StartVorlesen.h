@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/files/Dateistand.h"
 #include "core/overview/FelderNachziehen.h"
 #include "core/vehicles/Fahrzeug.h"
 
@@ -56,9 +57,13 @@ public:
     // must not have been changed otherwise since.
     const ErsteFahrzeugZeilen* index(const std::vector<Fahrzeug>& fahrzeuge) const;
 
+    // The state of the file `abholen` handed over, hashed on the thread.
+    const Dateistand& dateistand() const { return m_dateistand; }
+
 private:
     struct Ergebnis {
         FahrzeugDateiStand stand;
+        Dateistand dateistand;
         std::optional<std::vector<Fahrzeug>> fahrzeuge;
         std::optional<ErsteFahrzeugZeilen> index;
     };
@@ -69,6 +74,7 @@ private:
     std::atomic<qint64> m_groesse{0};
     std::future<Ergebnis> m_ergebnis;
     std::optional<ErsteFahrzeugZeilen> m_index;
+    Dateistand m_dateistand;
     const Fahrzeug* m_zeilen = nullptr; // the rows handed over
     size_t m_anzahl = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "core/actions/Aktionsliste.h"
 #include "core/common/AllesSpeichern.h"
+#include "core/common/Fortschritt.h"
+#include "core/common/FremdAenderung.h"
 #include "core/common/Rueckfrage.h"
 #include "core/common/Schreibweisen.h"
 
@@ -86,8 +88,18 @@ std::function<bool()> ladenMitAktionenSpeichern(Arbeitsbereich& ab, Rueckfrage& 
                                                 const QString& ordner) {
     return [&ab, &rueckfrage, ordner] {
         return vorDemLadenFragen(ab, rueckfrage, DokAktionen, [&] {
-            return AktionenSpeichern(ab, standardDateiMelden(ab, rueckfrage, ordner, AktionDateiName),
-                                     rueckfrage);
+            const QString pfad = standardDateiMelden(ab, rueckfrage, ordner, AktionDateiName);
+            Fortschritt ohneStreifen;
+            switch (fremdAenderungKlaeren(ab, rueckfrage, ohneStreifen, DokAktionen, pfad,
+                                          ladeFrage(DokAktionen).titel)) {
+            case Klaerung::Schreiben:
+                return AktionenSpeichern(ab, pfad, rueckfrage);
+            case Klaerung::NeuGeladen:
+                return true;
+            case Klaerung::Abbrechen:
+                break;
+            }
+            return false;
         });
     };
 }

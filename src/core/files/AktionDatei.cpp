@@ -4,8 +4,30 @@
 #include "core/files/Ansi.h"
 
 #include <cassert>
+#include <cstdint>
+#include <cstring>
 
 namespace tabulo {
+
+namespace {
+constexpr std::uint64_t AchtBlanks = 0x2020202020202020ull;
+
+// The command texts are mostly short in their 127 columns: the blanks go eight at a time.
+QByteArrayView ohneRandBlanks(QByteArrayView text) {
+    const char* anfang = text.data();
+    const char* ende = anfang + text.size();
+    std::uint64_t w;
+    while (ende - anfang >= 8 && (std::memcpy(&w, ende - 8, 8), w == AchtBlanks))
+        ende -= 8;
+    while (ende > anfang && ende[-1] == ' ')
+        --ende;
+    while (ende - anfang >= 8 && (std::memcpy(&w, anfang, 8), w == AchtBlanks))
+        anfang += 8;
+    while (anfang < ende && *anfang == ' ')
+        ++anfang;
+    return QByteArrayView(anfang, ende - anfang);
+}
+} // namespace
 
 AktionSatz aktionSatzLesen(QByteArrayView satz) {
     assert(satz.size() >= AktionSatzLaenge);
@@ -13,14 +35,14 @@ AktionSatz aktionSatzLesen(QByteArrayView satz) {
     s.kennung = ansiNachText(satz.first(8));
     s.status = ansiNachZeichen(satz[8]);
     s.richtung = ansiNachZeichen(satz[9]);
-    // Leading and trailing blanks go before the text is made, so it is made once.
-    QByteArrayView aktion = satz.sliced(10, AktionTextBreite);
-    while (!aktion.isEmpty() && aktion.front() == ' ')
-        aktion = aktion.sliced(1);
-    while (!aktion.isEmpty() && aktion.back() == ' ')
-        aktion.chop(1);
-    s.aktion = ansiNachText(aktion);
+    s.aktion = aktionTextLesen(satz);
     return s;
+}
+
+QString aktionTextLesen(QByteArrayView satz) {
+    assert(satz.size() >= AktionSatzLaenge);
+    // Leading and trailing blanks go before the text is made, so it is made once.
+    return ansiNachText(ohneRandBlanks(satz.sliced(10, AktionTextBreite)));
 }
 
 int richtungAusZeichen(QChar zeichen) {

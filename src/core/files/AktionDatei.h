@@ -23,6 +23,9 @@ struct AktionSatz {
 
 AktionSatz aktionSatzLesen(QByteArrayView satz);
 
+// Only the command text of a record, as aktionSatzLesen reads it.
+QString aktionTextLesen(QByteArrayView satz);
+
 // The direction a record's direction character stands for, read as the host reads a number:
 // a digit gives its value, anything else (a blank, "x", a zero byte) gives 0.
 int richtungAusZeichen(QChar zeichen);

@@ -1,6 +1,7 @@
 #include "core/overview/StatusBefehle.h"
 
 #include "core/common/Arbeitsbereich.h"
+#include "core/common/FremdAenderung.h"
 #include "core/common/Schreibweisen.h"
 #include "core/files/DateiLesen.h"
 #include "core/overview/StatusUebersicht.h"
@@ -31,13 +32,14 @@ DateiDialog statusSpeichernDialog() {
     return d;
 }
 
-static void ladenUndMelden(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt,
-                           const QString& pfad) {
+bool statusLadenUndMelden(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt,
+                          const QString& pfad) {
     const StatusLadeErgebnis ergebnis = StatusLaden(ab, pfad, fortschritt);
     if (ergebnis.art == StatusLadeErgebnis::FalscheLaenge)
         rueckfrage.meldung(statustext::FehlerTitel, statustext::KeineGueltigeDatei);
     else if (ergebnis.art == StatusLadeErgebnis::Lesefehler)
         rueckfrage.meldung(statustext::FehlerTitel, leseFehlerText(pfad, ergebnis.fehler), Symbol::Fehler);
+    return ergebnis.art == StatusLadeErgebnis::Geladen;
 }
 
 void statusLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt,
@@ -47,12 +49,13 @@ void statusLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& 
         return;
     if (vorDemLaden && !vorDemLaden())
         return;
-    ladenUndMelden(ab, rueckfrage, fortschritt, *pfad);
+    statusLadenUndMelden(ab, rueckfrage, fortschritt, *pfad);
 }
 
 void statusSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt) {
     const auto pfad = dateiDialogZeigen(rueckfrage, statusSpeichernDialog());
-    if (!pfad)
+    if (!pfad || fremdAenderungKlaeren(ab, rueckfrage, fortschritt, DokStatusuebersicht, *pfad,
+                                       statustext::SpeichernTitel) != Klaerung::Schreiben)
         return;
     const SchreibErgebnis ergebnis = StatusSpeichern(ab, *pfad, fortschritt);
     if (!ergebnis)
@@ -65,7 +68,7 @@ void statusNeuLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschrit
     if (!QFileInfo(pfad).isFile())
         return;
     Aufzeichnung schritt(ab, QStringLiteral("Status\u00fcbersicht neu geladen"));
-    ladenUndMelden(ab, rueckfrage, fortschritt, pfad);
+    statusLadenUndMelden(ab, rueckfrage, fortschritt, pfad);
 }
 
 } // namespace tabulo

@@ -30,6 +30,10 @@ using VorDemLaden = std::function<bool()>;
 void statusLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt,
                        const VorDemLaden& vorDemLaden = {});
 
+// Loads the file and reports a rejected or unreadable one; true when loaded.
+bool statusLadenUndMelden(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt,
+                          const QString& pfad);
+
 // "Speichern..." -> "Status Übersicht": choose a file and save the overview there. A failed
 // write is reported with the file and the reason and leaves the unsaved flag set.
 void statusSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt);

@@ -85,6 +85,7 @@ StatusLadeErgebnis StatusLaden(Arbeitsbereich& ab, const QString& pfad, Fortschr
         FortschrittsAnzeige anzeige(fortschritt);
         statusSaetzeEintragen(ab, *gelesen.daten, &fortschritt);
     }
+    ab.dateiGelesen(DokStatusuebersicht, pfad, *gelesen.daten);
     ab.felderGeaendert();
     FahrzeuglisteAktualisieren(ab);
     return {};
@@ -108,7 +109,8 @@ void fensterTitelSpeichern(Arbeitsbereich& ab) {
 
 SchreibErgebnis StatusSpeichern(Arbeitsbereich& ab, const QString& pfad, Fortschritt& fortschritt) {
     FortschrittsAnzeige anzeige(fortschritt);
-    const SchreibErgebnis ergebnis = ab.schreiber().schreiben(pfad, statusDateiBilden(ab, &fortschritt));
+    const SchreibErgebnis ergebnis =
+        ab.dokumentSchreiben(DokStatusuebersicht, pfad, statusDateiBilden(ab, &fortschritt));
     if (!ergebnis)
         return ergebnis;
     fensterTitelSpeichern(ab);

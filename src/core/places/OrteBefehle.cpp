@@ -1,6 +1,8 @@
 #include "core/places/OrteBefehle.h"
 
 #include "core/common/Arbeitsbereich.h"
+#include "core/common/Fortschritt.h"
+#include "core/common/FremdAenderung.h"
 #include "core/common/Rueckfrage.h"
 #include "core/common/Schreibweisen.h"
 #include "core/files/DateiLesen.h"
@@ -22,21 +24,23 @@ DateiDialog orteDialog(const QString& titel, bool speichern) {
     return d;
 }
 
-void melden(Rueckfrage& rueckfrage, const QString& pfad, const OrteLeseErgebnis& ergebnis) {
+} // namespace
+
+bool orteMelden(Rueckfrage& rueckfrage, const QString& pfad, const OrteLeseErgebnis& ergebnis) {
     switch (ergebnis.art) {
     case OrteLesen::Gelesen:
+        return true;
     case OrteLesen::KeineDatei:
-        return;
+        return false;
     case OrteLesen::UngueltigeLaenge:
         rueckfrage.meldung(orteText::TitelLaden, orteText::UngueltigeDatei);
-        return;
+        return false;
     case OrteLesen::NichtLesbar:
         rueckfrage.meldung(orteText::TitelLaden, leseFehlerText(pfad, ergebnis.grund), Symbol::Fehler);
-        return;
+        return false;
     }
+    return false;
 }
-
-} // namespace
 
 void OrteLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const VorDemLaden& vorDemLaden) {
     const auto pfad = dateiDialogZeigen(rueckfrage, orteDialog(orteText::TitelLaden, false));
@@ -44,12 +48,14 @@ void OrteLadenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const VorDemLad
         return;
     if (vorDemLaden && !vorDemLaden())
         return;
-    melden(rueckfrage, *pfad, OrteLaden(ab, *pfad));
+    orteMelden(rueckfrage, *pfad, OrteLaden(ab, *pfad));
 }
 
 void OrteSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
     const auto pfad = dateiDialogZeigen(rueckfrage, orteDialog(orteText::TitelSpeichern, true));
-    if (!pfad)
+    Fortschritt ohneStreifen;
+    if (!pfad || fremdAenderungKlaeren(ab, rueckfrage, ohneStreifen, DokOrtskennungen, *pfad,
+                                       orteText::TitelSpeichern) != Klaerung::Schreiben)
         return;
     const SchreibErgebnis ergebnis = OrteSpeichern(ab, *pfad);
     if (!ergebnis)
@@ -60,14 +66,14 @@ void OrteSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
 void OrteUndoBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
     // The reload finds the same file; the user hears about several spellings before it.
     const QString pfad = standardDateiMelden(ab, rueckfrage, QDir::currentPath(), orteText::Standarddatei);
-    melden(rueckfrage, pfad, OrteNeuLaden(ab));
+    orteMelden(rueckfrage, pfad, OrteNeuLaden(ab));
 }
 
 void OrteImportierenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage) {
     const auto pfad = dateiDialogZeigen(rueckfrage, orteDialog(orteText::TitelLaden, false));
     if (!pfad)
         return;
-    melden(rueckfrage, *pfad, OrteImportieren(ab, *pfad));
+    orteMelden(rueckfrage, *pfad, OrteImportieren(ab, *pfad));
 }
 
 } // namespace tabulo

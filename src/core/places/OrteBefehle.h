@@ -7,6 +7,7 @@ namespace tabulo {
 
 class Arbeitsbereich;
 class Rueckfrage;
+struct OrteLeseErgebnis;
 
 // The place identifier commands of the menu and of the place window's import button. Each
 // asks for its file, runs the operation and tells the user what went wrong; a cancelled
@@ -24,6 +25,9 @@ void OrteSpeichernBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage);
 
 // "Undo: Ortskennungen neu laden"
 void OrteUndoBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage);
+
+// Tells the user why a place file was not read; true when it was.
+bool orteMelden(Rueckfrage& rueckfrage, const QString& pfad, const OrteLeseErgebnis& ergebnis);
 
 // "Ortskennungen Importieren"
 void OrteImportierenBefehl(Arbeitsbereich& ab, Rueckfrage& rueckfrage);

@@ -51,6 +51,7 @@ OrteLeseErgebnis OrteLaden(Arbeitsbereich& ab, const QString& pfad) {
         return datei.ergebnis;
     Aufzeichnung schritt(ab, QStringLiteral("Ortskennungen geladen"));
     ersetzen(ab, datei.daten);
+    ab.dateiGelesen(DokOrtskennungen, pfad, datei.daten);
     ab.freigeben(DokOrtskennungen);
     ab.orteGeaendert();
     return {};
@@ -78,24 +79,29 @@ OrteLeseErgebnis OrteNeuLaden(Arbeitsbereich& ab) {
         return datei.ergebnis;
     Aufzeichnung schritt(ab, QStringLiteral("Ortskennungen neu geladen"));
     ersetzen(ab, datei.daten);
+    ab.dateiGelesen(DokOrtskennungen, pfad, datei.daten);
     ab.orteGeaendert();
     return {};
 }
 
 OrteLeseErgebnis OrteStartLesen(Arbeitsbereich& ab) {
     const QString pfad = standardPfad();
-    if (!QFileInfo(pfad).isFile())
+    if (!QFileInfo(pfad).isFile()) {
+        // A file that appears later is another program's: save-all asks before replacing it.
+        ab.dateiGemerkt(DokOrtskennungen, pfad, {});
         return {OrteLesen::KeineDatei, {}};
+    }
     const Datei datei = lesen(pfad, false);
     if (!datei.ergebnis)
         return datei.ergebnis;
     ersetzen(ab, datei.daten);
+    ab.dateiGelesen(DokOrtskennungen, pfad, datei.daten);
     ab.orteGeaendert();
     return {};
 }
 
 SchreibErgebnis OrteSpeichern(Arbeitsbereich& ab, const QString& pfad) {
-    const SchreibErgebnis ergebnis = ab.schreiber().schreiben(pfad, orteSchreiben(ab.orte));
+    const SchreibErgebnis ergebnis = ab.dokumentSchreiben(DokOrtskennungen, pfad, orteSchreiben(ab.orte));
     if (ergebnis)
         ab.freigeben(DokOrtskennungen);
     return ergebnis;

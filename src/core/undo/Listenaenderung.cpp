@@ -120,6 +120,18 @@ template <typename T> bool spalteGleich(T& a, T& b, int k) {
     return (x.constData() == y.constData() && x.size() == y.size()) || x == y;
 }
 
+// Whether two lists are equal, column by column: a text both rows share (a list loaded again
+// shares its vehicles' texts) is not compared character by character.
+template <typename T> bool listenGleich(std::vector<T>& a, std::vector<T>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t z = 0; z < a.size(); ++z)
+        for (int k = 0; k < Spalten<T>::Anzahl; ++k)
+            if (!spalteGleich(a[z], b[z], k))
+                return false;
+    return true;
+}
+
 // The rows of a pack exchanged with the list: the list takes the packed columns, the new pack
 // holds what the list showed.
 template <typename T> QByteArray paketTauschen(const QByteArray& paket, std::vector<T>& liste) {
@@ -296,7 +308,7 @@ void Listenaenderung<T>::entfernen(std::vector<T>& liste, const std::vector<bool
 
 template <typename T> void Listenaenderung<T>::ersetzen(std::vector<T>& liste, std::vector<T> neu) {
     abschliessen(liste);
-    if (neu == liste)
+    if (listenGleich(neu, liste))
         return;
     m_teile.push_back(Teil{Teil::Ganz, {}, {}, std::move(neu), true, {}});
     umschalten(m_teile.back(), liste);

@@ -1,6 +1,7 @@
 #include "core/vehicles/FahrzeugBefehle.h"
 
 #include "core/common/Arbeitsbereich.h"
+#include "core/common/FremdAenderung.h"
 #include "core/common/Rueckfrage.h"
 #include "core/common/Schreibweisen.h"
 #include "core/undo/Aufzeichnung.h"
@@ -40,7 +41,8 @@ void MenueLadenFzg(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const VorDemLaden
 
 void MenueSpeichernFzg(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& fortschritt) {
     const auto pfad = dateiDialogZeigen(rueckfrage, fahrzeugDialog(fahrzeugtext::Speichern, true));
-    if (!pfad)
+    if (!pfad || fremdAenderungKlaeren(ab, rueckfrage, fortschritt, DokFahrzeugliste, *pfad,
+                                       fahrzeugtext::Speichern) != Klaerung::Schreiben)
         return;
     const SchreibErgebnis ergebnis = FahrzeuglisteSpeichern(ab, *pfad, fortschritt);
     if (!ergebnis)

@@ -14,6 +14,26 @@ QString nichtAufgenommenText(const Arbeitsbereich& ab) {
         .arg(ab.fahrzeuge.size());
 }
 
+QString nichtAufgenommenText(int nichtAufgenommen, int alle, bool gefiltert) {
+    return QStringLiteral("Nicht aufgenommen (%1 von %2%3):")
+        .arg(nichtAufgenommen)
+        .arg(alle)
+        .arg(gefiltert ? QStringLiteral(", gefiltert") : QString());
+}
+
+bool fahrzeugPasst(const Fahrzeug& f, QStringView filter) {
+    return filter.isEmpty() || f.rufname.contains(filter, Qt::CaseInsensitive) ||
+           f.kennung.contains(filter, Qt::CaseInsensitive) || f.info.contains(filter, Qt::CaseInsensitive) ||
+           f.bemerkung.contains(filter, Qt::CaseInsensitive);
+}
+
+void FahrzeugZeilenModell::setzeFilter(const QString& filter) {
+    if (filter == m_filter)
+        return;
+    m_filter = filter;
+    filterAnwenden();
+}
+
 FahrzeugZeilenModell::FahrzeugZeilenModell(Arbeitsbereich& ab, QObject* parent)
     : QAbstractTableModel(parent), m_ab(ab) {}
 
@@ -73,12 +93,44 @@ FahrzeugModell::FahrzeugModell(Arbeitsbereich& ab, QObject* parent) : FahrzeugZe
 }
 
 int FahrzeugModell::fahrzeugIndex(int zeile) const {
-    return zeile >= 0 && zeile < m_anzahl && zeile < static_cast<int>(m_ab.fahrzeuge.size()) ? zeile : -1;
+    if (zeile < 0 || zeile >= m_anzahl)
+        return -1;
+    const int f = m_filter.isEmpty() ? zeile : m_zeilen[static_cast<size_t>(zeile)];
+    return f < static_cast<int>(m_ab.fahrzeuge.size()) ? f : -1;
+}
+
+std::vector<int> FahrzeugModell::gefiltert() const {
+    std::vector<int> zeilen;
+    if (m_filter.isEmpty())
+        return zeilen;
+    for (int f = 0; f < static_cast<int>(m_ab.fahrzeuge.size()); ++f)
+        if (fahrzeugPasst(m_ab.fahrzeuge[static_cast<size_t>(f)], m_filter))
+            zeilen.push_back(f);
+    return zeilen;
+}
+
+void FahrzeugModell::filterAnwenden() {
+    beginResetModel();
+    m_zeilen = gefiltert();
+    m_anzahl =
+        m_filter.isEmpty() ? static_cast<int>(m_ab.fahrzeuge.size()) : static_cast<int>(m_zeilen.size());
+    endResetModel();
 }
 
 void FahrzeugModell::fahrzeugeVeraendert() {
     if (m_sortiertGerade)
         return;
+    if (!m_filter.isEmpty()) {
+        std::vector<int> neu = gefiltert();
+        if (neu == m_zeilen) {
+            if (m_anzahl > 0)
+                emit dataChanged(index(0, 0), index(m_anzahl - 1, Fahrzeug::AnzahlSpalten - 1),
+                                 {Qt::DisplayRole});
+            return;
+        }
+        filterAnwenden();
+        return;
+    }
     const int neu = static_cast<int>(m_ab.fahrzeuge.size());
     if (neu == m_anzahl) {
         // Same rows, new texts: views keep their selection and scroll position.
@@ -107,7 +159,13 @@ void FahrzeugModell::sort(int column, Qt::SortOrder order) {
 
 void FahrzeugModell::sortieren() {
     const std::vector<int> folge = sortierFolge(m_ab.fahrzeuge, m_ab.sortierung);
-    umordnen(folge, [&] { listeUmordnen(m_ab, m_ab.fahrzeuge, folge); });
+    if (m_filter.isEmpty()) {
+        umordnen(folge, [&] { listeUmordnen(m_ab, m_ab.fahrzeuge, folge); });
+    } else {
+        // The rows shown are a part of the list: they are found anew in its new order.
+        listeUmordnen(m_ab, m_ab.fahrzeuge, folge);
+        filterAnwenden();
+    }
     // The rows moved: the list of vehicles not placed refers to them by position.
     m_sortiertGerade = true;
     FahrzeuglisteAktualisieren(m_ab);
@@ -134,7 +192,8 @@ std::vector<int> NichtAufgenommenModell::zeilenBilden() const {
     std::vector<int> zeilen;
     zeilen.reserve(m_ab.nichtAufgenommen.size());
     for (int f : m_ab.nichtAufgenommen)
-        if (f >= 0 && f < static_cast<int>(m_ab.fahrzeuge.size()))
+        if (f >= 0 && f < static_cast<int>(m_ab.fahrzeuge.size()) &&
+            fahrzeugPasst(m_ab.fahrzeuge[static_cast<size_t>(f)], m_filter))
             zeilen.push_back(f);
     if (m_sortierung.aktiv)
         zeilen = sortierFolge(m_ab.fahrzeuge, zeilen, m_sortierung);
@@ -151,6 +210,13 @@ void NichtAufgenommenModell::fahrzeugeVeraendert() {
     }
     beginResetModel();
     m_zeilen = std::move(neu);
+    m_anzahl = static_cast<int>(m_zeilen.size());
+    endResetModel();
+}
+
+void NichtAufgenommenModell::filterAnwenden() {
+    beginResetModel();
+    m_zeilen = zeilenBilden();
     m_anzahl = static_cast<int>(m_zeilen.size());
     endResetModel();
 }

@@ -28,6 +28,29 @@ void FahrzeuglisteAktualisieren(Arbeitsbereich& ab) {
     ab.fahrzeugeGeaendert();
 }
 
+int naechstesFeldMit(const Arbeitsbereich& ab, const QString& kennung, int nach) {
+    const QString k = ohneRandLeerzeichen(kennung);
+    if (k.isEmpty())
+        return -1;
+    for (int schritt = 1; schritt <= AnzahlFelder; ++schritt) {
+        const int i = ((nach < 0 ? -1 : nach) + schritt) % AnzahlFelder;
+        const Feld& f = ab.felder[i];
+        if (f.feldtyp == FeldFahrzeug && ohneRandLeerzeichen(f.kennung) == k)
+            return i;
+    }
+    return -1;
+}
+
+int fahrzeugZeileVonFeld(const Arbeitsbereich& ab, int feld) {
+    if (feld < 0 || feld >= AnzahlFelder || ab.felder[feld].feldtyp != FeldFahrzeug)
+        return -1;
+    const QString k = ohneRandLeerzeichen(ab.felder[feld].kennung);
+    for (int z = 0; z < static_cast<int>(ab.fahrzeuge.size()); ++z)
+        if (ohneRandLeerzeichen(ab.fahrzeuge[z].kennung) == k)
+            return z;
+    return -1;
+}
+
 static void feldFreimachen(Feld& f) {
     f.text = QStringLiteral("Frei");
     f.feldtyp = FeldFrei;

@@ -14,6 +14,12 @@ QString kennungsListeBilden(const Arbeitsbereich& ab);
 // and tells the windows. Every change of vehicles or fields ends with this.
 void FahrzeuglisteAktualisieren(Arbeitsbereich& ab);
 
+// The next vehicle field after `nach` (round to the start) that shows the identifier, -1 for none;
+// blanks around identifiers do not count.
+int naechstesFeldMit(const Arbeitsbereich& ab, const QString& kennung, int nach);
+// The first entry of the vehicle list that field `feld` shows, -1 for none.
+int fahrzeugZeileVonFeld(const Arbeitsbereich& ab, int feld);
+
 // Deletes vehicle `zeile` of the list and frees every vehicle field that shows it.
 void FahrzeugLoeschen(Arbeitsbereich& ab, int zeile, Fortschritt& fortschritt);
 

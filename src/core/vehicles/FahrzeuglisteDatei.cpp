@@ -32,12 +32,30 @@ std::optional<QByteArray> fahrzeugDateiLesen(Rueckfrage& rueckfrage, const QStri
     return std::move(gelesen.daten);
 }
 
-void fahrzeugInFeld(Feld& feld, const Fahrzeug& f, const Arbeitsbereich& ab) {
-    feld.fahrzeug = f.rufname;
-    feld.status = f.stat;
-    feld.zeit = f.zeit;
-    feld.info = f.info;
-    feld.statusFarbe = ab.statusFarbeFuer(f.stat);
+// Column numbers of the entry.
+enum : int { SpRufname = 0, SpStat = 2, SpZeit = 3, SpInfo = 4 };
+
+void fahrzeugInFeld(Feld& feld, const Fahrzeug& f, const FahrzeugSpalten& spalten, const Arbeitsbereich& ab) {
+    if (spalten[SpRufname])
+        feld.fahrzeug = f.rufname;
+    if (spalten[SpStat]) {
+        feld.status = f.stat;
+        feld.statusFarbe = ab.statusFarbeFuer(f.stat);
+    }
+    if (spalten[SpZeit])
+        feld.zeit = f.zeit;
+    if (spalten[SpInfo])
+        feld.info = f.info;
+}
+
+Fahrzeug mitSpalten(const Fahrzeug& alt, const Fahrzeug& neu, const FahrzeugSpalten& spalten) {
+    if (spalten == AlleFahrzeugSpalten)
+        return neu;
+    Fahrzeug f = alt;
+    for (int s = 0; s < Fahrzeug::AnzahlSpalten; ++s)
+        if (spalten[s])
+            f.spalte(s) = neu.spalte(s);
+    return f;
 }
 
 } // namespace
@@ -70,6 +88,7 @@ bool FahrzeuglisteLaden(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const QStrin
     sortiertHalten(ab);
     FahrzeuglisteAktualisieren(ab);
     ab.freigeben(DokFahrzeugliste);
+    ab.dateiGelesen(DokFahrzeugliste, pfad, *daten);
     return true;
 }
 
@@ -79,7 +98,7 @@ SchreibErgebnis FahrzeuglisteSpeichern(Arbeitsbereich& ab, const QString& pfad, 
     const Farbe farbe = ab.statusfarbe[2];
     FahrzeugDateiInhalt inhalt = fahrzeuglisteKodieren(
         ab.fahrzeuge, ab.kennungsListe, [&](qint64 k, qint64 n) { anzeige.schritt(k, n, farbe); });
-    const SchreibErgebnis ergebnis = ab.schreiber().schreiben(pfad, inhalt.bytes);
+    const SchreibErgebnis ergebnis = ab.dokumentSchreiben(DokFahrzeugliste, pfad, inhalt.bytes);
     if (!ergebnis)
         return ergebnis;
     ab.fahrzeuge = std::move(inhalt.gepolstert);
@@ -93,7 +112,16 @@ bool FahrzeuglisteImportieren(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const 
     const auto daten = fahrzeugDateiLesen(rueckfrage, pfad, fahrzeugtext::Importieren);
     if (!daten)
         return false;
-    Aufzeichnung schritt(ab, QStringLiteral("Fahrzeuge importiert"));
+    fahrzeugeZusammenfuehren(ab, rueckfrage, fahrzeugSaetzeLesen(*daten), AlleFahrzeugSpalten,
+                             QStringLiteral("Fahrzeuge importiert"));
+    return true;
+}
+
+ZusammenfuehrErgebnis fahrzeugeZusammenfuehren(Arbeitsbereich& ab, Rueckfrage& rueckfrage,
+                                               std::vector<Fahrzeug> saetze, const FahrzeugSpalten& spalten,
+                                               const QString& name) {
+    ZusammenfuehrErgebnis ergebnis;
+    Aufzeichnung schritt(ab, name);
 
     // Present: shown by a field at the last refresh, or in the list before the import began.
     const int vorher = static_cast<int>(ab.fahrzeuge.size());
@@ -116,22 +144,30 @@ bool FahrzeuglisteImportieren(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const 
 
     std::optional<Antwort> antwort;
     bool felderGeaendert = false;
-    for (Fahrzeug& f : fahrzeugSaetzeLesen(*daten)) {
+    const int anzahl = static_cast<int>(saetze.size());
+    for (int k = 0; k < anzahl; ++k) {
+        Fahrzeug& f = saetze[static_cast<size_t>(k)];
         if (!suche.enthaelt(f.kennung)) {
             ab.fahrzeuge.push_back(std::move(f));
+            ++ergebnis.angehaengt;
             continue;
         }
         if (!antwort)
             antwort = rueckfrage.frage(fahrzeugtext::ImportTitel, fahrzeugtext::ImportFrage,
                                        Knoepfe::JaNeinAbbrechen, Symbol::Ausrufezeichen);
-        if (*antwort == Antwort::Nein)
+        if (*antwort == Antwort::Nein) {
+            ++ergebnis.uebersprungen;
             continue;
-        if (*antwort != Antwort::Ja)
+        }
+        if (*antwort != Antwort::Ja) {
+            ergebnis.ungelesen = anzahl - k;
             break;
+        }
+        ++ergebnis.ueberschrieben;
         for (int z = zeilen.erster(f.kennung); z >= 0; z = zeilen.naechster(z))
-            zeileErsetzen(ab, ab.fahrzeuge, z, f);
+            zeileErsetzen(ab, ab.fahrzeuge, z, mitSpalten(ab.fahrzeuge[z], f, spalten));
         for (int i = felder.erster(f.kennung); i >= 0; i = felder.naechster(i)) {
-            fahrzeugInFeld(ab.felder[i], f, ab);
+            fahrzeugInFeld(ab.felder[i], f, spalten, ab);
             felderGeaendert = true;
         }
     }
@@ -145,7 +181,7 @@ bool FahrzeuglisteImportieren(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const 
     }
     FahrzeuglisteAktualisieren(ab);
     ab.markieren(DokFahrzeugliste);
-    return true;
+    return ergebnis;
 }
 
 } // namespace tabulo

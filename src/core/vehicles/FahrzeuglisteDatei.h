@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -48,5 +49,25 @@ SchreibErgebnis FahrzeuglisteSpeichern(Arbeitsbereich& ab, const QString& pfad, 
 // the list or the overview already has, the user is asked once whether to overwrite them.
 // False when the file was not read (reported).
 bool FahrzeuglisteImportieren(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const QString& pfad);
+
+// What merging records into the list did with them.
+struct ZusammenfuehrErgebnis {
+    int angehaengt = 0;
+    int ueberschrieben = 0; // records that overwrote present vehicles ("Ja")
+    int uebersprungen = 0;  // records skipped by "Nein"
+    int ungelesen = 0;      // records after "Abbrechen"
+};
+
+// The columns records carry; overwriting a present vehicle takes only these, so a table with a
+// few columns never blanks the others.
+using FahrzeugSpalten = std::array<bool, Fahrzeug::AnzahlSpalten>;
+inline constexpr FahrzeugSpalten AlleFahrzeugSpalten = {true, true, true, true, true, true, true, true};
+
+// The import's merge, as one step named `schritt`: records whose identifier is new are appended;
+// for identifiers the list or the overview already has, the user is asked once whether to
+// overwrite them (the list's entries and the overview's fields).
+ZusammenfuehrErgebnis fahrzeugeZusammenfuehren(Arbeitsbereich& ab, Rueckfrage& rueckfrage,
+                                               std::vector<Fahrzeug> saetze, const FahrzeugSpalten& spalten,
+                                               const QString& schritt);
 
 } // namespace tabulo

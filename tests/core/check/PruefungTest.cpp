@@ -3,7 +3,7 @@
 #include "core/common/Text.h"
 #include "core/files/EinstellungsSpeicher.h"
 #include "core/files/StatusDatei.h"
-#include "support/Fahrzeuge.h"
+#include "support/Saetze.h"
 #include "support/Umgebung.h"
 
 #include <QTemporaryDir>

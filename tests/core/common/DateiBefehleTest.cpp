@@ -1,162 +1,331 @@
-// The file commands of the menus: their dialogs, the question before a load, and the commands
-// that reload a default file from the working directory.
+// Every file command of the menus and windows, described once: its dialog, what a cancel leaves,
+// the question before a load, a file that changes after the dialog, a disk that fails, a place
+// no writer can use, and the reloads of a default file of the working directory.
 #include "core/actions/AktionenBefehle.h"
 #include "core/common/AllesSpeichern.h"
 #include "core/common/Schreibweisen.h"
+#include "core/files/AktionDatei.h"
+#include "core/files/BuendelDatei.h"
+#include "core/files/DateiLesen.h"
 #include "core/overview/StatusBefehle.h"
 #include "core/places/OrteBefehle.h"
 #include "core/settings/Einstellungsbuendel.h"
 #include "core/vehicles/FahrzeugBefehle.h"
-#include "support/AktionenHilfen.h"
-#include "support/Fahrzeuge.h"
-#include "support/OrteDaten.h"
-#include "support/TestArbeitsbereich.h"
-#include "support/Uebersicht.h"
+#include "core/vehicles/Fahrzeugliste.h"
+#include "support/FehlerSchreiber.h"
+#include "support/Saetze.h"
+#include "support/Schreibschutz.h"
 
 #include <QDir>
+#include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
 
 using namespace tabulo;
 using namespace tabulo::test;
 
-using Umfeld = TestArbeitsbereich;
+namespace {
 
-// Every file dialog is set up as the host's are; a cancel is silent and changes nothing.
+using Umfeld = TestArbeitsbereich;
+constexpr quint16 Alle = DokFahrzeugliste | DokOrtskennungen | DokStatusuebersicht | DokAktionen;
+
+struct Befehl {
+    const char* name;
+    QString dialog; // title of its file dialog; for a save also the caption of its failure message
+    std::function<void(Umfeld&, const VorDemLaden&)> los;
+    QString datei;           // the default name
+    quint16 bits = 0;        // flags a save clears
+    QByteArray gueltig;      // a file a load takes; empty for a save
+    bool fragt = false;      // asks about unsaved changes before a load
+    QString meldung;         // caption of a load's read error
+    QString ungueltig;       // text of the refusal of a wrong length; empty when any length is taken
+    bool fehltStill = false; // a vanished file ends a load without a word
+};
+
+const QString Fzg = QStringLiteral("Keine g\u00fcltige Fahrzeug-Datei!");
+const QString Ort = QStringLiteral("Keine g\u00fcltige Ortskennungen-Datei!");
+const QString Akt = QStringLiteral("Keine g\u00fcltige Aktionen-Datei!");
+
+std::vector<Befehl> befehle() {
+    const QByteArray fahrzeuge = fahrzeugDatei({fahrzeug("11111111"), fahrzeug("22222222")});
+    const QByteArray orte = orteSatz('1', "B00", "Andernorts") + orteSatz('2', "B00", "Andernorts");
+    const QByteArray aktionen =
+        aktionSatz("11111111", '4', '0', "neu") + aktionSatz("22222222", '5', '1', "neu");
+    const QByteArray buendel = buendelZeileSchreiben({sektion::Fahrzeuguebersicht, "1", "Wache Nord"});
+    return {
+        {"Fahrzeugliste laden", "Fahrzeugliste Laden",
+         [](Umfeld& u, auto& v) { MenueLadenFzg(u.ab, u.rueckfrage, v); }, "Fahrzeug.BIN", 0, fahrzeuge, true,
+         "Fahrzeugliste Laden", Fzg},
+        {"Fahrzeugliste importieren", "Fahrzeugliste Importieren",
+         [](Umfeld& u, auto&) { FahrzeugImportBefehl(u.ab, u.rueckfrage); }, "Fahrzeug.BIN", 0, fahrzeuge,
+         false, "Fahrzeugliste Importieren", Fzg},
+        {"Ortskennungen laden", "Ortskennungen Laden",
+         [](Umfeld& u, auto& v) { OrteLadenBefehl(u.ab, u.rueckfrage, v); }, "Orte.BIN", 0, orte, true,
+         "Ortskennungen Laden", Ort},
+        {"Ortskennungen importieren", "Ortskennungen Laden",
+         [](Umfeld& u, auto&) { OrteImportierenBefehl(u.ab, u.rueckfrage); }, "Orte.BIN", 0, orte, false,
+         "Ortskennungen Laden", Ort},
+        {"Status laden", QStringLiteral("Status \u00dcbersicht Laden"),
+         [](Umfeld& u, auto& v) { statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt, v); }, "Status.BIN", 0,
+         statusDatei({statusSatz(2, "Wache Nord")}), true, QStringLiteral("Status-\u00dcbersicht Laden"),
+         QStringLiteral("Keine g\u00fcltige Status-Datei!"), true},
+        {"Aktionen laden", "Aktionen Laden",
+         [](Umfeld& u, auto& v) { AktionenLadenBefehl(u.ab, u.rueckfrage, u.fortschritt, v); }, "Aktion.BIN",
+         0, aktionen, true, "Aktionen Laden", Akt, true},
+        {"Aktionen importieren", "Aktionen Laden",
+         [](Umfeld& u, auto&) { AktionenImportierenBefehl(u.ab, u.rueckfrage, u.fortschritt); }, "Aktion.BIN",
+         0, aktionen, false, "Aktionen Laden", Akt, true},
+        {"Einstellungsbuendel laden", "Einstellungen Laden",
+         [](Umfeld& u, auto&) { EinstellungsbuendelLaden(u.ab, u.rueckfrage, BuendelGruppen{}); },
+         "Einstellungen.BIN", 0, buendel, false, "Einstellungen Laden"},
+        {"Fahrzeugliste speichern", "Fahrzeugliste Speichern",
+         [](Umfeld& u, auto&) { MenueSpeichernFzg(u.ab, u.rueckfrage, u.fortschritt); }, "Fahrzeug.BIN",
+         DokFahrzeugliste},
+        {"Ortskennungen speichern", "Ortskennungen Speichern",
+         [](Umfeld& u, auto&) { OrteSpeichernBefehl(u.ab, u.rueckfrage); }, "Orte.BIN", DokOrtskennungen},
+        {"Status speichern", QStringLiteral("Status\u00fcbersicht Speichern"),
+         [](Umfeld& u, auto&) { statusSpeichernBefehl(u.ab, u.rueckfrage, u.fortschritt); }, "Status.BIN",
+         DokStatusuebersicht},
+        {"Aktionen speichern", "Aktionen Speichern",
+         [](Umfeld& u, auto&) { AktionenSpeichernBefehl(u.ab, u.rueckfrage); }, "Aktion.BIN", DokAktionen},
+        {"Einstellungsbuendel speichern", "Einstellungen Speichern",
+         [](Umfeld& u, auto&) { EinstellungsbuendelSpeichern(u.ab, u.rueckfrage, BuendelGruppen{}); },
+         "Einstellungen.BIN"},
+    };
+}
+
+// Documents worth saving, each marked unsaved.
+void fuellen(Umfeld& u) {
+    u.ab.fahrzeuge = {fahrzeug("6A123456", "RTW 1"), fahrzeug("6A123457", "NEF")};
+    fahrzeugInFeld(u.ab, 3, u.ab.fahrzeuge[0]);
+    u.ab.orte.satzEinfuegen(QString::fromLatin1(orteSatz('7', "A23", "Musterstadt")));
+    u.ab.orte.satzEinfuegen(QString::fromLatin1(orteSatz('9', "A23", "Musterstadt")));
+    u.ab.orte.listeBilden(u.ab.bosName);
+    u.ab.orte.anzahl = 2;
+    u.ab.aktionen = {aktion("6A123456", "3", 0, "alarm.exe"), aktion("6A123457", "4", 1, "")};
+    u.ab.aktionenMenueAktiv = true;
+    u.ab.fensterTitel[0] = QStringLiteral("Wache S\u00fcd");
+    FahrzeuglisteAktualisieren(u.ab); // what is derived from the list is up to date, as after any edit
+    u.ab.ungespeichert = Alle;
+}
+
+} // namespace
+
+// Each command opens its own dialog; a cancel is silent and changes nothing, not even the
+// working directory, and a load asks nothing before a file is chosen.
 TEST(DateiBefehle, DialogeUndAbbruch) {
-    struct Fall {
-        std::function<void(Umfeld&)> befehl;
-        QString titel, dateiname;
-        bool speichern;
-        QString filter = QStringLiteral("Alle Dateien (*.*)|*.*|BIN-Dateien (*.bin)|*.bin|");
-    };
-    const QString binGross = QStringLiteral("Alle Dateien (*.*)|*.*|BIN-Dateien (*.BIN)|*.bin|");
-    const QString exe = QStringLiteral("Alle Dateien (*.*)|*.*|EXE-Dateien (*.exe)|*.exe|");
-    const Fall faelle[] = {
-        {[](Umfeld& u) { MenueLadenFzg(u.ab, u.rueckfrage); }, "Fahrzeugliste Laden", "Fahrzeug.BIN", false},
-        {[](Umfeld& u) { MenueSpeichernFzg(u.ab, u.rueckfrage, u.fortschritt); }, "Fahrzeugliste Speichern",
-         "Fahrzeug.BIN", true},
-        {[](Umfeld& u) { FahrzeugImportBefehl(u.ab, u.rueckfrage); }, "Fahrzeugliste Importieren",
-         "Fahrzeug.BIN", false},
-        {[](Umfeld& u) { OrteLadenBefehl(u.ab, u.rueckfrage); }, "Ortskennungen Laden", "Orte.BIN", false},
-        {[](Umfeld& u) { OrteImportierenBefehl(u.ab, u.rueckfrage); }, "Ortskennungen Laden", "Orte.BIN",
-         false},
-        {[](Umfeld& u) { OrteSpeichernBefehl(u.ab, u.rueckfrage); }, "Ortskennungen Speichern", "Orte.BIN",
-         true},
-        {[](Umfeld& u) { statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); },
-         QStringLiteral("Status \u00dcbersicht Laden"), "Status.BIN", false},
-        {[](Umfeld& u) { statusSpeichernBefehl(u.ab, u.rueckfrage, u.fortschritt); },
-         QStringLiteral("Status\u00fcbersicht Speichern"), "Status.BIN", true},
-        {[](Umfeld& u) { AktionenLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); }, "Aktionen Laden",
-         "Aktion.BIN", false},
-        {[](Umfeld& u) { AktionenImportierenBefehl(u.ab, u.rueckfrage, u.fortschritt); }, "Aktionen Laden",
-         "Aktion.BIN", false},
-        {[](Umfeld& u) { AktionenSpeichernBefehl(u.ab, u.rueckfrage); }, "Aktionen Speichern", "Aktion.BIN",
-         true},
-        {[](Umfeld& u) { EXPECT_EQ(AktionSuchen(u.rueckfrage), std::nullopt); }, "Aktion Suchen", "", false,
-         exe},
-        {[](Umfeld& u) {
-             EXPECT_FALSE(EinstellungsbuendelSpeichern(u.ab, u.rueckfrage, {true, true, true}));
-         },
-         "Einstellungen Speichern", "Einstellungen.BIN", true, binGross},
-        {[](Umfeld& u) {
-             EXPECT_FALSE(EinstellungsbuendelLaden(u.ab, u.rueckfrage, {true, true, true}));
-         },
-         "Einstellungen Laden", "Einstellungen.BIN", false, binGross},
-    };
     const QString vorher = QDir::currentPath();
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.titel.toStdString());
+    for (const Befehl& b : befehle()) {
+        SCOPED_TRACE(b.name);
         Umfeld u;
-        u.ab.fahrzeuge = {fahrzeug("11111111")};
-        u.ab.orte.satzEinfuegen(QString::fromLatin1(orteSatz('1', "A11", "Altdorf")));
-        u.ab.aktionen = {aktion("11111111", "3", 0, "x")};
-        u.ab.felder[0].text = QStringLiteral("bleibt");
-        u.ab.ungespeichert = DokFahrzeugliste | DokOrtskennungen | DokStatusuebersicht | DokAktionen;
-        const auto titel = u.ab.fensterTitel;
-        const Ortstabelle orte = u.ab.orte;
-        f.befehl(u);
+        fuellen(u);
+        const Zustand davor = zustand(u.ab);
+        b.los(u, [] {
+            ADD_FAILURE() << "asked before a file was chosen";
+            return false;
+        });
         ASSERT_EQ(u.rueckfrage.dateiDialoge.size(), 1);
-        const DateiDialog& d = u.rueckfrage.dateiDialoge[0];
-        EXPECT_EQ(d.titel, f.titel);
-        EXPECT_EQ(d.filter, f.filter);
-        EXPECT_EQ(d.filterIndex, 2);
-        EXPECT_EQ(d.dateiname, f.dateiname);
-        EXPECT_EQ(d.speichern, f.speichern);
-        EXPECT_TRUE(f.speichern ? d.ueberschreibenFragen : d.mussExistieren);
+        EXPECT_EQ(u.rueckfrage.dateiDialoge[0].titel, b.dialog);
+        EXPECT_EQ(u.rueckfrage.dateiDialoge[0].speichern, b.gueltig.isEmpty());
         EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
-        EXPECT_EQ(u.kennungen(), QStringList{"11111111"});
-        EXPECT_EQ(u.ab.orte, orte);
-        EXPECT_EQ(u.ab.aktionen.size(), 1u);
-        EXPECT_EQ(u.ab.felder[0].text, "bleibt");
-        EXPECT_EQ(u.ab.fensterTitel, titel);
-        EXPECT_EQ(u.ab.ungespeichert,
-                  DokFahrzeugliste | DokOrtskennungen | DokStatusuebersicht | DokAktionen);
-        EXPECT_EQ(u.fortschritt.gezeigt, 0);
+        EXPECT_TRUE(zustand(u.ab) == davor);
         EXPECT_EQ(QDir::currentPath(), vorher);
+    }
+    Umfeld u;
+    EXPECT_EQ(AktionSuchen(u.rueckfrage), std::nullopt);
+    EXPECT_EQ(u.rueckfrage.dateiDialoge.value(0).titel, "Aktion Suchen");
+    // Qt's name filters match either case.
+    EXPECT_EQ(qtFilterListe(filter::BinGross),
+              (QStringList{"Alle Dateien (*.*)", "BIN-Dateien (*.bin *.BIN)"}));
+}
+
+// The question comes after the file is chosen and can end the command; the chosen file's folder
+// becomes the working directory. A file that changes after the dialog (it vanishes, becomes a
+// folder, grows or shrinks by a byte) ends with a clear message or the intended silent end, and
+// never with a half-loaded document; the file as chosen is taken.
+TEST(DateiBefehle, LadenNachDerDateiwahl) {
+    enum Folge { Genommen, Lesefehler, Ungueltig, StillOderLesefehler };
+    const struct {
+        const char* name;
+        Folge folge;
+        std::function<void(const QString& pfad, const QByteArray& gueltig)> tun;
+    } aenderungen[] = {
+        {"unveraendert", Genommen, [](const QString&, const QByteArray&) {}},
+        {"verschwunden", StillOderLesefehler, [](const QString& p, const QByteArray&) { QFile::remove(p); }},
+        {"durch Ordner ersetzt", Lesefehler,
+         [](const QString& p, const QByteArray&) {
+             QFile::remove(p);
+             QDir().mkdir(p);
+         }},
+        {"ein Byte mehr", Ungueltig, [](const QString& p, const QByteArray& g) { dateiAnlegen(p, g + "x"); }},
+        {"ein Byte weniger", Ungueltig,
+         [](const QString& p, const QByteArray& g) { dateiAnlegen(p, g.chopped(1)); }},
+    };
+    for (const Befehl& b : befehle()) {
+        if (b.gueltig.isEmpty())
+            continue;
+        for (const auto& a : aenderungen) {
+            SCOPED_TRACE(std::string(b.name) + " / " + a.name);
+            if (a.folge == Ungueltig && b.ungueltig.isEmpty())
+                continue;
+            Umfeld u;
+            const QString pfad = u.datei("unter/gewaehlt.bin", b.gueltig);
+            fuellen(u);
+            u.ab.freigeben(DokAktionen); // a missing action file clears the flag as a load would
+            const Zustand davor = zustand(u.ab);
+            u.rueckfrage.dateien = {pfad};
+            u.rueckfrage.nachDateiwahl = [&](const QString& p) { a.tun(p, b.gueltig); };
+            int gefragt = 0;
+            b.los(u, [&] {
+                ++gefragt;
+                return true;
+            });
+            EXPECT_EQ(gefragt, b.fragt ? 1 : 0);
+            EXPECT_EQ(QDir::current().canonicalPath(), QDir(u.pfad("unter")).canonicalPath());
+            const auto& fragen = u.rueckfrage.fragen;
+            if (a.folge == Genommen) {
+                EXPECT_TRUE(fragen.isEmpty());
+                EXPECT_FALSE(zustand(u.ab) == davor) << "the file was not taken";
+                continue;
+            }
+            EXPECT_EQ(zustand(u.ab).unterschied(davor), "") << "the document changed";
+            if (a.folge == StillOderLesefehler && b.fehltStill) {
+                EXPECT_TRUE(fragen.isEmpty());
+                continue;
+            }
+            ASSERT_EQ(fragen.size(), 1);
+            EXPECT_EQ(fragen[0].knoepfe, Knoepfe::Ok);
+            if (a.folge == Ungueltig) {
+                EXPECT_EQ(fragen[0].text, b.ungueltig);
+            } else {
+                EXPECT_EQ(fragen[0].titel, b.meldung);
+                EXPECT_TRUE(fragen[0].text.startsWith(leseFehlerText(pfad, QString())))
+                    << fragen[0].text.toStdString();
+            }
+        }
+        if (b.fragt) {
+            Umfeld u;
+            u.rueckfrage.dateien = {u.datei("gewaehlt.bin", b.gueltig)};
+            fuellen(u);
+            const Zustand davor = zustand(u.ab);
+            b.los(u, [] { return false; });
+            EXPECT_TRUE(zustand(u.ab) == davor) << b.name << ": the answer ends the load";
+        }
     }
 }
 
-// The question before a load comes after the file is chosen (never after a cancel) and can end
-// the command; the chosen file's folder becomes the working directory.
-TEST(DateiBefehle, FrageVorDemLadenNachDerDateiwahl) {
-    using Befehl = std::function<void(Umfeld&, const VorDemLaden&)>;
-    struct Fall {
+// A disk that fails at the start, in the middle or at the end of a file: the old file stays byte
+// for byte, the user is told which file and why, the document stays unsaved; the disk back, the
+// same command writes it. Save-all writes its files in a fixed order and stops at the failure.
+TEST(DateiBefehle, SpeichernAufEinerVollenPlatte) {
+    std::vector<Befehl> wege;
+    for (const Befehl& b : befehle())
+        if (b.gueltig.isEmpty())
+            wege.push_back(b);
+    const QStringList reihenfolge = {"Status.BIN", "Fahrzeug.BIN", "Orte.BIN", "Aktion.BIN"};
+    for (const QString& datei : reihenfolge)
+        wege.push_back({"Alles Speichern", "Alles Speichern",
+                        [](Umfeld& u, auto&) {
+                            u.ab.startverzeichnis = u.ordner.path();
+                            QDir::setCurrent(u.ordner.path());
+                            AllesSpeichern(u.ab, u.rueckfrage, u.fortschritt);
+                        },
+                        datei, Alle});
+    const QString voll =
+        QStringLiteral("Auf dem Datentr\u00e4ger ist nicht gen\u00fcgend Speicherplatz verf\u00fcgbar.");
+    const struct {
         const char* name;
-        Befehl befehl;
-        QByteArray datei;
-        std::function<bool(const Arbeitsbereich&)> geladen;
+        FehlerSchreiber::Art art;
+        qint64 bytes;
+        QString grund;
+    } fehlerArten[] = {
+        {"kein Byte", FehlerSchreiber::Art::NachBytes, 0, voll},
+        {"mitten im Satz", FehlerSchreiber::Art::NachBytes, 61, voll},
+        {"beim Abschluss", FehlerSchreiber::Art::BeimAbschluss, 0,
+         QStringLiteral("Die Datei konnte nicht umbenannt werden.")},
     };
-    const Fall faelle[] = {
-        {"Fahrzeugliste", [](Umfeld& u, const VorDemLaden& v) { MenueLadenFzg(u.ab, u.rueckfrage, v); },
-         fahrzeugDatei({fahrzeug("22222222")}),
-         [](const Arbeitsbereich& ab) { return ab.fahrzeuge.size() == 1; }},
-        {"Ortskennungen", [](Umfeld& u, const VorDemLaden& v) { OrteLadenBefehl(u.ab, u.rueckfrage, v); },
-         orteSatz('1', "A11", "Altdorf"), [](const Arbeitsbereich& ab) { return ab.orte.anzahl == 1; }},
-        {"Status",
-         [](Umfeld& u, const VorDemLaden& v) { statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt, v); },
-         statusDatei({statusSatz(2, "Wache")}),
-         [](const Arbeitsbereich& ab) { return ab.felder[0].text == "Wache"; }},
-        {"Aktionen",
-         [](Umfeld& u, const VorDemLaden& v) { AktionenLadenBefehl(u.ab, u.rueckfrage, u.fortschritt, v); },
-         aktionSatz("12345678", '3', '1', "x"),
-         [](const Arbeitsbereich& ab) { return ab.aktionen.size() == 1; }},
-    };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.name);
-        Umfeld u;
-        const QString pfad = u.datei("unter/gewaehlt.bin", f.datei);
-        int gefragt = 0;
-        f.befehl(u, [&] { return ++gefragt > 1; }); // cancelled
-        EXPECT_EQ(gefragt, 0);
-        u.rueckfrage.dateien = {pfad};
-        f.befehl(u, [&] { return ++gefragt > 1; });
-        EXPECT_EQ(gefragt, 1);
-        EXPECT_FALSE(f.geladen(u.ab));
-        EXPECT_EQ(QDir::current().canonicalPath(), QDir(u.ordner.filePath("unter")).canonicalPath());
-        u.rueckfrage.dateien = {pfad};
-        f.befehl(u, [&] { return ++gefragt > 1; });
-        EXPECT_EQ(gefragt, 2);
-        EXPECT_TRUE(f.geladen(u.ab));
-        EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
+    const QByteArray alt("der alte Inhalt, den nichts zerstoeren darf\n\x00\xff", 46);
+    for (const Befehl& weg : wege) {
+        const bool alles = weg.bits == Alle;
+        for (const auto& fehler : fehlerArten) {
+            SCOPED_TRACE(std::string(weg.name) + " " + weg.datei.toStdString() + " / " + fehler.name);
+            Umfeld u;
+            const QString pfad = u.datei(weg.datei, alt);
+            fuellen(u);
+            FehlerSchreiber kaputt(fehler.art, fehler.bytes, QLatin1Char('/') + weg.datei);
+            u.ab.setzeSchreiber(kaputt);
+            u.rueckfrage.dateien = {pfad};
+            weg.los(u, {});
+
+            EXPECT_EQ(dateiInhalt(pfad), alt);
+            // No temporary file is left beside the documents; save-all stops at the failure.
+            EXPECT_EQ(QDir(u.ordner.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                      1 + (alles ? reihenfolge.indexOf(weg.datei) : 0));
+            ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
+            EXPECT_EQ(u.rueckfrage.fragen[0].titel, weg.dialog);
+            EXPECT_EQ(u.rueckfrage.fragen[0].text, schreibFehlerText(pfad, fehler.grund));
+            EXPECT_EQ(u.ab.ungespeichert, Alle);
+            // A save of the overview that failed stores no window titles either.
+            if (!alles || weg.datei == QLatin1String("Status.BIN")) {
+                EXPECT_TRUE(u.speicher.alleLesen(anwendung::Velastat, sektion::Fahrzeuguebersicht).isEmpty());
+            }
+
+            u.ab.setzeSchreiber(u.schreiber);
+            u.rueckfrage.fragen.clear();
+            u.rueckfrage.dateien = {pfad};
+            weg.los(u, {});
+            EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
+            EXPECT_NE(dateiInhalt(pfad), alt);
+            EXPECT_EQ(u.ab.ungespeichert, Alle & ~weg.bits);
+        }
     }
-    Umfeld u;
-    u.rueckfrage.dateien = {u.ordner.filePath("unter/prog.exe")};
-    EXPECT_EQ(AktionSuchen(u.rueckfrage), QDir::toNativeSeparators(u.ordner.filePath("unter/prog.exe")));
+}
+
+// Places no writer can use: a folder where the file should be, a folder that is a file, a file
+// system nobody may write to, a file the user protected. The message names the file; nothing
+// else changes.
+TEST(DateiBefehle, SpeichernAnEinenUnbeschreibbarenOrt) {
+    const QByteArray alt("alt");
+    for (const Befehl& b : befehle()) {
+        if (!b.gueltig.isEmpty())
+            continue;
+        SCOPED_TRACE(b.name);
+        QTemporaryDir ordner;
+        dateiAnlegen(ordner.filePath("keinOrdner"), "x");
+        QDir(ordner.path()).mkdir(b.datei);
+        QStringList ziele = {ordner.filePath(b.datei), ordner.filePath("keinOrdner/" + b.datei),
+                             "/proc/" + b.datei};
+        const QString geschuetzt = ordner.filePath("geschuetzt.bin");
+        dateiAnlegen(geschuetzt, alt);
+        const Schreibschutz schutz(geschuetzt);
+        if (schutz.wirkt())
+            ziele << geschuetzt;
+        for (const QString& pfad : ziele) {
+            Umfeld u;
+            fuellen(u);
+            u.rueckfrage.dateien = {pfad};
+            b.los(u, {});
+            ASSERT_EQ(u.rueckfrage.fragen.size(), 1) << pfad.toStdString();
+            EXPECT_TRUE(u.rueckfrage.fragen[0].text.contains(QDir::toNativeSeparators(pfad)));
+            EXPECT_EQ(u.ab.ungespeichert, Alle);
+        }
+        EXPECT_TRUE(QFileInfo(ordner.filePath(b.datei)).isDir());
+        EXPECT_EQ(dateiInhalt(ordner.filePath("keinOrdner")), "x");
+        EXPECT_EQ(dateiInhalt(geschuetzt), alt);
+    }
 }
 
 // Undo, reload and the first opening of the action window read the default file of the working
 // directory, found ignoring case and without a dialog; without one they are silent.
 TEST(DateiBefehle, StandarddateiDesArbeitsordners) {
-    struct Fall {
+    const struct {
         const char* name;
         std::function<void(Umfeld&)> befehl;
         const char* datei;
         QByteArray gueltig;
         std::function<bool(const Arbeitsbereich&)> geladen;
         bool flagBleibt; // the document's unsaved flag after a reload
-    };
-    const Fall faelle[] = {
+    } faelle[] = {
         {"Fahrzeugliste", [](Umfeld& u) { MenueUndoFahrzeug(u.ab, u.rueckfrage); }, "FAHRZEUG.BIN",
          fahrzeugDatei({fahrzeug("22222222"), fahrzeug("33333333")}),
          [](const Arbeitsbereich& ab) { return ab.fahrzeuge.size() == 2; }, false},
@@ -173,8 +342,7 @@ TEST(DateiBefehle, StandarddateiDesArbeitsordners) {
          "aKtIoN.bin", aktionSatz("12345678", '3', '1', "x"),
          [](const Arbeitsbereich& ab) { return ab.aktionen.size() == 1; }, false},
     };
-    constexpr quint16 Alle = DokFahrzeugliste | DokOrtskennungen | DokStatusuebersicht | DokAktionen;
-    for (const Fall& f : faelle) {
+    for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         Umfeld u;
         QDir::setCurrent(u.ordner.path());
@@ -183,15 +351,13 @@ TEST(DateiBefehle, StandarddateiDesArbeitsordners) {
         EXPECT_FALSE(f.geladen(u.ab));
         EXPECT_TRUE(u.rueckfrage.fragen.isEmpty());
         EXPECT_TRUE(QDir(u.ordner.path()).entryList(QDir::Files).isEmpty()) << "none is created";
-
-        dateiAnlegen(u.ordner.filePath(f.datei), f.gueltig + "x"); // a bad length is reported
+        u.datei(f.datei, f.gueltig + "x"); // a bad length is reported
         f.befehl(u);
         EXPECT_FALSE(f.geladen(u.ab));
         ASSERT_EQ(u.rueckfrage.fragen.size(), 1);
         EXPECT_TRUE(u.rueckfrage.fragen[0].text.startsWith(QStringLiteral("Keine g\u00fcltige")));
-
         u.ab.ungespeichert = Alle;
-        dateiAnlegen(u.ordner.filePath(f.datei), f.gueltig);
+        u.datei(f.datei, f.gueltig);
         f.befehl(u);
         EXPECT_TRUE(f.geladen(u.ab));
         EXPECT_EQ(u.rueckfrage.fragen.size(), 1);
@@ -209,8 +375,8 @@ TEST(DateiBefehle, MehrereSchreibweisenEinUndDieselbeDatei) {
     QDir::setCurrent(u.ordner.path());
     u.ab.startverzeichnis = u.ordner.path();
     const QByteArray klein = statusDatei({statusSatz(2, "klein")});
-    dateiAnlegen(u.ordner.filePath("status.bin"), klein);
-    dateiAnlegen(u.ordner.filePath("Status.BIN"), statusDatei({statusSatz(2, "gross")}));
+    u.datei("status.bin", klein);
+    u.datei("Status.BIN", statusDatei({statusSatz(2, "gross")}));
 
     statusNeuLadenBefehl(u.ab, u.rueckfrage, u.fortschritt);
     EXPECT_EQ(u.ab.felder[0].text, "gross");
@@ -222,7 +388,7 @@ TEST(DateiBefehle, MehrereSchreibweisenEinUndDieselbeDatei) {
 
     u.ab.felder[0].text = "neu";
     ASSERT_TRUE(AllesSpeichern(u.ab, u.rueckfrage, u.fortschritt));
-    EXPECT_EQ(dateiInhalt(u.ordner.filePath("status.bin")), klein);
+    EXPECT_EQ(dateiInhalt(u.pfad("status.bin")), klein);
     startDateienMelden(u.ab, u.rueckfrage);
     statusNeuLadenBefehl(u.ab, u.rueckfrage, u.fortschritt);
     EXPECT_EQ(u.ab.felder[0].text, "neu");

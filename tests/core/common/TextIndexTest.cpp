@@ -14,37 +14,25 @@ TEST(TextIndex, ErsterUndKetteWieEineSchlichteSuche) {
     QStringList schluessel;
     for (int i = 0; i < 3000; ++i) {
         QString s;
-        const int laenge = zufall.bounded(0, 10);
-        for (int k = 0; k < laenge; ++k)
+        for (int k = zufall.bounded(0, 10); k > 0; --k)
             s += zeichen[zufall.bounded(zeichen.size())];
         schluessel << s;
     }
-    TextIndex index(static_cast<int>(schluessel.size()), [&](int e) { return QStringView(schluessel[e]); });
-    for (int e = 0; e < schluessel.size(); ++e)
+    const auto holen = [&](int e) { return QStringView(schluessel[e]); };
+    TextIndex index(static_cast<int>(schluessel.size()), holen);
+    TextIndex ohneKetten(static_cast<int>(schluessel.size()), holen, false);
+    for (int e = 0; e < schluessel.size(); ++e) {
         ASSERT_EQ(index.hinzufuegen(e), schluessel.indexOf(schluessel[e]));
-
-    QStringList fragen = schluessel;
-    fragen << QStringLiteral("nicht da") << QStringLiteral("6A6A6A6A6A6A");
-    for (const QString& frage : fragen) {
-        std::vector<int> erwartet;
+        ohneKetten.hinzufuegen(e);
+    }
+    for (const QString& frage : schluessel + QStringList{"nicht da", "6A6A6A6A6A6A"}) {
+        std::vector<int> erwartet, gefunden;
         for (int e = 0; e < schluessel.size(); ++e)
             if (schluessel[e] == frage)
                 erwartet.push_back(e);
-        std::vector<int> gefunden;
         for (int e = index.erster(frage); e >= 0; e = index.naechster(e))
             gefunden.push_back(e);
         ASSERT_EQ(gefunden, erwartet) << frage.toStdString();
+        ASSERT_EQ(ohneKetten.erster(frage), schluessel.indexOf(frage)) << frage.toStdString();
     }
-}
-
-TEST(TextIndex, OhneKettenNurDerErste) {
-    const QStringList schluessel = {"12345678", "12345678", "", "1234567", ""};
-    TextIndex index(
-        5, [&](int e) { return QStringView(schluessel[e]); }, false);
-    for (int e = 0; e < 5; ++e)
-        index.hinzufuegen(e);
-    EXPECT_EQ(index.erster(u"12345678"), 0);
-    EXPECT_EQ(index.erster(u""), 2);
-    EXPECT_EQ(index.erster(u"1234567"), 3);
-    EXPECT_EQ(index.erster(u"2345678"), -1);
 }

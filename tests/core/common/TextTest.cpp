@@ -5,43 +5,24 @@
 using namespace tabulo;
 
 TEST(FuehrendeZahl, LiestDieFuehrendeDezimalzahl) {
-    struct Fall {
-        const char16_t* text;
-        double wert;
+    const std::pair<const char16_t*, double> faelle[] = {
+        {u"", 0},    {u"abc", 0},   {u"7", 7},      {u"12abc", 12}, {u"  42", 42},
+        {u"-1", -1}, {u"7.5", 7.5}, {u"2.5x", 2.5}, {u"3.:", 3},    {u"16777215", 16777215},
+        {u"1 2", 1}, {u".5", 0.5},  {u"+3", 3},     {u"-", 0},      {u"99999999999", 99999999999.0},
     };
-    const Fall faelle[] = {
-        {u"", 0},
-        {u"abc", 0},
-        {u"7", 7},
-        {u"12abc", 12},
-        {u"  42", 42},
-        {u"-1", -1},
-        {u"7.5", 7.5},
-        {u"16777215", 16777215},
-        {u"1 2", 1},
-        {u".5", 0.5},
-        {u"+3", 3},
-        {u"-", 0},
-        {u"99999999999", 99999999999.0},
-    };
-    for (const auto& f : faelle)
-        EXPECT_DOUBLE_EQ(fuehrendeZahl(QStringView(f.text)), f.wert)
-            << QString::fromUtf16(f.text).toStdString();
-}
-
-TEST(FuehrendeZahl, GanzzahlSchneidetAbUndBegrenzt) {
+    for (const auto& [text, wert] : faelle)
+        EXPECT_DOUBLE_EQ(fuehrendeZahl(QStringView(text)), wert) << QString::fromUtf16(text).toStdString();
     EXPECT_EQ(fuehrendeGanzzahl(u"7.9"), 7);
     EXPECT_EQ(fuehrendeGanzzahl(u"-7.9"), -7);
     EXPECT_EQ(fuehrendeGanzzahl(u"99999999999"), std::numeric_limits<int>::max());
 }
 
 TEST(HexWert, ErstesZeichenInGrossschreibung) {
-    struct Fall {
+    const struct {
         QString eingabe;
         int wert;
         QString danach;
-    };
-    const Fall faelle[] = {
+    } faelle[] = {
         {"a", 10, "A"}, {"7x", 7, "7"}, {"", 0, ""},   {"G", 0, "G"}, {"0", 0, "0"},
         {"F", 15, "F"}, {"b", 11, "B"}, {"9", 9, "9"}, {"-", 0, "-"},
     };
@@ -52,15 +33,10 @@ TEST(HexWert, ErstesZeichenInGrossschreibung) {
     }
 }
 
-TEST(TextErsetzen, ErsetztVonLinksNachRechts) {
+TEST(Text, ErsetzenPolsternSchneiden) {
     EXPECT_EQ(TextErsetzen(u"a\"b\"", u"\"", u"'"), "a'b'");
     EXPECT_EQ(TextErsetzen(u"aaa", u"aa", u"b"), "ba"); // no overlap: the scan continues after a hit
-    EXPECT_EQ(TextErsetzen(u"abc", u"x", u"y"), "abc");
-    EXPECT_EQ(TextErsetzen(u"", u"x", u"y"), "");
     EXPECT_EQ(TextErsetzen(u"ab", u"", u"y"), "ab");
-}
-
-TEST(Auffuellen, PolstertUndSchneidet) {
     EXPECT_EQ(rechtsAuffuellen("abc", 5), "abc  ");
     EXPECT_EQ(rechtsAuffuellen("abcdef", 5), "abcdef");
     EXPECT_EQ(rechtsAuffuellen("1", 3, QLatin1Char('0')), "100");

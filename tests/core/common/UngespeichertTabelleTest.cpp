@@ -16,8 +16,7 @@
 #include "core/vehicles/FahrzeuglisteDatei.h"
 #include "core/vehicles/StatusUmwandlung.h"
 #include "core/vehicles/Zeitstempel.h"
-#include "support/AktionenHilfen.h"
-#include "support/Fahrzeuge.h"
+#include "support/Saetze.h"
 #include "support/TestArbeitsbereich.h"
 
 #include <QDir>

@@ -4,46 +4,36 @@
 
 using namespace tabulo;
 
-TEST(BuendelZeile, SchreibtDreiFelderMitCrLf) {
-    const QByteArray z = buendelZeileSchreiben({"Statusfarben", "4", "255"});
-    EXPECT_EQ(z, QByteArray("\"Statusfarben\",\"4\",\"255\"\r\n"));
-    EXPECT_EQ(z.size(), 24 + 2);
+TEST(BuendelZeile, SchreibenInAnfuehrungszeichenMitCrLf) {
+    EXPECT_EQ(buendelZeileSchreiben({"Statusfarben", "4", "255"}), "\"Statusfarben\",\"4\",\"255\"\r\n");
     EXPECT_EQ(buendelZeileSchreiben({QStringLiteral("Fahrzeug\u00fcbersicht"), "1", "Wache \"Nord\""}),
-              QByteArray("\"Fahrzeug\xfc"
-                         "bersicht\",\"1\",\"Wache 'Nord'\"\r\n"));
+              "\"Fahrzeug\xfc"
+              "bersicht\",\"1\",\"Wache 'Nord'\"\r\n");
+    // A line break in a value must not split the line.
+    for (const auto& [wert, gelesen] :
+         {std::pair{"Wache\r\nNord", "Wache  Nord"}, {"a\nb", "a b"}, {"a\rb", "a b"}}) {
+        const QStringList zeilen =
+            buendelZeilen(buendelZeileSchreiben({"F", "1", wert}) + buendelZeileSchreiben({"S", "4", "255"}));
+        ASSERT_EQ(zeilen.size(), 2) << wert;
+        EXPECT_EQ(buendelZeileLesen(zeilen[0]), (BuendelZeile{"F", "1", gelesen}));
+    }
 }
 
 TEST(BuendelZeile, LesenNimmtNurDreiFelder) {
-    EXPECT_EQ(buendelZeileLesen(u"\"Statusfarben\",\"4\",\"255\""),
-              (BuendelZeile{"Statusfarben", "4", "255"}));
-    EXPECT_EQ(buendelZeileLesen(u"\"a\",\"b\",\"x, y\""), (BuendelZeile{"a", "b", "x, y"}));
-    EXPECT_EQ(buendelZeileLesen(u"a, 1 ,b"), (BuendelZeile{"a", "1", "b"}));
-    EXPECT_EQ(buendelZeileLesen(u"\"a\",\"\",\"\""), (BuendelZeile{"a", "", ""}));
-    EXPECT_FALSE(buendelZeileLesen(u""));
-    EXPECT_FALSE(buendelZeileLesen(u"\"a\",\"b\""));
-    EXPECT_FALSE(buendelZeileLesen(u"\"a\",\"b\",\"c\",\"d\""));
-    EXPECT_FALSE(buendelZeileLesen(u"\"a\",\"b\",\"c"));
-    EXPECT_FALSE(buendelZeileLesen(u"\"a\"x,\"b\",\"c\""));
-}
-
-TEST(BuendelZeile, ZeilenEnden) {
-    EXPECT_EQ(buendelZeilen("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
-    EXPECT_EQ(buendelZeilen("a\r\n"), (QStringList{"a"}));
-    EXPECT_TRUE(buendelZeilen("").isEmpty());
-    EXPECT_EQ(buendelZeilen("\"\xfc\"\r\n"), (QStringList{QStringLiteral("\"\u00fc\"")}));
-}
-
-TEST(BuendelZeile, ZeilenumbruchImWertBleibtEineZeile) {
-    struct Fall {
-        const char* wert;
-        const char* gelesen;
+    const std::pair<const char16_t*, std::optional<BuendelZeile>> faelle[] = {
+        {u"\"Statusfarben\",\"4\",\"255\"", BuendelZeile{"Statusfarben", "4", "255"}},
+        {u"\"a\",\"b\",\"x, y\"", BuendelZeile{"a", "b", "x, y"}},
+        {u"a, 1 ,b", BuendelZeile{"a", "1", "b"}},
+        {u"\"a\",\"\",\"\"", BuendelZeile{"a", "", ""}},
+        {u"", std::nullopt},
+        {u"\"a\",\"b\"", std::nullopt},
+        {u"\"a\",\"b\",\"c\",\"d\"", std::nullopt},
+        {u"\"a\",\"b\",\"c", std::nullopt},
+        {u"\"a\"x,\"b\",\"c\"", std::nullopt},
     };
-    for (const Fall& f :
-         {Fall{"Wache\r\nNord", "Wache  Nord"}, Fall{"a\nb", "a b"}, Fall{"a\rb\"", "a b'"}}) {
-        const QByteArray bytes = buendelZeileSchreiben({"Fahrzeug", "1", f.wert});
-        const QStringList zeilen = buendelZeilen(bytes + buendelZeileSchreiben({"Statusfarben", "4", "255"}));
-        ASSERT_EQ(zeilen.size(), 2) << f.wert;
-        EXPECT_EQ(buendelZeileLesen(zeilen[0]), (BuendelZeile{"Fahrzeug", "1", f.gelesen}));
-        EXPECT_EQ(buendelZeileLesen(zeilen[1]), (BuendelZeile{"Statusfarben", "4", "255"}));
-    }
+    for (const auto& [zeile, erwartet] : faelle)
+        EXPECT_EQ(buendelZeileLesen(zeile), erwartet) << QString::fromUtf16(zeile).toStdString();
+    EXPECT_EQ(buendelZeilen("a\r\nb\nc\rd\r\n\"\xfc\""),
+              (QStringList{"a", "b", "c", "d", QStringLiteral("\"\u00fc\"")}));
+    EXPECT_TRUE(buendelZeilen("").isEmpty());
 }

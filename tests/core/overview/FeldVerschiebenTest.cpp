@@ -70,6 +70,9 @@ auto liste(int t, qint16 herkunft = 1) {
         FahrzeugAufFeldAblegen(u.ab, &u.fz, t);
     };
 }
+auto kopieren(int ziel, int quelle) {
+    return [ziel, quelle](Umfeld& u) { FeldKopieren(u.ab, ziel, quelle); };
+}
 auto entfernen(int s) {
     return [s](Umfeld& u) {
         u.ab.feldZiehen = 1;
@@ -93,6 +96,15 @@ TEST(FeldAufFeld, InDenVierModi) {
         {"auf sich selbst, Nach Unten", NachUnten, 1, feld(9, 9), "8:8 9:9 10:10", 0},
         {"auf sich selbst, Tauschen", Tauschen, 1, feld(9, 9), "9:9", 0},
         {"auf sich selbst, Ueberschreiben", Ueberschreiben, 1, feld(9, 9), "9:9", 0},
+        {"Kopieren", Tauschen, 1, kopieren(5, 9), "5:9 9:9", 0},
+        {"Kopieren aus einem Feld, das es nicht gibt", Tauschen, 1, kopieren(5, -1), "4:4 5:5 6:6", 0},
+        {"Kopieren in ein Feld, das es nicht gibt", Tauschen, 1, kopieren(AnzahlFelder, 5), "5:5 415:415", 0},
+        {"Aufruecken mit einer Stelle, die es nicht gibt", NachRechts, 1,
+         [](Umfeld& u) {
+             ZeilenweiseVerschieben(u.ab, 5, -1), ZeilenweiseVerschieben(u.ab, AnzahlFelder, 5);
+             SpaltenweiseVerschieben(u.ab, -1, 5), SpaltenweiseVerschieben(u.ab, 5, AnzahlFelder);
+         },
+         "0:0 4:4 5:5 6:6 9:9 415:415", 0},
     };
     for (const Fall& f : faelle)
         pruefen(f);

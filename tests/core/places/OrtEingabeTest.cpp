@@ -1,8 +1,7 @@
 #include "core/places/OrtEingabe.h"
 
-#include "core/files/OrteDatei.h"
 #include "core/places/OrteLadenSpeichern.h"
-#include "support/OrteDaten.h"
+#include "support/Saetze.h"
 
 #include <gtest/gtest.h>
 
@@ -30,21 +29,21 @@ protected:
             ab, datei("orte.bin", orteSatz('6', "A12", "Musterstadt") + orteSatz('9', "A12", "Musterstadt") +
                                       orteSatz('F', "A12", "Musterstadt") + orteSatz('6', "A13", "Beispiel") +
                                       orteSatz('7', "A13", "Beispiel"))));
+        ab.freigeben(DokOrtskennungen);
     }
 };
 
 } // namespace
 
 TEST_F(OrtEingabeTest, UebernehmenAendertVorhandeneOderLegtNeuAn) {
-    struct Fall {
+    const struct {
         const char* name;
         OrtEingabe eingabe;
         int slot;
-        QString zeile; // expected line of that slot
+        QString zeile; // expected line of that slot; empty: nothing changes
         int anzahl;
-    };
-    const Fall faelle[] = {
-        {"gleicher Schluessel aendert an Ort und Stelle",
+    } faelle[] = {
+        {"gleicher Schluessel aendert an Ort und Stelle, F faellt weg",
          {10, 1, 2, "Musterstadt", bits({1, 13})},
          0,
          "A12 " + name50("Musterstadt") + " N1 N13",
@@ -74,45 +73,26 @@ TEST_F(OrtEingabeTest, UebernehmenAendertVorhandeneOderLegtNeuAn) {
          2,
          "000 " + QString(50, 'x') + " N2",
          6},
+        {"ohne Landeskennung", {-1, 1, 2, "Musterstadt", bits({1})}, -1, {}, 5},
+        {"ohne erste Ortskennung", {10, -1, 2, "Musterstadt", bits({1})}, -1, {}, 5},
+        {"ohne zweite Ortskennung", {10, 1, -1, "Musterstadt", bits({1})}, -1, {}, 5},
+        {"ohne Namen", {10, 1, 2, "", bits({1})}, -1, {}, 5},
+        {"Name nur aus Blanks", {10, 1, 2, "    ", bits({1})}, -1, {}, 5},
     };
-    for (const Fall& f : faelle) {
+    for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         SetUp();
-        ab.freigeben(DokOrtskennungen);
-
+        const Ortstabelle vorher = ab.orte;
         EXPECT_EQ(OrtUebernehmen(ab, f.eingabe), f.slot);
-
+        EXPECT_EQ(ab.orte.anzahl, f.anzahl);
+        EXPECT_EQ(ab.istUngespeichert(DokOrtskennungen), f.slot >= 0);
+        if (f.slot < 0) {
+            EXPECT_EQ(ab.orte, vorher);
+            continue;
+        }
         EXPECT_EQ(ab.orte.liste.size(), std::max(2, f.slot + 1));
         EXPECT_EQ(ab.orte.liste[f.slot], f.zeile);
-        EXPECT_EQ(ab.orte.anzahl, f.anzahl);
-        EXPECT_TRUE(ab.istUngespeichert(DokOrtskennungen));
-        EXPECT_EQ(orteSchreiben(ab.orte).size(), f.anzahl * OrtSatzLaenge);
     }
-}
-
-TEST_F(OrtEingabeTest, UnvollstaendigeEingabeAendertNichts) {
-    const OrtEingabe faelle[] = {
-        {-1, 1, 2, "Musterstadt", bits({1})},  {10, -1, 2, "Musterstadt", bits({1})},
-        {10, 1, -1, "Musterstadt", bits({1})}, {10, 1, 2, "", bits({1})},
-        {10, 1, 2, "    ", bits({1})},
-    };
-    ab.freigeben(DokOrtskennungen);
-    const Ortstabelle vorher = ab.orte;
-    for (const OrtEingabe& e : faelle) {
-        EXPECT_EQ(OrtUebernehmen(ab, e), -1) << e.klartext.toStdString();
-        EXPECT_EQ(ab.orte, vorher);
-        EXPECT_FALSE(ab.istUngespeichert(DokOrtskennungen));
-    }
-}
-
-TEST_F(OrtEingabeTest, BosFBleibtBisZumUebernehmen) {
-    EXPECT_TRUE(ab.orte.maske[0] & (1u << 15));
-    EXPECT_TRUE(ab.orte.liste[0].endsWith(" N6 N9 N15"));
-    const OrtEingabe gewaehlt = ortAusZeile(ab.orte, 0);
-    EXPECT_EQ(gewaehlt.bos, bits({6, 9})); // no box for F
-    OrtUebernehmen(ab, gewaehlt);
-    EXPECT_EQ(ab.orte.maske[0], bits({6, 9}));
-    EXPECT_TRUE(ab.orte.liste[0].endsWith(" N6 N9"));
 }
 
 TEST_F(OrtEingabeTest, VolleTabelleNimmtKeinenNeuenOrt) {
@@ -126,11 +106,11 @@ TEST_F(OrtEingabeTest, VolleTabelleNimmtKeinenNeuenOrt) {
     EXPECT_EQ(OrtUebernehmen(ab, {0, 0, 2, "Ort", bits({3})}), 2); // an existing place is still changed
 }
 
+// A picked line fills the inputs; there is no box for BOS-Kennung F, so it is not offered.
 TEST_F(OrtEingabeTest, AuswahlFuelltDieEingaben) {
-    const OrtEingabe e = ortAusZeile(ab.orte, 1);
-    EXPECT_EQ(e, (OrtEingabe{10, 1, 3, "Beispiel", bits({6, 7})}));
+    EXPECT_EQ(ortAusZeile(ab.orte, 0), (OrtEingabe{10, 1, 2, "Musterstadt", bits({6, 9})}));
+    EXPECT_EQ(ortAusZeile(ab.orte, 1), (OrtEingabe{10, 1, 3, "Beispiel", bits({6, 7})}));
     EXPECT_EQ(ortAusZeile(ab.orte, 2), OrtEingabe{}); // no such line
-
     // Digits that are no hexadecimal digits pick entry 0; small letters count.
     ASSERT_TRUE(OrteLaden(ab, datei("komisch.bin", orteSatz('1', "x b", "  Ort mit Rand  "))));
     EXPECT_EQ(ortAusZeile(ab.orte, 0), (OrtEingabe{0, 0, 11, "  Ort mit Rand", bits({1})}));

@@ -24,10 +24,15 @@ TEST(Telegrammvorlauf, KorrekturInFesterReihenfolge) {
         {"1", "2", "6", "12", false},     // then both lower limits
         {"60", "99", "100", "198", true}, // minimum capped and shown as 50
         {"5", "1", "6", "12", false},     // mn = 0 -> 3, mx follows mn, then 6
-        {"7", "19", "14", "38", false},   {"", "", "6", "12", false},
-        {"x", "-5", "6", "12", false},    {"50", "50", "98", "100", false},
-        {"3", "150", "6", "200", false},  {"4.5", "9.5", "8", "20", false}, // halves go to the even neighbour
-        {"5.5", "7", "12", "14", false},  {"9.4", "9", "16", "18", false},  // mn = 8 after giving way, mx 9
+        {"7", "19", "14", "38", false},
+        {"", "", "6", "12", false},
+        {"x", "-5", "6", "12", false},
+        {"50", "50", "98", "100", false},
+        {"3", "150", "6", "200", false},
+        {"4.5", "9.5", "8", "20", false}, // halves go to the even neighbour
+        {"5.5", "7", "12", "14", false},
+        {"9.4", "9", "16", "18", false},   // mn = 8 after giving way, mx 9
+        {"50", "99", "100", "198", false}, // exactly 50 is no correction
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::string(f.min) + " / " + f.max);
@@ -59,15 +64,6 @@ TEST(Telegrammvorlauf, LesenHalbiertZurNullHin) {
     }
 }
 
-TEST(Telegrammvorlauf, LoeschenGibtBeimNaechstenLesenDieVorgaben) {
-    SpeicherImSpeicher s;
-    vorlaufSpeichern(s, {9, 10});
-    s.speichern(anwendung::Velastat, sektion::Einstellungen, "AktionErlaubt", "1");
-    vorlaufLoeschen(s);
-    EXPECT_EQ(vorlaufLesen(s), (Telegrammvorlauf{7, 19}));
-    EXPECT_EQ(gespeichert(s, sektion::Einstellungen, "AktionErlaubt"), "1");
-}
-
 TEST(Runden, HalbeZurGeradenNachbarzahl) {
     const std::pair<double, double> faelle[] = {{0.5, 0},   {1.5, 2}, {2.5, 2}, {3.5, 4},   {-0.5, 0},
                                                 {-1.5, -2}, {2.4, 2}, {2.6, 3}, {-2.6, -3}, {7, 7}};
@@ -81,10 +77,12 @@ TEST(Spaltenbreite, GrenzenUndGespeicherterText) {
         const char* angezeigt;
         const char* gespeichert;
     } faelle[] = {
-        {"3500", "3000", "3000"},   {"100", "500", "500"}, {" 1200", " 1200", "1200"},
-        {"3000", "3000", "3000"},   {"500", "500", "500"}, {"499", "500", "500"},
-        {"", "500", "500"},         {"abc", "500", "500"}, {"2360x", "2360x", "2360x"},
-        {"3000.5", "3000", "3000"},
+        {"3500", "3000", "3000"},    {"100", "500", "500"},
+        {" 1200", " 1200", "1200"},  {"3000", "3000", "3000"},
+        {"500", "500", "500"},       {"499", "500", "500"},
+        {"", "500", "500"},          {"abc", "500", "500"},
+        {"2360x", "2360x", "2360x"}, {"3000.5", "3000", "3000"},
+        {" 500", " 500", "500"},     {" 3000", " 3000", "3000"}, // the limits themselves stay as typed
     };
     for (const auto& f : faelle) {
         const QString angezeigt = spaltenbreiteKorrigieren(QString::fromLatin1(f.eingabe));
@@ -95,11 +93,17 @@ TEST(Spaltenbreite, GrenzenUndGespeicherterText) {
     }
 }
 
-TEST(Spaltenbreite, VorgabeNachLoeschen) {
+// Deleting gives the defaults at the next read and leaves the other settings alone.
+TEST(Grundeinstellungen, LoeschenGibtDieVorgaben) {
     SpeicherImSpeicher s;
     EXPECT_EQ(spaltenbreiteLesen(s), "758");
+    vorlaufSpeichern(s, {9, 10});
     spaltenbreiteSpeichern(s, "2360");
+    s.speichern(anwendung::Velastat, sektion::Einstellungen, "AktionErlaubt", "1");
     EXPECT_EQ(spaltenbreiteLesen(s), "2360");
+    vorlaufLoeschen(s);
     spaltenbreiteLoeschen(s);
+    EXPECT_EQ(vorlaufLesen(s), (Telegrammvorlauf{7, 19}));
     EXPECT_EQ(spaltenbreiteLesen(s), "758");
+    EXPECT_EQ(gespeichert(s, sektion::Einstellungen, "AktionErlaubt"), "1");
 }

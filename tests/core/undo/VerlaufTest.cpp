@@ -24,10 +24,7 @@
 #include "core/vehicles/FahrzeuglisteDatei.h"
 #include "core/vehicles/StatusUmwandlung.h"
 #include "core/vehicles/Zeitstempel.h"
-#include "support/AktionenHilfen.h"
-#include "support/Fahrzeuge.h"
-#include "support/OrteDaten.h"
-#include "support/Uebersicht.h"
+#include "support/Saetze.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -37,42 +34,6 @@ using namespace tabulo;
 using namespace tabulo::test;
 
 namespace {
-
-// Everything a step may change, and what the windows read from it.
-struct Zustand {
-    std::array<Feld, AnzahlFelder> felder;
-    std::array<QString, AnzahlFenster> titel;
-    QString gespeicherterTitel;
-    std::vector<Fahrzeug> fahrzeuge;
-    bool sortiert;
-    Ortstabelle orte;
-    std::vector<Aktion> aktionen;
-    std::vector<int> nichtAufgenommen;
-    quint16 ungespeichert;
-
-    explicit Zustand(TestArbeitsbereich& t)
-        : felder(t.ab.felder), titel(t.ab.fensterTitel),
-          gespeicherterTitel(t.speicher.lesen(anwendung::Velastat, sektion::Fahrzeuguebersicht, "1", {})),
-          fahrzeuge(t.ab.fahrzeuge), sortiert(t.ab.sortierung.aktiv), orte(t.ab.orte),
-          aktionen(t.ab.aktionen), nichtAufgenommen(t.ab.nichtAufgenommen),
-          ungespeichert(t.ab.ungespeichert) {}
-
-    // The first part that differs, empty when none does.
-    std::string unterschied(const Zustand& z) const {
-        const std::pair<const char*, bool> teile[] = {
-            {"Felder", felder == z.felder},
-            {"Titel", titel == z.titel && gespeicherterTitel == z.gespeicherterTitel},
-            {"Fahrzeuge", fahrzeuge == z.fahrzeuge && sortiert == z.sortiert},
-            {"Orte", orte == z.orte},
-            {"Aktionen", aktionen == z.aktionen},
-            {"nicht aufgenommen", nichtAufgenommen == z.nichtAufgenommen},
-            {"Flags", ungespeichert == z.ungespeichert}};
-        for (const auto& [name, gleich] : teile)
-            if (!gleich)
-                return name;
-        return {};
-    }
-};
 
 // Bytes of the four files as saving would write them.
 QByteArray gespeichert(const Arbeitsbereich& ab) {
@@ -230,18 +191,18 @@ TEST(Verlauf, JedeArtVonSchrittZurueckUndWieder) {
         Umfeld u;
         if (zeile.vorbereiten)
             zeile.vorbereiten(u);
-        Zustand vorher(u);
+        Zustand vorher = zustand(u.ab);
         zeile.aenderung(u);
-        const Zustand nachher(u);
+        const Zustand nachher = zustand(u.ab);
         ASSERT_NE(vorher.unterschied(nachher), std::string()) << "the change changed nothing";
         ASSERT_EQ(u.ab.verlauf.anzahl(), 1) << "one change, one step";
         // Back before a load the document is no longer as last loaded.
         vorher.ungespeichert |= zeile.geladen;
         for (int mal = 0; mal < 2; ++mal) {
             ASSERT_TRUE(Rueckgaengig(u.ab));
-            EXPECT_EQ(Zustand(u).unterschied(vorher), std::string());
+            EXPECT_EQ(zustand(u.ab).unterschied(vorher), std::string());
             ASSERT_TRUE(Wiederholen(u.ab));
-            EXPECT_EQ(Zustand(u).unterschied(nachher), std::string());
+            EXPECT_EQ(zustand(u.ab).unterschied(nachher), std::string());
         }
     }
 }

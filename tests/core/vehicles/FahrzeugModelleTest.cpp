@@ -3,7 +3,7 @@
 #include "core/vehicles/FahrzeugBearbeitung.h"
 #include "core/vehicles/Fahrzeugliste.h"
 #include "core/vehicles/FahrzeuglisteDatei.h"
-#include "support/Fahrzeuge.h"
+#include "support/Saetze.h"
 #include "support/TestArbeitsbereich.h"
 
 #include <QAbstractItemModelTester>
@@ -15,6 +15,7 @@ using namespace tabulo::test;
 
 namespace {
 
+// The full list (ListView1) and the vehicles no field shows (ListView2); "anton" stands in field 0.
 class FahrzeugModelle : public ::testing::Test, protected TestArbeitsbereich {
 protected:
     FahrzeugModell liste1{ab};
@@ -39,16 +40,28 @@ protected:
 
 } // namespace
 
-TEST_F(FahrzeugModelle, ZeilenSpaltenUndKoepfe) {
-    EXPECT_EQ(liste1.rowCount(), 3);
-    EXPECT_EQ(liste1.columnCount(), 8);
+TEST_F(FahrzeugModelle, ZeilenFolgenDerListe) {
+    QStringList koepfe;
+    for (int s = 0; s <= Fahrzeug::AnzahlSpalten; ++s)
+        koepfe << liste1.headerData(s, Qt::Horizontal).toString();
+    EXPECT_EQ(koepfe.join('|'), "Rufname|Kennung|Stat|Zeit|Info|Bemerkung|Folgetelegramm|Datentelegramm|9");
     EXPECT_EQ(spalte(liste1, 1), (QStringList{"33333333", "11111111", "22222222"}));
     EXPECT_EQ(spalte(liste2, 1), (QStringList{"33333333", "22222222"}));
     EXPECT_EQ(liste2.fahrzeugIndex(1), 2);
     EXPECT_EQ(liste2.fahrzeugIndex(2), -1);
-    EXPECT_EQ(liste1.headerData(7, Qt::Horizontal).toString(), "Datentelegramm");
-    EXPECT_EQ(liste1.headerData(2, Qt::Horizontal, Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
-    EXPECT_EQ(liste1.index(0, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    // A row the views have not been told about yet is no vehicle.
+    ab.fahrzeuge.push_back(fahrzeug("44444444"));
+    EXPECT_EQ(liste1.fahrzeugIndex(3), -1);
+    EXPECT_EQ(liste1.fahrzeugIndex(2), 2);
+
+    FahrzeugLoeschen(ab, 0, fortschritt);
+    EXPECT_EQ(spalte(liste1, 1), (QStringList{"11111111", "22222222", "44444444"}));
+    EXPECT_EQ(spalte(liste2, 1), (QStringList{"22222222", "44444444"}));
+    ASSERT_TRUE(FahrzeuglisteSpeichern(ab, pfad("f.bin"), fortschritt));
+    EXPECT_EQ(spalte(liste1, 0), (QStringList{"anton     ", "Berta     ", "RTW       "}));
+    ASSERT_TRUE(FahrzeuglisteLaden(ab, rueckfrage, datei("leer.bin", {})));
+    EXPECT_EQ(liste1.rowCount(), 0);
+    EXPECT_EQ(liste2.rowCount(), 0);
 }
 
 TEST_F(FahrzeugModelle, SortierenOrdnetDieListeUndBehaeltDieAuswahl) {
@@ -62,14 +75,12 @@ TEST_F(FahrzeugModelle, SortierenOrdnetDieListeUndBehaeltDieAuswahl) {
     liste1.spalteGeklickt(0);
     EXPECT_EQ(spalte(liste1, 0), (QStringList{QStringLiteral("Cäsar"), "Berta", "anton"}));
     EXPECT_EQ(berta.row(), 1);
-    EXPECT_EQ(spalte(liste2, 1), (QStringList{"33333333", "22222222"}));
 }
 
 TEST_F(FahrzeugModelle, ZweiteListeSortiertFuerSich) {
     liste2.spalteGeklickt(1);
     EXPECT_EQ(spalte(liste2, 1), (QStringList{"22222222", "33333333"}));
     EXPECT_EQ(kennungen(), (QStringList{"33333333", "11111111", "22222222"})); // the list keeps its order
-    EXPECT_FALSE(ab.sortierung.aktiv);
     // A refresh keeps the second list sorted.
     ab.fahrzeuge.push_back(fahrzeug("00000000", "Dora"));
     FahrzeuglisteAktualisieren(ab);
@@ -79,23 +90,36 @@ TEST_F(FahrzeugModelle, ZweiteListeSortiertFuerSich) {
     EXPECT_EQ(spalte(liste2, 1), (QStringList{"33333333", "22222222", "00000000"}));
 }
 
-TEST_F(FahrzeugModelle, AenderungenErreichenBeideListen) {
-    FahrzeugLoeschen(ab, 0, fortschritt);
-    EXPECT_EQ(liste1.rowCount(), 2);
+// The filter shows the real entries: sorting, deleting and changes act on them, and the other
+// entries stay where they were.
+TEST_F(FahrzeugModelle, FilterZeigtEchteEintraege) {
+    ab.fahrzeuge[2].bemerkung = QStringLiteral("Wache ANTON");
+    ab.fahrzeugeGeaendert();
+    liste1.setzeFilter(QStringLiteral("anTON"));
+    liste2.setzeFilter(QStringLiteral("anTON"));
+    EXPECT_EQ(spalte(liste1, 1), (QStringList{"11111111", "22222222"})); // call name and remark, any case
     EXPECT_EQ(spalte(liste2, 1), (QStringList{"22222222"}));
+    EXPECT_EQ(nichtAufgenommenText(liste2.rowCount(), liste1.rowCount(), true),
+              "Nicht aufgenommen (1 von 2, gefiltert):");
 
-    FahrzeugEingabe e;
-    e.kennung = {"4", "4", "4", "4", "4", "4", "4", "4"};
-    e.status = "3";
-    e.rufname = "Neu";
-    FahrzeugUebernehmen(ab, e, fortschritt);
-    EXPECT_EQ(liste1.rowCount(), 3);
-    EXPECT_EQ(spalte(liste2, 0), (QStringList{"Berta", "Neu       "}));
+    liste1.spalteGeklickt(0); // sorts the whole list, shows the filtered part of it
+    EXPECT_EQ(kennungen(), (QStringList{"11111111", "22222222", "33333333"}));
+    EXPECT_EQ(spalte(liste1, 1), (QStringList{"11111111", "22222222"}));
 
-    ASSERT_TRUE(FahrzeuglisteSpeichern(ab, pfad("f.bin"), fortschritt));
-    EXPECT_EQ(spalte(liste1, 0), (QStringList{"anton     ", "Berta     ", "Neu       "}));
+    NichtAufgenommenLoeschen(ab, liste1.fahrzeugIndex(1));
+    EXPECT_EQ(kennungen(), (QStringList{"11111111", "33333333"}));
+    EXPECT_EQ(spalte(liste1, 1), (QStringList{"11111111"}));
+    liste1.setzeFilter({});
+    EXPECT_EQ(liste1.rowCount(), 2);
+}
 
-    ASSERT_TRUE(FahrzeuglisteLaden(ab, rueckfrage, datei("leer.bin", {})));
-    EXPECT_EQ(liste1.rowCount(), 0);
-    EXPECT_EQ(liste2.rowCount(), 0);
+TEST_F(FahrzeugModelle, FelderEinesFahrzeugsReihum) {
+    fahrzeugInFeld(ab, 300, ab.fahrzeuge[1]);
+    ab.felder[300].kennung += QStringLiteral("  "); // blanks around do not count
+    EXPECT_EQ(naechstesFeldMit(ab, QStringLiteral("11111111"), -1), 0);
+    EXPECT_EQ(naechstesFeldMit(ab, QStringLiteral("11111111"), 0), 300);
+    EXPECT_EQ(naechstesFeldMit(ab, QStringLiteral("11111111"), 300), 0); // round to the start
+    EXPECT_EQ(naechstesFeldMit(ab, QStringLiteral("22222222"), -1), -1);
+    EXPECT_EQ(fahrzeugZeileVonFeld(ab, 300), 1);
+    EXPECT_EQ(fahrzeugZeileVonFeld(ab, 1), -1); // a free field shows none
 }

@@ -1,7 +1,7 @@
 #include "core/vehicles/FahrzeugSortierung.h"
 
 #include "core/common/Arbeitsbereich.h"
-#include "support/Fahrzeuge.h"
+#include "support/Saetze.h"
 
 #include <gtest/gtest.h>
 

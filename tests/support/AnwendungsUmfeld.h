@@ -7,10 +7,12 @@
 #include "overview/FensterAnsicht.h"
 #include "overview/FensterTab.h"
 #include "overview/Form1.h"
+#include "support/Saetze.h"
 #include "support/TestArbeitsbereich.h"
-#include "support/Uebersicht.h"
+#include "tools/Werkzeuge.h"
 #include "vehicles/Form2.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -20,7 +22,7 @@
 namespace tabulo::test {
 
 // The whole program on a scratch working directory, an in-memory settings store and scripted
-// dialogs. Files and settings are put in place before `starten()`.
+// dialogs (GUI tests only). Files and settings are put in place before `starten()`.
 struct AnwendungsUmfeld : TestArbeitsbereich {
     AnwendungsUmfeld() : TestArbeitsbereich(Felder::Entwurf) { QDir::setCurrent(ordner.path()); }
 
@@ -41,22 +43,23 @@ struct AnwendungsUmfeld : TestArbeitsbereich {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&f));
         return f;
     }
+    Menue& menue() const { return anwendung->form1().menue; }
+    Werkzeuge& werkzeuge() const { return anwendung->werkzeuge(); }
     // Main window above, vehicle list window below, both on the headless screen (800 x 600),
     // where drags find their targets; the windows must not overlap.
     void anordnen() {
         Form1& f = anwendung->form1();
         f.move(0, 0);
         f.resize(600, 300); // the smallest the grid allows
-        QWidget& f2 = fahrzeugFenster();
+        QWidget& f2 = anwendung->form2();
         f2.move(0, f.frameGeometry().bottom() + 10);
         f2.resize(600, 590 - f2.y());
         QTest::qWait(20);
     }
-    QWidget& fahrzeugFenster() const { return anwendung->form2(); }
-
-    static QByteArray zweiFahrzeuge() {
-        return fahrzeugSatz("6A000001", "RTW 1", 3, "10:00:00", "Wache") +
-               fahrzeugSatz("6A000002", "NEF 2", 4, "11:00:00", "Klinik");
+    // Two vehicles in the start folder's vehicle file.
+    void zweiFahrzeuge() {
+        datei("Fahrzeug.bin",
+              fahrzeugDatei({fahrzeug("6A000001", "RTW 1", "3"), fahrzeug("6A000002", "NEF 2", "4")}));
     }
     // Every field from `von` on shows its own index as text.
     void felderNummerieren(int von = 0) {
@@ -79,5 +82,10 @@ struct AnwendungsUmfeld : TestArbeitsbereich {
         return x.feldtyp == FeldFahrzeug ? x.kennung : x.feldtyp == FeldFrei ? QStringLiteral("-") : x.text;
     }
 };
+
+// Windows closed with delete-on-close are gone after this.
+inline void geloeschteAufraeumen() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 } // namespace tabulo::test

@@ -1,0 +1,112 @@
+#include "core/files/Dateistand.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHashFunctions>
+
+namespace tabulo {
+
+namespace {
+constexpr qint64 Unschaerfe = 2000; // ms
+
+// Any fixed seed but 0: Qt takes its fastest hash only with a seed.
+constexpr size_t Saat = 0x5461'6275'6c6f;
+
+QDateTime zeitVon(const QFileInfo& info) {
+    return info.fileTime(QFileDevice::FileModificationTime);
+}
+
+bool zeitGesichert(const Dateistand& s) {
+    return s.geaendert.isValid() && s.gesehen.isValid() && s.geaendert.msecsTo(s.gesehen) >= Unschaerfe;
+}
+
+// The hash of the file's bytes, mapped rather than copied; nothing when it cannot be read.
+std::optional<size_t> pruefsummeLesen(const QString& pfad) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 groesse = datei.size();
+    if (groesse == 0)
+        return dateiPruefsumme({});
+    if (const uchar* p = datei.map(0, groesse))
+        return dateiPruefsumme(QByteArrayView(reinterpret_cast<const char*>(p), groesse));
+    const QByteArray bytes = datei.readAll();
+    if (datei.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return dateiPruefsumme(bytes);
+}
+} // namespace
+
+size_t dateiPruefsumme(QByteArrayView bytes) {
+    return qHashBits(bytes.data(), static_cast<size_t>(bytes.size()), Saat);
+}
+
+Dateistand dateistandNach(const QString& pfad, QByteArrayView bytes) {
+    const QFileInfo info(pfad);
+    Dateistand s;
+    s.vorhanden = info.isFile();
+    s.groesse = bytes.size();
+    s.geaendert = zeitVon(info);
+    s.pruefsumme = dateiPruefsumme(bytes);
+    // The time may already be another program's, written between our bytes and this look: the
+    // first comparison reads the file.
+    return s;
+}
+
+Dateistand dateistandLesen(const QString& pfad) {
+    Dateistand s;
+    s.gesehen = QDateTime::currentDateTimeUtc();
+    const QFileInfo info(pfad);
+    if (!info.isFile())
+        return s;
+    const auto summe = pruefsummeLesen(pfad);
+    s.vorhanden = summe.has_value();
+    s.groesse = info.size();
+    s.geaendert = zeitVon(info);
+    s.pruefsumme = summe.value_or(0);
+    return s;
+}
+
+DateiAenderung dateiVergleichen(const QString& pfad, Dateistand& gemerkt) {
+    const QFileInfo info(pfad);
+    if (info.isDir())
+        return DateiAenderung::Ordner;
+    if (!info.exists())
+        return gemerkt.vorhanden ? DateiAenderung::Geloescht : DateiAenderung::Unveraendert;
+    if (!gemerkt.vorhanden || info.size() != gemerkt.groesse)
+        return DateiAenderung::Geaendert;
+    const QDateTime zeit = zeitVon(info);
+    if (zeit == gemerkt.geaendert && zeitGesichert(gemerkt))
+        return DateiAenderung::Unveraendert;
+    const QDateTime jetzt = QDateTime::currentDateTimeUtc();
+    const auto summe = pruefsummeLesen(pfad);
+    if (!summe || *summe != gemerkt.pruefsumme)
+        return DateiAenderung::Geaendert;
+    gemerkt.geaendert = zeit;
+    gemerkt.gesehen = jetzt;
+    return DateiAenderung::Unveraendert;
+}
+
+QString dateiSchluessel(const QString& pfad) {
+    return QFileInfo(pfad).absoluteFilePath();
+}
+
+void Dateistaende::merken(quint16 dokument, const QString& pfad, const Dateistand& stand) {
+    const QString schluessel = dateiSchluessel(pfad);
+    m_eintraege[schluessel] = {dokument, stand};
+    m_aktuell[dokument] = schluessel;
+}
+
+std::optional<DateiAenderung> Dateistaende::pruefen(const QString& pfad) {
+    const auto it = m_eintraege.find(dateiSchluessel(pfad));
+    if (it == m_eintraege.end())
+        return std::nullopt;
+    return dateiVergleichen(it->first, it->second.stand);
+}
+
+QString Dateistaende::aktuelleDatei(quint16 dokument) const {
+    const auto it = m_aktuell.find(dokument);
+    return it == m_aktuell.end() ? QString() : it->second;
+}
+
+} // namespace tabulo
