@@ -20,6 +20,9 @@ struct Menue {
     QAction* MenueSpeichernOrte = nullptr;
     QAction* MenueSpeichernStatus = nullptr;
     QAction* MenueSpeichernAktionen = nullptr;
+    QAction* MenueDrucken = nullptr;
+    QAction* MenueSeitenansicht = nullptr;
+    QAction* MenuePdf = nullptr;
     QAction* MenueBeenden = nullptr;
 
     QMenu* MenueBearbeiten = nullptr;

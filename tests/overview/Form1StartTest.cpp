@@ -185,7 +185,8 @@ TEST(Form1Menue, FensterTitelUndMenueleiste) {
     EXPECT_EQ(form.windowTitle(), "Tabulo v1.3.0");
     EXPECT_EQ(titel(form.menuBar()->actions()), (QStringList{"&Datei", "&Bearbeiten", "&Tools", "&?"}));
     EXPECT_EQ(titel(form.menue.MenueDatei->actions()),
-              (QStringList{"Laden...", "Alles &Speichern", "Speichern...", "&Beenden"}));
+              (QStringList{"Laden...", "Alles &Speichern", "Speichern...", "-", "&Drucken...",
+                           "Seiten&ansicht...", "Als &PDF exportieren...", "-", "&Beenden"}));
     EXPECT_EQ(
         titel(form.menue.MenuXLaden->actions()),
         (QStringList{"Fahrzeugliste", "Ortskennungen", QStringLiteral("Status \u00dcbersicht"), "Aktionen"}));
@@ -199,6 +200,7 @@ TEST(Form1Menue, FensterTitelUndMenueleiste) {
                            QStringLiteral("&Pr\u00fcfen")}));
     EXPECT_EQ(titel(form.menue.MenueHelp->actions()), (QStringList{"Inf&o..."}));
     EXPECT_EQ(form.menue.MenueSpeichern->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(form.menue.MenueDrucken->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     // The action items wait for the action window.
     EXPECT_FALSE(form.menue.MenueLadenAktionen->isEnabled());
     EXPECT_FALSE(form.menue.MenueSpeichernAktionen->isEnabled());
