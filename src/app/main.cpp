@@ -12,7 +12,23 @@
 #include <QLocale>
 #include <QTranslator>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+// Under Wine the system's rasteriser drops the thin stem of small letters (a capital I in the
+// lists vanishes); Qt's own FreeType engine draws them. Windows itself keeps its native engine.
+static void unterWineFreeTypeNehmen() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const bool wine = ntdll && GetProcAddress(ntdll, "wine_get_version");
+    if (wine && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+}
+#endif
+
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    unterWineFreeTypeNehmen();
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulo"));
 
@@ -25,7 +41,7 @@ int main(int argc, char* argv[]) {
     // A large vehicle file is read while the windows are being built.
     tabulo::StartVorlesen vorlesen(tabulo::standardDateiImArbeitsordner(QStringLiteral("Fahrzeug.bin")));
 
-    tabulo::QtEinstellungsSpeicher speicher;
+    tabulo::SystemSpeicher speicher;
     tabulo::DateiSchreiber schreiber;
     tabulo::Arbeitsbereich ab(speicher, schreiber);
 

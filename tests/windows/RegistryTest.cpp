@@ -107,8 +107,9 @@ TEST(Registry, WerteStehenUnveraendertAlsRegSzUnterDemSchluesselDesHosts) {
         EXPECT_EQ(roh.typ, DWORD(REG_SZ));
         EXPECT_EQ(roh.bytes, utf16(f.wert));
         EXPECT_EQ(s.lesen(app.name, sektion::Fahrzeuguebersicht, f.schluessel, "std"), f.wert);
-        if (f.perReg)
+        if (f.perReg) {
             EXPECT_TRUE(reg.contains(QStringList{f.schluessel, "REG_SZ", f.wert}));
+        }
     }
     EXPECT_EQ(s.ort(app.name), QStringLiteral("HKEY_CURRENT_USER\\") + app.schluessel);
 }

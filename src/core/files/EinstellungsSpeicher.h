@@ -82,7 +82,4 @@ private:
     std::unique_ptr<Daten> d;
 };
 
-// Former name, still used by main().
-using QtEinstellungsSpeicher = SystemSpeicher;
-
 } // namespace tabulo
