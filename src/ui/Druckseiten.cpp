@@ -1,6 +1,7 @@
 #include "ui/Druckseiten.h"
 
 #include "core/common/Arbeitsbereich.h"
+#include "core/common/Text.h"
 #include "ui/Farben.h"
 #include "ui/FeldMaler.h"
 #include "ui/Schriften.h"
@@ -127,11 +128,17 @@ void Druckseiten::tabelleMalen(QPainter& p, const Seite& s, const QPaintDevice* 
     std::vector<double> x{0};
     for (const double w : t.breiten)
         x.push_back(x.back() + w * b / summe);
+    // Text on its baseline, cut with an ellipsis where it is wider than its column.
     const auto zeileMalen = [&](double y, double h, const auto& text) {
+        const QFontMetricsF fm(p.font(), p.device());
+        const double grundlinie = y + (h - fm.ascent() - fm.descent()) / 2 + fm.ascent();
         for (int c = 0; c + 1 < static_cast<int>(x.size()); ++c) {
+            const QString inhalt = ohneEndLeerzeichen(text(c)); // fields padded by their file
+            if (inhalt.isEmpty())
+                continue;
             const double w = x[c + 1] - x[c] - 2 * Abstand;
-            const QString inhalt = QFontMetricsF(p.font()).elidedText(text(c), Qt::ElideRight, w);
-            p.drawText(QRectF(x[c] + Abstand, y, w, h), Qt::AlignLeft | Qt::AlignVCenter, inhalt);
+            p.drawText(QPointF(x[c] + Abstand, grundlinie),
+                       fm.horizontalAdvance(inhalt) <= w ? inhalt : fm.elidedText(inhalt, Qt::ElideRight, w));
         }
     };
 
@@ -169,7 +176,7 @@ void Druckseiten::fussMalen(QPainter& p, int seite, const QPaintDevice* geraet) 
     p.setPen(Qt::black);
     p.setFont(druckSchrift(druckmass::Schrift, false, geraet));
     const QRectF zeile(0, y + 4, b, druckmass::Fuss - 4);
-    const QFontMetricsF fm(p.font());
+    const QFontMetricsF fm(p.font(), p.device());
     // The folder may be long: it gives way to the date in the middle.
     const double links = b / 2 - fm.horizontalAdvance(m_datum) / 2 - 12;
     p.drawText(QRectF(0, zeile.top(), links, zeile.height()), Qt::AlignLeft | Qt::AlignVCenter,
