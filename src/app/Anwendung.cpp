@@ -18,6 +18,7 @@
 #include "overview/FeldEdit.h"
 #include "overview/Form1.h"
 #include "places/Ortskennungen.h"
+#include "tools/Drucken.h"
 #include "tools/Pruefen.h"
 #include "tools/Werkzeuge.h"
 #include "ui/CsvBefehle.h"
@@ -283,6 +284,11 @@ void Anwendung::werkzeugeVerbinden() {
     connect(m.MenueInfo, &QAction::triggered, w, &Werkzeuge::MenueInfo_Click);
     connect(m.MenueHandbuch, &QAction::triggered, w, &Werkzeuge::MenueHandbuch_Click);
     connect(m.MenuePruefen, &QAction::triggered, this, &Anwendung::pruefenZeigen);
+    m_drucken = std::make_unique<Drucken>(m_ab, m_rueckfrage, m_form1.get());
+    m_drucken->uhr = [this] { return uhr(); };
+    connect(m.MenueDrucken, &QAction::triggered, m_drucken.get(), &Drucken::MenueDrucken_Click);
+    connect(m.MenueSeitenansicht, &QAction::triggered, m_drucken.get(), &Drucken::MenueSeitenansicht_Click);
+    connect(m.MenuePdf, &QAction::triggered, m_drucken.get(), &Drucken::MenuePdf_Click);
 }
 
 // Every opening checks the tables as they stand then.

@@ -27,6 +27,7 @@ class FeldEdit;
 class StartVorlesen;
 class Pruefen;
 class FremdeAenderungen;
+class Drucken;
 
 // Owns the program's windows and connects the main window's menu to them. Windows are
 // created here, hidden or shown as the program needs them, and live until the program ends.
@@ -51,6 +52,7 @@ public:
     Arbeitsbereich& arbeitsbereich() const { return m_ab; }
     Rueckfrage& rueckfrage() const { return m_rueckfrage; }
     Werkzeuge& werkzeuge() const { return *m_werkzeuge; }
+    Drucken& drucken() const { return *m_drucken; }
 
     // The windows a blocking dialog disables: the main window and the vehicle list window, and
     // for the host settings dialog the place identifier window too.
@@ -91,6 +93,7 @@ private:
     std::unique_ptr<FeldEdit> m_feldEdit;
     std::unique_ptr<Pruefen> m_pruefen;
     FremdeAenderungen* m_fremdeAenderungen; // owned by the main window
+    std::unique_ptr<Drucken> m_drucken;
 
     void orteVerbinden();
     void fahrzeugeVerbinden();

@@ -60,7 +60,6 @@ private:
         bool operator==(const Element&) const = default;
     };
     Element elementBei(QPointF punkt) const;
-    void feldMalen(QPainter& p, int feld, const QFont (&schriften)[6]) const;
 
     Arbeitsbereich& m_ab;
     int m_fenster;

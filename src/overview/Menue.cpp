@@ -55,6 +55,12 @@ void Menue::aufbauen(QMenuBar* leiste) {
     MenueImportAktionen =
         eintrag(MenueImportieren, "MenueImportAktionen", QStringLiteral("Aktionen aus CSV..."));
     MenueImportAktionen->setEnabled(false);
+    MenueDatei->addSeparator();
+    MenueDrucken = eintrag(MenueDatei, "MenueDrucken", QStringLiteral("&Drucken..."));
+    MenueDrucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MenueSeitenansicht = eintrag(MenueDatei, "MenueSeitenansicht", QStringLiteral("Seiten&ansicht..."));
+    MenuePdf = eintrag(MenueDatei, "MenuePdf", QStringLiteral("Als &PDF exportieren..."));
+    MenueDatei->addSeparator();
     MenueBeenden = eintrag(MenueDatei, "MenueBeenden", QStringLiteral("&Beenden"));
 
     MenueBearbeiten = untermenue(leiste, "MenueBearbeiten", QStringLiteral("&Bearbeiten"));

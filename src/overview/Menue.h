@@ -29,6 +29,9 @@ struct Menue {
     QAction* MenueImportFzg = nullptr;
     QAction* MenueImportOrte = nullptr;
     QAction* MenueImportAktionen = nullptr;
+    QAction* MenueDrucken = nullptr;
+    QAction* MenueSeitenansicht = nullptr;
+    QAction* MenuePdf = nullptr;
     QAction* MenueBeenden = nullptr;
 
     QMenu* MenueBearbeiten = nullptr;

@@ -5,8 +5,7 @@
 
 namespace tabulo {
 
-static QColor systemFarbe(int nummer) {
-    const QPalette p = QApplication::palette();
+static QColor systemFarbe(int nummer, const QPalette& p) {
     switch (nummer) {
     case 5:
         return p.color(QPalette::Base); // window background
@@ -28,8 +27,12 @@ static QColor systemFarbe(int nummer) {
 }
 
 QColor qtFarbe(Farbe farbe) {
+    return qtFarbe(farbe, QApplication::palette());
+}
+
+QColor qtFarbe(Farbe farbe, const QPalette& palette) {
     if (farbe::istSystemfarbe(farbe))
-        return systemFarbe(static_cast<int>(farbe & 0xFF));
+        return systemFarbe(static_cast<int>(farbe & 0xFF), palette);
     return QColor(farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF);
 }
 

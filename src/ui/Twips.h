@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QRectF>
 
-class QWidget;
+class QPaintDevice;
 
 namespace tabulo {
 
@@ -27,8 +27,8 @@ inline QRect pxGanz(double links, double oben, double breite, double hoehe) {
     return QRectF(px(links), px(oben), px(breite), px(hoehe)).toRect();
 }
 
-// The font of a label at its point size, drawn at 96 dots per inch whatever the screen says, so
-// that text keeps its size relative to the twip geometry.
-QFont beschriftungsSchrift(const Beschriftung& b, const QWidget* fuer);
+// The font of a label at its point size, drawn at 96 dots per inch whatever the device says, so
+// that text keeps its size relative to the twip geometry (a printout scales both alike).
+QFont beschriftungsSchrift(const Beschriftung& b, const QPaintDevice* fuer);
 
 } // namespace tabulo

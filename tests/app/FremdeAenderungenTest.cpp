@@ -1,7 +1,8 @@
 #include "app/FremdeAenderungen.h"
 
-#include "app/AnwendungsUmfeld.h"
 #include "core/common/AllesSpeichern.h"
+#include "support/AnwendungsUmfeld.h"
+#include "support/Saetze.h"
 #include "ui/Dateihinweis.h"
 #include "ui/Dateiwache.h"
 
@@ -15,13 +16,13 @@ using namespace tabulo::test;
 // itself; its button reloads as one step; our own save is no change.
 TEST(FremdeAenderungen, HinweisNeuLadenUndEigenesSpeichern) {
     AnwendungsUmfeld u;
-    u.datei("Fahrzeug.bin", AnwendungsUmfeld::zweiFahrzeuge());
+    u.zweiFahrzeuge();
     u.starten();
     FremdeAenderungen& fremd = u.anwendung->fremdeAenderungen();
     fremd.wache().pruefen();
     EXPECT_FALSE(fremd.hinweis().isVisible());
 
-    u.datei("Fahrzeug.bin", fahrzeugSatz("6A000001", "RTW 1", 7, "12:00:00", "Wache"));
+    u.datei("Fahrzeug.bin", fahrzeugDatei({fahrzeug("6A000001", "RTW 1", "7")}));
     fremd.wache().pruefen();
     ASSERT_TRUE(fremd.hinweis().isVisible());
     EXPECT_EQ(fremd.hinweis().text(), QStringLiteral("Fahrzeug.bin wurde ge\u00e4ndert - Neu laden?"));

@@ -10,7 +10,7 @@ namespace tabulo {
 
 namespace {
 
-const QString Anwendung = QStringLiteral("Tabulo");
+const QString& Anwendung = anwendung::Tabulo;
 const QString Sektion = QStringLiteral("CSV");
 const QString SchluesselTrenner = QStringLiteral("Trennzeichen");
 const QString SchluesselKodierung = QStringLiteral("Kodierung");

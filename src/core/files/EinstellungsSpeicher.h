@@ -27,6 +27,8 @@ public:
 namespace anwendung {
 inline const QString Velastat = QStringLiteral("VELASTAT");
 inline const QString VelastatPlus = QStringLiteral("VELASTATPLUS");
+// Tabulo's own choices, kept apart so the host never reads them.
+inline const QString Tabulo = QStringLiteral("Tabulo");
 } // namespace anwendung
 
 namespace sektion {

@@ -1,9 +1,7 @@
 #include "core/common/CsvTabelle.h"
 
 #include "core/undo/Rueckgaengig.h"
-#include "support/AktionenHilfen.h"
-#include "support/Fahrzeuge.h"
-#include "support/OrteDaten.h"
+#include "support/Saetze.h"
 
 #include <gtest/gtest.h>
 

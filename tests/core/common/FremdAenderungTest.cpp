@@ -4,7 +4,7 @@
 #include "core/undo/Rueckgaengig.h"
 #include "core/vehicles/FahrzeugAbgleich.h"
 #include "core/vehicles/FahrzeuglisteDatei.h"
-#include "support/Fahrzeuge.h"
+#include "support/Saetze.h"
 #include "support/TestArbeitsbereich.h"
 
 #include <QDir>
