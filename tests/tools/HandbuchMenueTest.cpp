@@ -1,5 +1,5 @@
 #include "core/common/Handbuch.h"
-#include "tools/Werkbank.h"
+#include "support/AnwendungsUmfeld.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -31,8 +31,9 @@ TEST(Handbuch, F1OeffnetDieGefundeneDateiOderSagtWoGesuchtWurde) {
         const QString pfad = ordner.filePath(handbuchtext::Dateiname);
         if (vorhanden)
             QFile(pfad).open(QIODevice::WriteOnly);
-        test::Programm p;
-        p.w().setzeProgrammOrdner(ordner.path());
+        test::AnwendungsUmfeld p;
+        p.starten();
+        p.werkzeuge().setzeProgrammOrdner(ordner.path());
         EXPECT_EQ(p.menue().MenueHandbuch->shortcut(), QKeySequence(Qt::Key_F1));
         p.menue().MenueHandbuch->trigger();
         EXPECT_EQ(browser.geoeffnet, vorhanden ? QList<QUrl>{QUrl::fromLocalFile(pfad)} : QList<QUrl>{});
