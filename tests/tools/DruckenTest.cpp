@@ -1,6 +1,6 @@
 #include "tools/Drucken.h"
 
-#include "app/AnwendungsUmfeld.h"
+#include "support/AnwendungsUmfeld.h"
 #include "core/overview/FeldInhalt.h"
 #include "core/print/Druckauswahl.h"
 #include "core/vehicles/Fahrzeugliste.h"
