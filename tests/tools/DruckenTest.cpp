@@ -1,9 +1,9 @@
 #include "tools/Drucken.h"
 
-#include "support/AnwendungsUmfeld.h"
 #include "core/overview/FeldInhalt.h"
 #include "core/print/Druckauswahl.h"
 #include "core/vehicles/Fahrzeugliste.h"
+#include "support/AnwendungsUmfeld.h"
 #include "support/FehlerSchreiber.h"
 #include "tools/DruckauswahlDialog.h"
 #include "ui/Druckseiten.h"
