@@ -11,20 +11,15 @@ namespace {
 
 // clang-format off
 constexpr Harness harnesse[] = {
-    // the codecs, record by record
-    {"status_datei", statusDateiHarness},
-    {"fahrzeug_datei", fahrzeugDateiHarness},
-    {"orte_datei", orteDateiHarness},
-    {"aktion_datei", aktionDateiHarness},
-    {"buendel_datei", buendelDateiHarness},
+    // each file format: its records through the codec, the whole file through the operations
+    // that load, import and read it at start-up
+    {"status", statusHarness},
+    {"fahrzeuge", fahrzeugeHarness},
+    {"orte", orteHarness},
+    {"aktionen", aktionenHarness},
+    {"buendel", buendelHarness},
     // the stored settings
     {"einstellungen", einstellungenHarness},
-    // whole files through the documents' load, import and start-up operations
-    {"fahrzeugliste", fahrzeuglisteHarness},
-    {"orte_laden", orteLadenHarness},
-    {"status_laden", statusLadenHarness},
-    {"buendel_laden", buendelLadenHarness},
-    {"aktionen_laden", aktionenLadenHarness},
 };
 // clang-format on
 

@@ -4,17 +4,13 @@
 
 namespace tabulo::fuzz {
 
-// The bodies of the harnesses; each takes any bytes whatever and checks the decoder's promises.
-void statusDateiHarness(QByteArrayView eingabe);
-void fahrzeugDateiHarness(QByteArrayView eingabe);
-void orteDateiHarness(QByteArrayView eingabe);
-void aktionDateiHarness(QByteArrayView eingabe);
-void buendelDateiHarness(QByteArrayView eingabe);
+// The bodies of the harnesses, one per file format; each takes any bytes whatever and checks
+// the decoder's promises and those of the operations that load the file.
+void statusHarness(QByteArrayView eingabe);
+void fahrzeugeHarness(QByteArrayView eingabe);
+void orteHarness(QByteArrayView eingabe);
+void aktionenHarness(QByteArrayView eingabe);
+void buendelHarness(QByteArrayView eingabe);
 void einstellungenHarness(QByteArrayView eingabe);
-void fahrzeuglisteHarness(QByteArrayView eingabe);
-void orteLadenHarness(QByteArrayView eingabe);
-void statusLadenHarness(QByteArrayView eingabe);
-void buendelLadenHarness(QByteArrayView eingabe);
-void aktionenLadenHarness(QByteArrayView eingabe);
 
 } // namespace tabulo::fuzz

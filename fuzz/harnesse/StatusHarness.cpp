@@ -3,15 +3,58 @@
 #include "Koerper.h"
 #include "Werkbank.h"
 #include "core/common/StartLesen.h"
+#include "core/files/Ansi.h"
 #include "core/files/StatusDatei.h"
 #include "core/overview/FeldInhalt.h"
 #include "core/overview/StatusUebersicht.h"
 
-#include <QDir>
-
 namespace tabulo::fuzz {
 
 namespace {
+
+// Every whole record of the buffer is decoded; a record written back from what was read keeps
+// every byte a reader uses, whatever the kind byte says.
+void saetzeZurueck(QByteArrayView eingabe) {
+    FUZZ_PRUEFEN(textNachAnsi(ansiNachText(eingabe)) == eingabe);
+
+    for (qsizetype pos = 0; pos + StatusSatzLaenge <= eingabe.size(); pos += StatusSatzLaenge) {
+        const QByteArrayView satz = eingabe.sliced(pos, StatusSatzLaenge);
+        const StatusSatz s = statusSatzLesen(satz);
+        FUZZ_PRUEFEN(s.art == static_cast<quint8>(satz[0]));
+        FUZZ_PRUEFEN(s.name.size() == 10);
+        FUZZ_PRUEFEN(s.kennung.size() == 8);
+        FUZZ_PRUEFEN(s.text.size() <= 30);
+        FUZZ_PRUEFEN(!s.text.endsWith(QLatin1Char(' ')));
+        FUZZ_PRUEFEN(s.fremd.isEmpty() == (s.art <= FeldText));
+
+        Feld f;
+        f.feldtyp = s.art;
+        f.fahrzeug = s.name;
+        f.kennung = s.kennung;
+        f.text = s.text;
+        f.fremdSatz = s.fremd;
+        const QByteArray zurueck = statusSatzSchreiben(f);
+        FUZZ_PRUEFEN(zurueck.size() == StatusSatzLaenge);
+        FUZZ_PRUEFEN(zurueck[0] == satz[0]);
+        FUZZ_PRUEFEN(zurueck[1] == '\0');
+        switch (s.art) {
+        case FeldFrei:
+            FUZZ_PRUEFEN(zurueck.sliced(2) == QByteArray(30, ' ') + "00000000");
+            break;
+        case FeldFahrzeug:
+            FUZZ_PRUEFEN(zurueck.sliced(2, 10) == satz.sliced(2, 10));
+            FUZZ_PRUEFEN(zurueck.sliced(12, 20) == QByteArray(20, ' '));
+            FUZZ_PRUEFEN(zurueck.sliced(32) == satz.sliced(32));
+            break;
+        case FeldText:
+            FUZZ_PRUEFEN(zurueck.sliced(2, 30) == satz.sliced(2, 30));
+            FUZZ_PRUEFEN(zurueck.sliced(32) == "00000000");
+            break;
+        default:
+            FUZZ_PRUEFEN(zurueck.sliced(2) == satz.sliced(2));
+        }
+    }
+}
 
 // The list the vehicle records are looked up in; every field shows "Frei"; the list is unsaved.
 void vorbereiten(Arbeitsbereich& ab) {
@@ -49,13 +92,11 @@ void feldWieSatz(const Arbeitsbereich& ab, const Feld& feld, QByteArrayView satz
     FUZZ_PRUEFEN(feld.statusFarbe <= 0xFFFFFFu);
 }
 
-} // namespace
-
 // An overview file of any bytes: the menu load takes exactly 416 records or changes nothing;
 // the start-up reader takes the whole records there are and frees the other fields; the
 // start-up reader of the vehicle list takes whole records. Saved and loaded again, an
 // overview comes back as it was.
-void statusLadenHarness(QByteArrayView daten) {
+void laden(QByteArrayView daten) {
     Eingabe eingabe(daten);
     const quint8 wahl = eingabe.byte();
     const QByteArrayView datei = eingabe.rest();
@@ -109,6 +150,14 @@ void statusLadenHarness(QByteArrayView daten) {
                      w.ab.felder[i].fremdSatz == felder[i].fremdSatz);
     }
     FUZZ_PRUEFEN(statusDateiBilden(w.ab) == gespeichert);
+}
+
+} // namespace
+
+// The overview file: its records one by one, then the whole file through the load operations.
+void statusHarness(QByteArrayView eingabe) {
+    saetzeZurueck(eingabe);
+    laden(eingabe);
 }
 
 } // namespace tabulo::fuzz

@@ -4,6 +4,7 @@
 #include "Werkbank.h"
 #include "core/common/Text.h"
 #include "core/files/Ansi.h"
+#include "core/files/BuendelDatei.h"
 #include "core/overview/FeldInhalt.h"
 #include "core/settings/Einstellungsbuendel.h"
 
@@ -11,8 +12,41 @@ namespace tabulo::fuzz {
 
 namespace {
 
-BuendelGruppen gruppenAus(quint8 wahl) {
-    return {bool(wahl & 1), bool(wahl & 2), bool(wahl & 4)};
+// A line written from any three fields is one line of the file and reads back as those fields.
+void zeileZurueck(const BuendelZeile& zeile) {
+    const QByteArray bytes = buendelZeileSchreiben(zeile);
+    FUZZ_PRUEFEN(bytes.endsWith("\r\n"));
+    const QStringList zeilen = buendelZeilen(bytes);
+    FUZZ_PRUEFEN(zeilen.size() == 1);
+    const auto wieder = buendelZeileLesen(zeilen.front());
+    FUZZ_PRUEFEN(wieder.has_value());
+    FUZZ_PRUEFEN(wieder->sektion == wieImBuendel(zeile.sektion));
+    FUZZ_PRUEFEN(wieder->schluessel == wieImBuendel(zeile.schluessel));
+    FUZZ_PRUEFEN(wieder->wert == wieImBuendel(zeile.wert));
+}
+
+void zeilenZurueck(QByteArrayView eingabe) {
+    const QStringList zeilen = buendelZeilen(eingabe.toByteArray());
+    qsizetype zeichen = 0;
+    for (const QString& z : zeilen) {
+        FUZZ_PRUEFEN(!z.contains(QLatin1Char('\r')) && !z.contains(QLatin1Char('\n')));
+        zeichen += z.size();
+        const auto gelesen = buendelZeileLesen(z);
+        if (!gelesen)
+            continue;
+        for (const QString* feld : {&gelesen->sektion, &gelesen->schluessel, &gelesen->wert})
+            FUZZ_PRUEFEN(feld->size() <= z.size());
+        zeileZurueck(*gelesen);
+    }
+    FUZZ_PRUEFEN(zeichen <= eingabe.size());
+
+    // Fields as the store may hold them: any text, line breaks and quotes included.
+    Eingabe teile(eingabe);
+    BuendelZeile frei;
+    frei.sektion = QString::fromUtf8(teile.stueck('\0'));
+    frei.schluessel = QString::fromUtf8(teile.stueck('\0'));
+    frei.wert = QString::fromUtf8(teile.stueck('\0'));
+    zeileZurueck(frei);
 }
 
 void vorbereiten(Arbeitsbereich& ab) {
@@ -26,14 +60,13 @@ void vorbereiten(Arbeitsbereich& ab) {
                             QStringLiteral("14"));
 }
 
-} // namespace
-
 // A bundle of any bytes changes only the groups that are ticked, only the eight titles and the
 // eleven colours there are, never to a system colour; what it applied exports and imports
 // again unchanged.
-void buendelLadenHarness(QByteArrayView daten) {
+void anwenden(QByteArrayView daten) {
     Eingabe eingabe(daten);
-    const BuendelGruppen gruppen = gruppenAus(eingabe.byte());
+    const quint8 wahl = eingabe.byte();
+    const BuendelGruppen gruppen = {bool(wahl & 1), bool(wahl & 2), bool(wahl & 4)};
     const QByteArray datei = eingabe.rest().toByteArray();
 
     Werkbank w;
@@ -82,6 +115,14 @@ void buendelLadenHarness(QByteArrayView daten) {
         FUZZ_PRUEFEN(neu.ab.fensterTitel[i] == wieImBuendel(w.ab.fensterTitel[i]));
     for (int k = 0; k < 10; ++k)
         FUZZ_PRUEFEN(neu.ab.statusfarbe[k] == w.ab.statusfarbe[k]);
+}
+
+} // namespace
+
+// The settings bundle: its lines one by one, then the whole file applied.
+void buendelHarness(QByteArrayView eingabe) {
+    zeilenZurueck(eingabe);
+    anwenden(eingabe);
 }
 
 } // namespace tabulo::fuzz

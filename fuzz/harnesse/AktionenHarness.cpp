@@ -4,6 +4,7 @@
 #include "Werkbank.h"
 #include "core/actions/Aktionsliste.h"
 #include "core/files/AktionDatei.h"
+#include "core/files/Ansi.h"
 #include "core/files/DateiLesen.h"
 
 #include <QDir>
@@ -12,9 +13,32 @@ namespace tabulo::fuzz {
 
 namespace {
 
-Aktion vorhanden(const char* kennung, const char* status, int richtung) {
+void satzZurueck(QByteArrayView satz) {
+    const AktionSatz a = aktionSatzLesen(satz);
+    FUZZ_PRUEFEN(a.kennung.size() == 8);
+    FUZZ_PRUEFEN(textNachAnsi(a.kennung) == satz.first(8));
+    FUZZ_PRUEFEN(a.aktion.size() <= AktionTextBreite);
+    FUZZ_PRUEFEN(!a.aktion.startsWith(QLatin1Char(' ')) && !a.aktion.endsWith(QLatin1Char(' ')));
+    FUZZ_PRUEFEN(a.identitaet().size() == 10);
+    const int richtung = richtungAusZeichen(a.richtung);
+    FUZZ_PRUEFEN(richtung >= 0 && richtung <= 9);
+
+    const QByteArray zurueck = aktionSatzSchreiben(a.kennung, QString(a.status), richtung, a.aktion);
+    FUZZ_PRUEFEN(zurueck.size() == AktionSatzLaenge);
+    FUZZ_PRUEFEN(zurueck.first(9) == satz.first(9));
+    // A digit comes back as it was; anything else is direction 0.
+    FUZZ_PRUEFEN(zurueck[9] == (satz[9] >= '0' && satz[9] <= '9' ? satz[9] : '0'));
+    // The command line loses its leading blanks and nothing else.
+    const QByteArrayView aktion = satz.sliced(10);
+    qsizetype fuehrend = 0;
+    while (fuehrend < aktion.size() && aktion[fuehrend] == ' ')
+        ++fuehrend;
+    FUZZ_PRUEFEN(zurueck.sliced(10, AktionTextBreite - fuehrend) == aktion.sliced(fuehrend));
+}
+
+Aktion vorhanden(const char* status, int richtung) {
     Aktion a;
-    a.kennung = QString::fromLatin1(kennung);
+    a.kennung = QStringLiteral("6A123456");
     a.status = QString::fromLatin1(status);
     a.richtungNr = richtung;
     a.aktion = QStringLiteral("alarm.exe");
@@ -22,19 +46,11 @@ Aktion vorhanden(const char* kennung, const char* status, int richtung) {
 }
 
 void vorbereiten(Arbeitsbereich& ab) {
-    Fahrzeug f;
-    f.kennung = QStringLiteral("6A123456");
-    f.rufname = QStringLiteral("RTW 1");
-    ab.fahrzeuge = {f};
+    ab.fahrzeuge = {bekannt("6A123456", "RTW 1")};
     ab.richtungsname = {QStringLiteral("FZ->LST"), QStringLiteral("LST->FZ")};
-    ab.aktionen = {vorhanden("6A123456", "3", 0), vorhanden("6A123456", "4", 1)};
+    ab.aktionen = {vorhanden("3", 0), vorhanden("4", 1)};
     ab.aktionenMenueAktiv = true;
     ab.ungespeichert = DokFahrzeugliste;
-}
-
-// Whether the program can take the file: whole records, whatever their bytes.
-bool annehmbar(QByteArrayView datei) {
-    return datei.size() % AktionSatzLaenge == 0;
 }
 
 QByteArray speichernUndLesen(Werkbank& w, const QString& name) {
@@ -44,16 +60,15 @@ QByteArray speichernUndLesen(Werkbank& w, const QString& name) {
     return dateiLesen(pfad).daten.value_or(QByteArray("nicht lesbar"));
 }
 
-} // namespace
-
-// An action file of any bytes loads or imports as a whole, or is refused with one message and
-// the list and flags as they were. What was taken saves, loads and saves again to the same bytes.
-void aktionenLadenHarness(QByteArrayView daten) {
+// An action file of any bytes loads or imports as a whole (whole records, whatever their
+// bytes), or is refused with one message and the list and flags as they were. What was taken
+// saves, loads and saves again to the same bytes.
+void laden(QByteArrayView daten) {
     Eingabe eingabe(daten);
     const quint8 wahl = eingabe.byte();
     const QByteArrayView datei = eingabe.rest();
     const QString pfad = dateiAblegen(QStringLiteral("Aktion.BIN"), datei);
-    const bool ok = annehmbar(datei);
+    const bool ok = datei.size() % AktionSatzLaenge == 0;
     const qsizetype saetze = datei.size() / AktionSatzLaenge;
 
     Werkbank w;
@@ -100,6 +115,24 @@ void aktionenLadenHarness(QByteArrayView daten) {
     FUZZ_PRUEFEN(AktionenLaden(w.ab, QDir(arbeitsordner()).filePath(QStringLiteral("erste.BIN")), rueckfrage,
                                w.fortschritt) == LadeErgebnis::Geladen);
     FUZZ_PRUEFEN(speichernUndLesen(w, QStringLiteral("zweite.BIN")) == erste);
+}
+
+} // namespace
+
+// The action file: its records one by one, columns of any length, then the whole file through
+// the load and the import.
+void aktionenHarness(QByteArrayView eingabe) {
+    for (qsizetype pos = 0; pos + AktionSatzLaenge <= eingabe.size(); pos += AktionSatzLaenge)
+        satzZurueck(eingabe.sliced(pos, AktionSatzLaenge));
+
+    // Columns of any length make a whole record.
+    Eingabe teile(eingabe);
+    const QString kennung = QString::fromUtf8(teile.stueck());
+    const QString status = QString::fromUtf8(teile.stueck());
+    const QString aktion = QString::fromUtf8(teile.stueck());
+    FUZZ_PRUEFEN(aktionSatzSchreiben(kennung, status, teile.byte() & 1, aktion).size() == AktionSatzLaenge);
+
+    laden(eingabe);
 }
 
 } // namespace tabulo::fuzz
