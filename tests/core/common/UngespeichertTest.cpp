@@ -3,8 +3,11 @@
 #include "core/actions/AktionenBefehle.h"
 #include "core/actions/Aktionsliste.h"
 #include "core/overview/StatusBefehle.h"
+#include "core/overview/StatusUebersicht.h"
 #include "core/places/OrteBefehle.h"
+#include "core/places/OrteLadenSpeichern.h"
 #include "core/vehicles/FahrzeugBefehle.h"
+#include "core/vehicles/FahrzeuglisteDatei.h"
 #include "support/FehlerSchreiber.h"
 #include "support/Saetze.h"
 #include "support/TestArbeitsbereich.h"
@@ -72,6 +75,37 @@ TEST_F(Ungespeichert, BeendenJeNachAntwort) {
                              "- Aktionen\r\nWollen Sie jetzt Speichern?"));
     EXPECT_EQ(beendenFrageText(DokAktionen),
               "Folgende Dateien sind noch nicht gespeichert: \r\n- Aktionen\r\nWollen Sie jetzt Speichern?");
+}
+
+// A load clears its own document's flag and no other, also when the action file is missing;
+// loading the overview leaves its flag as it was. (What each change marks: the undo table.)
+TEST_F(Ungespeichert, LadenLoeschtNurDasEigeneBit) {
+    const struct {
+        const char* name;
+        std::function<void()> laden;
+        quint16 nachher;
+    } faelle[] = {
+        {"Fahrzeugliste",
+         [&] { FahrzeuglisteLaden(ab, rueckfrage, datei("f.bin", fahrzeugDatei({fahrzeug("7B000001")}))); },
+         AlleBits & ~DokFahrzeugliste},
+        {"Status", [&] { StatusLaden(ab, datei("s.bin", statusDatei({})), fortschritt); }, AlleBits},
+        {"Ortskennungen", [&] { OrteLaden(ab, datei("o.bin", orteSatz('7', "123", "Musterstadt"))); },
+         AlleBits & ~DokOrtskennungen},
+        {"Aktionen",
+         [&] {
+             AktionenLaden(ab, datei("a.bin", aktionSatz("6A000001", '1', '0', "x")), rueckfrage,
+                           fortschritt);
+         },
+         AlleBits & ~DokAktionen},
+        {"fehlende Aktionsdatei", [&] { AktionenLaden(ab, pfad("fehlt.bin"), rueckfrage, fortschritt); },
+         AlleBits & ~DokAktionen},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        ab.ungespeichert = AlleBits;
+        f.laden();
+        EXPECT_EQ(ab.ungespeichert, f.nachher);
+    }
 }
 
 // Only the document's own flag makes a load ask; "Ja" saves first, and a failed save ends the load.

@@ -1,6 +1,7 @@
 // Undo and redo of every kind of step, against the whole workspace: one row per kind of change,
-// each applied, undone and redone; a random run of them undone back to the start, which must save
-// the very bytes the start saved; the unsaved flag against a save; what is no step.
+// each applied (marking its documents unsaved and no other), undone and redone; a random run of
+// them undone back to the start, which must save the very bytes the start saved; the unsaved
+// flag against a save; what is no step.
 
 #include "core/actions/AktionenBefehle.h"
 #include "core/actions/AktionenGenerieren.h"
@@ -104,85 +105,102 @@ void sortiertNachSpalte(Umfeld& u, int spalte) {
     FahrzeuglisteAktualisieren(u.ab);
 }
 
+constexpr quint16 Fz = DokFahrzeugliste, St = DokStatusuebersicht, Or = DokOrtskennungen, Ak = DokAktionen;
+
 struct Zeile {
     const char* name;
     std::function<void(Umfeld&)> aenderung;
+    quint16 markiert;    // the unsaved flags after the change: it marks its documents and no other
     quint16 geladen = 0; // documents the change loads: their saved state moves with it
     std::function<void(Umfeld&)> vorbereiten = {};
 };
 
 const Zeile Tabelle[] = {
     {"Fahrzeug abgelegt, Nach Rechts: der ganze Rest des Fensters kommt zurueck",
-     [](Umfeld& u) { u.modus(NachRechts), FahrzeugAufFeldAblegen(u.ab, u.zeile(3), 1); }},
+     [](Umfeld& u) { u.modus(NachRechts), FahrzeugAufFeldAblegen(u.ab, u.zeile(3), 1); }, St},
     {"Fahrzeug abgelegt, Nach Unten bis Feld 415",
-     [](Umfeld& u) { u.modus(NachUnten, LetztesFenster), FahrzeugAufFeldAblegen(u.ab, u.zeile(4), 3); }},
-    {"Feld auf Feld getauscht", [](Umfeld& u) { u.modus(Tauschen), FeldAufFeldAblegen(u.ab, 0, 7); }},
+     [](Umfeld& u) { u.modus(NachUnten, LetztesFenster), FahrzeugAufFeldAblegen(u.ab, u.zeile(4), 3); }, St},
+    {"Feld auf Feld getauscht", [](Umfeld& u) { u.modus(Tauschen), FeldAufFeldAblegen(u.ab, 0, 7); }, St},
     {"Feld auf Feld kopiert: das Ziel bekommt Art, Farbe und Sichtbarkeit zurueck",
-     [](Umfeld& u) { u.modus(Ueberschreiben), FeldAufFeldAblegen(u.ab, 7, 4); }},
-    {"Feld verschoben, Nach Rechts", [](Umfeld& u) { u.modus(NachRechts), FeldAufFeldAblegen(u.ab, 10, 2); }},
+     [](Umfeld& u) { u.modus(Ueberschreiben), FeldAufFeldAblegen(u.ab, 7, 4); }, St},
+    {"Feld verschoben, Nach Rechts", [](Umfeld& u) { u.modus(NachRechts), FeldAufFeldAblegen(u.ab, 10, 2); },
+     St},
     {"Feld aus der Uebersicht entfernt",
      [](Umfeld& u) {
          u.modus(NachUnten), u.ab.feldZiehen = 1, u.ab.listenZiehen = 0, FeldEntfernen(u.ab, 4);
-     }},
-    {"Fenster verschoben: Felder und Titel", [](Umfeld& u) { FensterVerschieben(u.ab, 1, 3); }},
+     },
+     St},
+    {"Fenster verschoben: Felder und Titel", [](Umfeld& u) { FensterVerschieben(u.ab, 1, 3); }, St},
     {"Feldeditor uebernommen",
-     [](Umfeld& u) { FeldEditUebernehmen(u.ab, FeldBearbeiten(u.ab, 2), FeldText, -1, "Neuer Text"); }},
+     [](Umfeld& u) { FeldEditUebernehmen(u.ab, FeldBearbeiten(u.ab, 2), FeldText, -1, "Neuer Text"); }, St},
     {"Titel geaendert: auch im Speicher zurueck",
      [](Umfeld& u) {
          auto titel = u.ab.fensterTitel;
          titel[0] = "Wache Nord";
          TitelSpeichern(u.ab, titel);
-     }},
+     },
+     0},
     {"Fahrzeugeditor aendert Zeile und Feld",
-     [](Umfeld& u) { FahrzeugUebernehmen(u.ab, eingabe("6A000002", "RTW 9"), u.fortschritt); }},
+     [](Umfeld& u) { FahrzeugUebernehmen(u.ab, eingabe("6A000002", "RTW 9"), u.fortschritt); }, Fz | St},
     {"Fahrzeugeditor legt an, in die sortierte Liste",
-     [](Umfeld& u) { FahrzeugUebernehmen(u.ab, eingabe("6A000009", "AAA"), u.fortschritt); }, 0,
+     [](Umfeld& u) { FahrzeugUebernehmen(u.ab, eingabe("6A000009", "AAA"), u.fortschritt); }, Fz | St, 0,
      [](Umfeld& u) { sortiertNachSpalte(u, 0); }},
-    {"Fahrzeug geloescht, sein Feld frei", [](Umfeld& u) { FahrzeugLoeschen(u.ab, 2, u.fortschritt); }},
-    {"Nicht aufgenommenes Fahrzeug geloescht", [](Umfeld& u) { NichtAufgenommenLoeschen(u.ab, 4); }},
+    {"Fahrzeug geloescht, sein Feld frei", [](Umfeld& u) { FahrzeugLoeschen(u.ab, 2, u.fortschritt); },
+     Fz | St},
+    {"Fahrzeug ohne Feld geloescht", [](Umfeld& u) { FahrzeugLoeschen(u.ab, 1, u.fortschritt); }, Fz},
+    {"Nicht aufgenommenes Fahrzeug geloescht", [](Umfeld& u) { NichtAufgenommenLoeschen(u.ab, 4); }, Fz},
     {"Fahrzeuge importiert, Ja: ueberschrieben, angehaengt und einsortiert",
-     [](Umfeld& u) { u.ja(), FahrzeuglisteImportieren(u.ab, u.rueckfrage, u.pfad("fz.bin")); }, 0,
+     [](Umfeld& u) { u.ja(), FahrzeuglisteImportieren(u.ab, u.rueckfrage, u.pfad("fz.bin")); }, Fz | St, 0,
      [](Umfeld& u) { sortiertNachSpalte(u, 2); }},
+    // The conversion rewrites the statuses of the list too.
     {"Status umgewandelt, Liste und Felder",
      [](Umfeld& u) {
          Statuszuordnung z = gleicheZuordnung();
          z[1] = "2", z[2] = "3";
          StatusWerteUmwandeln(u.ab, z, u.fortschritt);
-     }},
-    {"Zeiten gesetzt", [](Umfeld& u) { ZeitenSetzen(u.ab, "11:11:11", u.fortschritt); }},
-    {"Nach Spalte sortiert: Reihenfolge und Sortierschalter", [](Umfeld& u) { u.modell.spalteGeklickt(0); }},
+     },
+     Fz | St},
+    {"Zeiten gesetzt", [](Umfeld& u) { ZeitenSetzen(u.ab, "11:11:11", u.fortschritt); }, Fz},
+    // A new order alone counts as no change of the list, as in the host.
+    {"Nach Spalte sortiert: Reihenfolge und Sortierschalter", [](Umfeld& u) { u.modell.spalteGeklickt(0); },
+     0},
     {"Ortskennung uebernommen",
      [](Umfeld& u) {
          OrtUebernehmen(u.ab, {10, 1, 2, "Musterstadt", 0x0F});
-     }},
-    {"Ortskennungen importiert", [](Umfeld& u) { OrteImportieren(u.ab, u.pfad("orte.bin")); }},
+     },
+     Or},
+    {"Ortskennungen importiert", [](Umfeld& u) { OrteImportieren(u.ab, u.pfad("orte.bin")); }, Or},
+    // Deleting marks the actions too, so that neither the quit question nor save-all forgets it.
     {"Aktionen geloescht, nicht zusammenhaengend",
      [](Umfeld& u) {
          AktionenEntfernen(u.ab, {true, false, true, true});
-     }},
-    {"Alle Aktionen geloescht", [](Umfeld& u) { AlleAktionenLoeschen(u.ab); }},
+     },
+     Ak},
+    {"Alle Aktionen geloescht", [](Umfeld& u) { AlleAktionenLoeschen(u.ab); }, Ak},
     {"Aktionen importiert, Ja",
-     [](Umfeld& u) { u.ja(), AktionenImportieren(u.ab, u.pfad("Aktion.BIN"), u.rueckfrage, u.fortschritt); }},
+     [](Umfeld& u) { u.ja(), AktionenImportieren(u.ab, u.pfad("Aktion.BIN"), u.rueckfrage, u.fortschritt); },
+     Ak},
     {"Aktionen generiert",
      [](Umfeld& u) {
          GenerierAuswahl a;
          a.stati[5] = a.richtung[1] = true;
          a.vorlage = "x *";
          AktionenGenerieren(u.ab, a);
-     }},
-    {"Fahrzeugliste geladen", [](Umfeld& u) { u.waehlen("fz.bin"), MenueLadenFzg(u.ab, u.rueckfrage); },
-     DokFahrzeugliste},
-    {"Fahrzeugliste neu geladen", [](Umfeld& u) { MenueUndoFahrzeug(u.ab, u.rueckfrage); }, DokFahrzeugliste},
+     },
+     Ak},
+    {"Fahrzeugliste geladen", [](Umfeld& u) { u.waehlen("fz.bin"), MenueLadenFzg(u.ab, u.rueckfrage); }, 0,
+     Fz},
+    {"Fahrzeugliste neu geladen", [](Umfeld& u) { MenueUndoFahrzeug(u.ab, u.rueckfrage); }, 0, Fz},
     {"Statusuebersicht geladen",
-     [](Umfeld& u) { u.waehlen("status.bin"), statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); }},
+     [](Umfeld& u) { u.waehlen("status.bin"), statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); }, 0},
     {"Statusuebersicht neu geladen",
-     [](Umfeld& u) { statusNeuLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); }},
+     [](Umfeld& u) { statusNeuLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); }, 0},
     {"Ortskennungen geladen", [](Umfeld& u) { u.waehlen("orte.bin"), OrteLadenBefehl(u.ab, u.rueckfrage); },
-     DokOrtskennungen},
-    {"Ortskennungen neu geladen", [](Umfeld& u) { OrteUndoBefehl(u.ab, u.rueckfrage); }},
+     0, Or},
+    {"Ortskennungen neu geladen", [](Umfeld& u) { OrteUndoBefehl(u.ab, u.rueckfrage); }, 0},
     {"Aktionen geladen",
-     [](Umfeld& u) { u.waehlen("Aktion.BIN"), AktionenLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); },
-     DokAktionen},
+     [](Umfeld& u) { u.waehlen("Aktion.BIN"), AktionenLadenBefehl(u.ab, u.rueckfrage, u.fortschritt); }, 0,
+     Ak},
 };
 
 TEST(Verlauf, JedeArtVonSchrittZurueckUndWieder) {
@@ -196,6 +214,7 @@ TEST(Verlauf, JedeArtVonSchrittZurueckUndWieder) {
         const Zustand nachher = zustand(u.ab);
         ASSERT_NE(vorher.unterschied(nachher), std::string()) << "the change changed nothing";
         ASSERT_EQ(u.ab.verlauf.anzahl(), 1) << "one change, one step";
+        EXPECT_EQ(nachher.ungespeichert, zeile.markiert);
         // Back before a load the document is no longer as last loaded.
         vorher.ungespeichert |= zeile.geladen;
         for (int mal = 0; mal < 2; ++mal) {
@@ -269,4 +288,5 @@ TEST(Verlauf, FarbenBleibenUndOhneAenderungKeinSchritt) {
     FeldAufFeldAblegen(u.ab, 3, 3);
     AktionenEntfernen(u.ab, {false, false});
     EXPECT_EQ(u.ab.verlauf.anzahl(), 0) << u.ab.verlauf.rueckgaengigName().toStdString();
+    EXPECT_EQ(u.ab.ungespeichert, 0);
 }
