@@ -23,8 +23,10 @@ protected:
     }
 };
 
+// The second command fills its column to the last byte, behind a run of blanks.
+const QByteArray VollerBefehl = QByteArray("sprechen.exe").leftJustified(AktionTextBreite - 1) + "1";
 const QByteArray DreiSaetze = aktionSatz("6A120344", '3', '0', "   C:\\melden.exe 6A1203443  ") +
-                              aktionSatz("6A12 034", '4', '1', "sprechen.exe") +
+                              aktionSatz("6A12 034", '4', '1', VollerBefehl) +
                               aktionSatz("9a128301", '5', ' ', "");
 
 } // namespace
@@ -36,9 +38,10 @@ TEST_F(AktionslisteTest, LadenDekodiertJedeSpalte) {
                     fahrzeug("6A120344", "Doppelt"), fahrzeug("6A12034", "Ohne Blank")};
     ab.aktionen = {aktion("11111111", "1", 0, "alt")};
     ASSERT_EQ(laden(DreiSaetze), LadeErgebnis::Geladen);
-    EXPECT_EQ(ab.aktionen, (std::vector<Aktion>{
-                               aktion("6A120344", "3", 0, "C:\\melden.exe 6A1203443", "Florian 1"),
-                               aktion("6A12 034", "4", 1, "sprechen.exe"), aktion("9a128301", "5", 0, "")}));
+    EXPECT_EQ(ab.aktionen,
+              (std::vector<Aktion>{aktion("6A120344", "3", 0, "C:\\melden.exe 6A1203443", "Florian 1"),
+                                   aktion("6A12 034", "4", 1, QString::fromLatin1(VollerBefehl)),
+                                   aktion("9a128301", "5", 0, "")}));
     EXPECT_TRUE(rueckfrage.fragen.isEmpty());
     ASSERT_EQ(laden(""), LadeErgebnis::Geladen);
     EXPECT_TRUE(ab.aktionen.empty());

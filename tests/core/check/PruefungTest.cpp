@@ -1,5 +1,6 @@
 #include "core/check/Pruefung.h"
 
+#include "core/check/BefundModell.h"
 #include "core/common/Text.h"
 #include "core/files/EinstellungsSpeicher.h"
 #include "core/files/StatusDatei.h"
@@ -88,6 +89,7 @@ TEST(Pruefung, JedeBefundartAufKleinstenTabellen) {
         Tabelle tabelle;
         int nummer;
         const char* klartext = nullptr;
+        const char* imText = nullptr;
     };
     const Fall faelle[] = {
         {"sound tables",
@@ -115,6 +117,12 @@ TEST(Pruefung, JedeBefundartAufKleinstenTabellen) {
          Befundart::KennungDoppeltVerschieden, Schwere::Fehler, Tabelle::Fahrzeuge, 1},
         {"status byte 12", [] { return gut({fahrzeug(A, "RTW", "12")}); }, Befundart::StatusUngueltig,
          Schwere::Warnung, Tabelle::Fahrzeuge, 0},
+        {"29th of February 2000",
+         [] { return gut({fahrzeug(A, "RTW", "2", "29.02.00")}); },
+         std::nullopt,
+         {},
+         {},
+         0},
         {"31st of February", [] { return gut({fahrzeug(A, "RTW", "2", "31.02.24")}); },
          Befundart::ZeitUngueltig, Schwere::Warnung, Tabelle::Fahrzeuge, 0},
         {"field of a deleted vehicle, decoded",
@@ -162,7 +170,7 @@ TEST(Pruefung, JedeBefundartAufKleinstenTabellen) {
          },
          Befundart::FremdeBytes, Schwere::Hinweis, Tabelle::Status, 0},
         {"identifier behind a text", [] { return ausOrdner("status.bin", statusMitRestHinterText()); },
-         Befundart::FremdeBytes, Schwere::Hinweis, Tabelle::Status, 4},
+         Befundart::FremdeBytes, Schwere::Hinweis, Tabelle::Status, 4, nullptr, "steht 12345678"},
         {"place file of 55 bytes", [] { return ausOrdner("Orte.BIN", "6A12" + QByteArray(50, 'x') + "6"); },
          Befundart::DateiUngueltig, Schwere::Fehler, Tabelle::Orte, -1},
     };
@@ -184,5 +192,20 @@ TEST(Pruefung, JedeBefundartAufKleinstenTabellen) {
         if (f.klartext) {
             EXPECT_EQ(b.klartext, QString::fromUtf8(f.klartext));
         }
+        if (f.imText) {
+            EXPECT_TRUE(b.text.contains(QString::fromUtf8(f.imText))) << qPrintable(b.text);
+        }
     }
+}
+
+// The list filtered by severity hands out the finding behind each of its rows, none for no row.
+TEST(Pruefung, FilterGibtDenBefundDerZeile) {
+    BefundModell modell;
+    modell.setzen(tabellenPruefen(gut({fahrzeug("6a121101"), fahrzeug("6A12110O")})));
+    BefundFilter filter;
+    filter.setSourceModel(&modell);
+    filter.zeigen(Schwere::Warnung, false);
+    ASSERT_EQ(filter.rowCount(), 1);
+    EXPECT_EQ(filter.befund(filter.index(0, 0))->art, Befundart::KennungUngueltig);
+    EXPECT_EQ(filter.befund({}), nullptr);
 }

@@ -61,6 +61,16 @@ TEST(CsvTabelle, FahrzeugZeilenWerdenGeprueftGekuerztUndNachgefragt) {
     EXPECT_FALSE(t.ab.verlauf.kannRueckgaengig());
 }
 
+// No header is guessed in an empty file; without one the columns go by their place, even when
+// the first row holds column names.
+TEST(CsvTabelle, KopfzeileNurWennVermutet) {
+    EXPECT_FALSE(csvKopfzeileVermutet(csvLesen(""), CsvTabelle::Fahrzeuge));
+    const CsvDaten d = csvLesen("Kennung;Rufname\r\n");
+    EXPECT_TRUE(csvKopfzeileVermutet(d, CsvTabelle::Fahrzeuge));
+    EXPECT_EQ(csvZuordnungVorschlagen(d, CsvTabelle::Fahrzeuge, false), (std::vector<int>{0, 1}));
+    EXPECT_EQ(csvZuordnungVorschlagen(d, CsvTabelle::Fahrzeuge, true), (std::vector<int>{1, 0}));
+}
+
 // Whatever a table exports, an empty workspace imports back to the same export, in every
 // separator and code; and the choice is kept apart from the host's settings.
 TEST(CsvTabelle, ExportUndImportGebenDieselbeTabelle) {
@@ -86,6 +96,9 @@ TEST(CsvTabelle, ExportUndImportGebenDieselbeTabelle) {
         quelle.ab.aktionen = {aktion(QStringLiteral("6A121101"), QStringLiteral("3"), 1,
                                      QStringLiteral("x.exe *?"), a.rufname)};
         const QByteArray export1 = csvExportieren(quelle.ab, f.tabelle, f.format);
+        if (f.tabelle == CsvTabelle::Orte) {
+            EXPECT_EQ(export1.count('\n'), 3) << "the header and a row for each of the place's two BOS";
+        }
 
         AktionenArbeitsbereich ziel;
         ziel.ab.bosName = nummerierteBosNamen();
