@@ -4,6 +4,7 @@
 #include "core/actions/AktionenBefehle.h"
 #include "core/common/AllesSpeichern.h"
 #include "core/common/Schreibweisen.h"
+#include "core/common/Ungespeichert.h"
 #include "core/files/AktionDatei.h"
 #include "core/files/BuendelDatei.h"
 #include "core/files/DateiLesen.h"
@@ -34,7 +35,7 @@ struct Befehl {
     QString dialog; // title of its file dialog; for a save also the caption of its failure message
     std::function<void(Umfeld&, const VorDemLaden&)> los;
     QString datei;           // the default name
-    quint16 bits = 0;        // flags a save clears
+    quint16 bits = 0;        // flags a save clears; for a load the document it replaces
     QByteArray gueltig;      // a file a load takes; empty for a save
     bool fragt = false;      // asks about unsaved changes before a load
     QString meldung;         // caption of a load's read error
@@ -54,24 +55,25 @@ std::vector<Befehl> befehle() {
     const QByteArray buendel = buendelZeileSchreiben({sektion::Fahrzeuguebersicht, "1", "Wache Nord"});
     return {
         {"Fahrzeugliste laden", "Fahrzeugliste Laden",
-         [](Umfeld& u, auto& v) { MenueLadenFzg(u.ab, u.rueckfrage, v); }, "Fahrzeug.BIN", 0, fahrzeuge, true,
-         "Fahrzeugliste Laden", Fzg},
+         [](Umfeld& u, auto& v) { MenueLadenFzg(u.ab, u.rueckfrage, v); }, "Fahrzeug.BIN", DokFahrzeugliste,
+         fahrzeuge, true, "Fahrzeugliste Laden", Fzg},
         {"Fahrzeugliste importieren", "Fahrzeugliste Importieren",
          [](Umfeld& u, auto&) { FahrzeugImportBefehl(u.ab, u.rueckfrage); }, "Fahrzeug.BIN", 0, fahrzeuge,
          false, "Fahrzeugliste Importieren", Fzg},
         {"Ortskennungen laden", "Ortskennungen Laden",
-         [](Umfeld& u, auto& v) { OrteLadenBefehl(u.ab, u.rueckfrage, v); }, "Orte.BIN", 0, orte, true,
-         "Ortskennungen Laden", Ort},
+         [](Umfeld& u, auto& v) { OrteLadenBefehl(u.ab, u.rueckfrage, v); }, "Orte.BIN", DokOrtskennungen,
+         orte, true, "Ortskennungen Laden", Ort},
         {"Ortskennungen importieren", "Ortskennungen Laden",
          [](Umfeld& u, auto&) { OrteImportierenBefehl(u.ab, u.rueckfrage); }, "Orte.BIN", 0, orte, false,
          "Ortskennungen Laden", Ort},
         {"Status laden", QStringLiteral("Status \u00dcbersicht Laden"),
-         [](Umfeld& u, auto& v) { statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt, v); }, "Status.BIN", 0,
-         statusDatei({statusSatz(2, "Wache Nord")}), true, QStringLiteral("Status-\u00dcbersicht Laden"),
-         QStringLiteral("Keine g\u00fcltige Status-Datei!"), true},
+         [](Umfeld& u, auto& v) { statusLadenBefehl(u.ab, u.rueckfrage, u.fortschritt, v); }, "Status.BIN",
+         DokStatusuebersicht, statusDatei({statusSatz(2, "Wache Nord")}), true,
+         QStringLiteral("Status-\u00dcbersicht Laden"), QStringLiteral("Keine g\u00fcltige Status-Datei!"),
+         true},
         {"Aktionen laden", "Aktionen Laden",
          [](Umfeld& u, auto& v) { AktionenLadenBefehl(u.ab, u.rueckfrage, u.fortschritt, v); }, "Aktion.BIN",
-         0, aktionen, true, "Aktionen Laden", Akt, true},
+         DokAktionen, aktionen, true, "Aktionen Laden", Akt, true},
         {"Aktionen importieren", "Aktionen Laden",
          [](Umfeld& u, auto&) { AktionenImportierenBefehl(u.ab, u.rueckfrage, u.fortschritt); }, "Aktion.BIN",
          0, aktionen, false, "Aktionen Laden", Akt, true},
@@ -203,13 +205,31 @@ TEST(DateiBefehle, LadenNachDerDateiwahl) {
                     << fragen[0].text.toStdString();
             }
         }
-        if (b.fragt) {
+        // "Ja" saves every document into the start directory before the chosen file replaces
+        // one of them; a failed save ends the load. (The actions ask their own question.)
+        for (const bool scheitert : {false, true}) {
+            if (!b.fragt || b.bits == DokAktionen)
+                break;
+            SCOPED_TRACE(std::string(b.name) + (scheitert ? " / Speichern scheitert" : " / Ja"));
             Umfeld u;
             u.rueckfrage.dateien = {u.datei("gewaehlt.bin", b.gueltig)};
             fuellen(u);
+            u.ab.startverzeichnis = u.pfad("start");
+            QDir().mkpath(u.ab.startverzeichnis);
+            FehlerSchreiber kaputt(FehlerSchreiber::Art::NachBytes, 0, "Status");
+            if (scheitert)
+                u.ab.setzeSchreiber(kaputt);
+            u.rueckfrage.antworten = {Antwort::Ja};
             const Zustand davor = zustand(u.ab);
-            b.los(u, [] { return false; });
-            EXPECT_TRUE(zustand(u.ab) == davor) << b.name << ": the answer ends the load";
+            b.los(u,
+                  ladenMitAllesSpeichern(u.ab, u.rueckfrage, u.fortschritt, static_cast<Dokument>(b.bits)));
+            EXPECT_EQ(u.rueckfrage.fragen.size(), scheitert ? 2 : 1);
+            EXPECT_EQ(zustand(u.ab) == davor, scheitert);
+            EXPECT_EQ(u.ab.ungespeichert, scheitert ? Alle : 0);
+            if (!scheitert) {
+                EXPECT_EQ(dateiInhalt(u.pfad("start/Fahrzeug.BIN")).left(8), "6A123456")
+                    << "the list before the load";
+            }
         }
     }
 }

@@ -2,11 +2,8 @@
 
 #include "core/actions/AktionenBefehle.h"
 #include "core/actions/Aktionsliste.h"
-#include "core/overview/StatusBefehle.h"
 #include "core/overview/StatusUebersicht.h"
-#include "core/places/OrteBefehle.h"
 #include "core/places/OrteLadenSpeichern.h"
-#include "core/vehicles/FahrzeugBefehle.h"
 #include "core/vehicles/FahrzeuglisteDatei.h"
 #include "support/FehlerSchreiber.h"
 #include "support/Saetze.h"
@@ -145,60 +142,6 @@ TEST_F(Ungespeichert, LadeFragenJeDokument) {
     }
     EXPECT_EQ(ladeFrage(DokStatusuebersicht).text,
               "Ihre Daten sind noch nicht gespeichert! Wollen Sie jetzt Speichern?");
-}
-
-// As the load commands ask it: after the file is chosen, "Ja" saves every document into the start
-// directory before the chosen file replaces one of them; a failed save ends the command.
-TEST_F(Ungespeichert, LadebefehleSpeichernAllesVorDemLaden) {
-    const QString fremd = ordner.filePath("fremd");
-    const struct {
-        const char* name;
-        Dokument dokument;
-        std::function<void(const VorDemLaden&)> befehl;
-        QString datei;
-        QByteArray inhalt;
-    } faelle[] = {
-        {"Fahrzeugliste", DokFahrzeugliste, [&](const VorDemLaden& v) { MenueLadenFzg(ab, rueckfrage, v); },
-         fremd + "/Fahrzeug.BIN", fahrzeugDatei({fahrzeug("22222222")})},
-        {"Ortskennungen", DokOrtskennungen, [&](const VorDemLaden& v) { OrteLadenBefehl(ab, rueckfrage, v); },
-         fremd + "/Orte.BIN", QByteArray()},
-        {"Status", DokStatusuebersicht,
-         [&](const VorDemLaden& v) { statusLadenBefehl(ab, rueckfrage, fortschritt, v); },
-         fremd + "/Status.BIN", QByteArray(16640, '\0')},
-    };
-    for (const auto& f : faelle) {
-        for (const bool scheitert : {false, true}) {
-            SCOPED_TRACE(std::string(f.name) + (scheitert ? ", Speichern scheitert" : ""));
-            dateiAnlegen(f.datei, f.inhalt);
-            QDir(ab.startverzeichnis).removeRecursively();
-            QDir().mkpath(ab.startverzeichnis);
-            ab.dateien = {}; // the row before wrote the files this row removed
-            FehlerSchreiber kaputt(FehlerSchreiber::Art::NachBytes, 0, "Status");
-            ab.setzeSchreiber(scheitert ? kaputt : schreiber);
-            ab.fahrzeuge = {fahrzeug("11111111")};
-            ab.ungespeichert = AlleBits;
-            rueckfrage.fragen.clear();
-            rueckfrage.dateien = {f.datei};
-            rueckfrage.antworten = {Antwort::Ja};
-
-            f.befehl(ladenMitAllesSpeichern(ab, rueckfrage, fortschritt, f.dokument));
-
-            ASSERT_EQ(rueckfrage.fragen.size(), scheitert ? 2 : 1);
-            EXPECT_EQ(rueckfrage.fragen.back().titel,
-                      scheitert ? "Alles Speichern" : ladeFrage(f.dokument).titel);
-            EXPECT_EQ(ab.ungespeichert, scheitert ? AlleBits : 0);
-            EXPECT_FALSE(QFileInfo::exists(fremd + "/Aktion.BIN"));
-            if (!scheitert) {
-                EXPECT_TRUE(QFileInfo::exists(imStart("Orte.BIN")));
-                // The vehicle list as it was before the load.
-                EXPECT_EQ(dateiInhalt(imStart("Fahrzeug.BIN")).left(8), "11111111");
-            }
-            if (f.dokument == DokFahrzeugliste) {
-                EXPECT_EQ(kennungen(), QStringList{scheitert ? "11111111" : "22222222"});
-            }
-        }
-    }
-    ab.setzeSchreiber(schreiber);
 }
 
 // "Ja" in the action load question saves the actions where the working directory was before the
