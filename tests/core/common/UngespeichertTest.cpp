@@ -105,43 +105,26 @@ TEST_F(Ungespeichert, LadenLoeschtNurDasEigeneBit) {
     }
 }
 
-// Only the document's own flag makes a load ask; "Ja" saves first, and a failed save ends the load.
-TEST_F(Ungespeichert, LadeFragenJeDokument) {
-    const struct {
-        const char* name;
-        bool eigenesBit;
-        std::optional<Antwort> antwort;
-        bool speichernGelingt, weiter;
-        int gespeichert;
-    } antworten[] = {
-        {"nur andere Bits", false, std::nullopt, true, true, 0},
-        {"Nein", true, Antwort::Nein, true, true, 0},
-        {"Ja", true, Antwort::Ja, true, true, 1},
-        {"Ja, Speichern scheitert", true, Antwort::Ja, false, false, 1},
-    };
+// Only the document's own flag makes a load ask; "Nein" loads without saving. ("Ja" and a failed
+// save: the table of the file commands and the action question below.)
+TEST_F(Ungespeichert, LadeFragtNurNachDemEigenenDokument) {
     for (const Dokument dokument : {DokFahrzeugliste, DokOrtskennungen, DokStatusuebersicht, DokAktionen}) {
-        for (const auto& a : antworten) {
-            SCOPED_TRACE(ladeFrage(dokument).titel.toStdString() + ": " + a.name);
+        for (const bool eigenesBit : {false, true}) {
+            SCOPED_TRACE(ladeFrage(dokument).titel.toStdString() + (eigenesBit ? ": Nein" : ": andere Bits"));
             rueckfrage.fragen.clear();
-            ab.ungespeichert = a.eigenesBit ? quint16(dokument) : quint16(AlleBits & ~dokument);
-            if (a.antwort)
-                rueckfrage.antworten = {*a.antwort};
-            int gespeichert = 0;
-            const auto speichern = [&] {
-                ++gespeichert;
-                return a.speichernGelingt;
-            };
-            EXPECT_EQ(vorDemLadenFragen(ab, rueckfrage, dokument, speichern), a.weiter);
-            EXPECT_EQ(gespeichert, a.gespeichert);
-            ASSERT_EQ(rueckfrage.fragen.size(), a.antwort ? 1 : 0);
-            if (a.antwort) {
+            rueckfrage.antworten = {Antwort::Nein};
+            ab.ungespeichert = eigenesBit ? quint16(dokument) : quint16(AlleBits & ~dokument);
+            EXPECT_TRUE(vorDemLadenFragen(ab, rueckfrage, dokument, [] {
+                ADD_FAILURE() << "saved";
+                return true;
+            }));
+            ASSERT_EQ(rueckfrage.fragen.size(), eigenesBit ? 1 : 0);
+            if (eigenesBit) {
                 EXPECT_EQ(rueckfrage.fragen[0].text, ladeFrage(dokument).text);
                 EXPECT_EQ(rueckfrage.fragen[0].knoepfe, Knoepfe::JaNein);
             }
         }
     }
-    EXPECT_EQ(ladeFrage(DokStatusuebersicht).text,
-              "Ihre Daten sind noch nicht gespeichert! Wollen Sie jetzt Speichern?");
 }
 
 // "Ja" in the action load question saves the actions where the working directory was before the

@@ -66,7 +66,6 @@ TEST_F(FahrzeuglisteDatei, ImportFragtEinmalBeiBekanntenKennungen) {
         ASSERT_TRUE(FahrzeuglisteImportieren(a, t.rueckfrage, t.datei("imp.bin", fahrzeugDatei(datei))));
         EXPECT_EQ(t.kennungen(), QString::fromLatin1(f.kennungen).split(' '));
         ASSERT_EQ(t.rueckfrage.fragen.size(), f.antwort ? 1 : 0);
-        EXPECT_TRUE(a.istUngespeichert(DokFahrzeugliste));
         if (!f.antwort)
             continue;
         EXPECT_EQ(t.rueckfrage.fragen[0].text, fahrzeugtext::ImportFrage);
