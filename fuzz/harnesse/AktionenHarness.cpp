@@ -74,30 +74,30 @@ void laden(QByteArrayView daten) {
     Werkbank w;
     vorbereiten(w.ab);
     const std::vector<Aktion> vorher = w.ab.aktionen;
-    FesteRueckfrage rueckfrage(antwortAus(wahl >> 1));
+    test::SkriptRueckfrage rueckfrage = antwortet(antwortAus(wahl >> 1));
 
     if (wahl & 1) {
         const ImportErgebnis e = AktionenImportieren(w.ab, pfad, rueckfrage, w.fortschritt);
         FUZZ_PRUEFEN(e.gelesen == ok);
         if (!ok) {
             FUZZ_PRUEFEN(w.ab.aktionen == vorher && w.ab.ungespeichert == DokFahrzeugliste);
-            FUZZ_PRUEFEN(rueckfrage.meldungen == 1 && rueckfrage.fragen == 0);
+            FUZZ_PRUEFEN(meldungen(rueckfrage) == 1 && fragen(rueckfrage) == 0);
             return;
         }
         const auto n = static_cast<qsizetype>(w.ab.aktionen.size());
         FUZZ_PRUEFEN(n == static_cast<qsizetype>(vorher.size()) + e.angehaengt);
         FUZZ_PRUEFEN(e.angehaengt + e.ueberschrieben + e.uebersprungen <= saetze);
-        FUZZ_PRUEFEN(rueckfrage.fragen <= 1 && rueckfrage.meldungen == 0);
+        FUZZ_PRUEFEN(fragen(rueckfrage) <= 1 && meldungen(rueckfrage) == 0);
         FUZZ_PRUEFEN(w.ab.istUngespeichert(DokAktionen));
     } else {
         const LadeErgebnis e = AktionenLaden(w.ab, pfad, rueckfrage, w.fortschritt);
         if (!ok) {
             FUZZ_PRUEFEN(e == LadeErgebnis::Abgewiesen);
             FUZZ_PRUEFEN(w.ab.aktionen == vorher && w.ab.ungespeichert == DokFahrzeugliste);
-            FUZZ_PRUEFEN(rueckfrage.meldungen == 1);
+            FUZZ_PRUEFEN(meldungen(rueckfrage) == 1);
             return;
         }
-        FUZZ_PRUEFEN(e == LadeErgebnis::Geladen && rueckfrage.meldungen == 0);
+        FUZZ_PRUEFEN(e == LadeErgebnis::Geladen && meldungen(rueckfrage) == 0);
         FUZZ_PRUEFEN(static_cast<qsizetype>(w.ab.aktionen.size()) == saetze);
         for (qsizetype k = 0; k < saetze; ++k) {
             const Aktion& a = w.ab.aktionen[static_cast<size_t>(k)];

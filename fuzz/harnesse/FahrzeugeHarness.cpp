@@ -94,7 +94,7 @@ void laden(QByteArrayView daten) {
     const std::vector<Fahrzeug> vorher = w.ab.fahrzeuge;
     const auto felderVorher = w.ab.felder;
     const quint16 flagsVorher = w.ab.ungespeichert;
-    FesteRueckfrage rueckfrage(antwortAus(wahl >> 1));
+    test::SkriptRueckfrage rueckfrage = antwortet(antwortAus(wahl >> 1));
 
     const bool import = wahl & 1;
     const bool ok = import ? FahrzeuglisteImportieren(w.ab, rueckfrage, pfad)
@@ -103,16 +103,16 @@ void laden(QByteArrayView daten) {
     if (!ok) {
         FUZZ_PRUEFEN(w.ab.fahrzeuge == vorher && w.ab.felder == felderVorher);
         FUZZ_PRUEFEN(w.ab.ungespeichert == flagsVorher);
-        FUZZ_PRUEFEN(rueckfrage.meldungen == 1 && rueckfrage.fragen == 0);
+        FUZZ_PRUEFEN(meldungen(rueckfrage) == 1 && fragen(rueckfrage) == 0);
         return;
     }
-    FUZZ_PRUEFEN(rueckfrage.meldungen == 0 && rueckfrage.fragen <= (import ? 1 : 0));
+    FUZZ_PRUEFEN(meldungen(rueckfrage) == 0 && fragen(rueckfrage) <= (import ? 1 : 0));
     if (import) {
         FUZZ_PRUEFEN(w.ab.istUngespeichert(DokFahrzeugliste));
         const auto n = static_cast<qsizetype>(w.ab.fahrzeuge.size());
         FUZZ_PRUEFEN(n >= static_cast<qsizetype>(vorher.size()) &&
                      n <= static_cast<qsizetype>(vorher.size()) + saetze);
-        if (rueckfrage.fragen == 0 || antwortAus(wahl >> 1) != Antwort::Ja) {
+        if (fragen(rueckfrage) == 0 || antwortAus(wahl >> 1) != Antwort::Ja) {
             // Nothing known was overwritten: the old rows stand, the overview is untouched.
             FUZZ_PRUEFEN(std::equal(vorher.begin(), vorher.end(), w.ab.fahrzeuge.begin()));
             FUZZ_PRUEFEN(w.ab.felder == felderVorher);
@@ -120,7 +120,7 @@ void laden(QByteArrayView daten) {
     } else {
         FUZZ_PRUEFEN(w.ab.fahrzeuge == fahrzeugSaetzeLesen(datei));
         FUZZ_PRUEFEN(w.ab.ungespeichert == (flagsVorher & ~DokFahrzeugliste));
-        FUZZ_PRUEFEN(rueckfrage.fragen == 0);
+        FUZZ_PRUEFEN(fragen(rueckfrage) == 0);
     }
 
     // Saved, loaded and saved again: the same bytes, one record per entry.

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdlib>
 
 namespace tabulo::fuzz {
@@ -51,16 +52,19 @@ ImArbeitsordner::~ImArbeitsordner() {
     QDir::setCurrent(m_vorher);
 }
 
-Antwort FesteRueckfrage::frage(const QString& titel, const QString& text, Knoepfe knoepfe, Symbol) {
-    texte << titel + QLatin1Char('|') + text;
-    if (knoepfe == Knoepfe::Ok) {
-        ++meldungen;
-        return Antwort::Ok;
-    }
-    ++fragen;
-    if (knoepfe == Knoepfe::JaNein && m_antwort == Antwort::Abbrechen)
-        return Antwort::Nein;
-    return m_antwort;
+test::SkriptRueckfrage antwortet(Antwort antwort) {
+    test::SkriptRueckfrage r;
+    r.antworten.assign(4, antwort);
+    return r;
+}
+
+int meldungen(const test::SkriptRueckfrage& r) {
+    return static_cast<int>(std::count_if(r.fragen.begin(), r.fragen.end(),
+                                          [](const auto& f) { return f.knoepfe == Knoepfe::Ok; }));
+}
+
+int fragen(const test::SkriptRueckfrage& r) {
+    return static_cast<int>(r.fragen.size()) - meldungen(r);
 }
 
 Antwort antwortAus(quint8 wahl) {

@@ -5,10 +5,10 @@
 #include "core/common/Rueckfrage.h"
 #include "core/files/DateiSchreiber.h"
 #include "core/files/EinstellungsSpeicher.h"
+#include "support/SkriptRueckfrage.h"
 
 #include <QByteArrayView>
 #include <QString>
-#include <QStringList>
 
 namespace tabulo::fuzz {
 
@@ -29,21 +29,11 @@ private:
     QString m_vorher;
 };
 
-// Answers every question with one answer and counts what was shown.
-class FesteRueckfrage : public Rueckfrage {
-public:
-    explicit FesteRueckfrage(Antwort antwort = Antwort::Nein) : m_antwort(antwort) {}
-    Antwort frage(const QString& titel, const QString& text, Knoepfe knoepfe, Symbol) override;
-    std::optional<QString> dateiWaehlen(const DateiDialog&) override { return std::nullopt; }
-    std::optional<Farbe> farbeWaehlen(Farbe) override { return std::nullopt; }
-
-    int fragen = 0;    // questions with a choice
-    int meldungen = 0; // messages with only OK
-    QStringList texte;
-
-private:
-    Antwort m_antwort;
-};
+// The shared dialog double, scripted to answer every question with one answer; how many
+// questions with a choice and how many messages with only OK it was shown.
+test::SkriptRueckfrage antwortet(Antwort antwort);
+int fragen(const test::SkriptRueckfrage& r);
+int meldungen(const test::SkriptRueckfrage& r);
 
 // A vehicle as a loaded list holds it.
 Fahrzeug bekannt(const char* kennung, const char* rufname, const char* stat = "2");
