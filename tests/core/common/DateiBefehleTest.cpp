@@ -205,31 +205,34 @@ TEST(DateiBefehle, LadenNachDerDateiwahl) {
                     << fragen[0].text.toStdString();
             }
         }
-        // "Ja" saves every document into the start directory before the chosen file replaces
-        // one of them; a failed save ends the load. (The actions ask their own question.)
+        // "Ja" saves before the chosen file replaces the document: everything into the start
+        // directory, the actions alone into the working directory from before the dialog, so that
+        // the chosen file is never overwritten; a failed save ends the load.
         for (const bool scheitert : {false, true}) {
-            if (!b.fragt || b.bits == DokAktionen)
+            if (!b.fragt)
                 break;
             SCOPED_TRACE(std::string(b.name) + (scheitert ? " / Speichern scheitert" : " / Ja"));
             Umfeld u;
-            u.rueckfrage.dateien = {u.datei("gewaehlt.bin", b.gueltig)};
+            const QString gewaehlt = u.datei("gewaehlt/" + b.datei, b.gueltig);
+            u.rueckfrage.dateien = {gewaehlt};
             fuellen(u);
             u.ab.startverzeichnis = u.pfad("start");
             QDir().mkpath(u.ab.startverzeichnis);
-            FehlerSchreiber kaputt(FehlerSchreiber::Art::NachBytes, 0, "Status");
+            QDir::setCurrent(u.ab.startverzeichnis);
+            FehlerSchreiber kaputt(FehlerSchreiber::Art::NachBytes, 0);
             if (scheitert)
                 u.ab.setzeSchreiber(kaputt);
             u.rueckfrage.antworten = {Antwort::Ja};
             const Zustand davor = zustand(u.ab);
-            b.los(u,
-                  ladenMitAllesSpeichern(u.ab, u.rueckfrage, u.fortschritt, static_cast<Dokument>(b.bits)));
+            const bool aktionen = b.bits == DokAktionen;
+            b.los(u, aktionen ? ladenMitAktionenSpeichern(u.ab, u.rueckfrage, QDir::currentPath())
+                              : ladenMitAllesSpeichern(u.ab, u.rueckfrage, u.fortschritt, Dokument(b.bits)));
             EXPECT_EQ(u.rueckfrage.fragen.size(), scheitert ? 2 : 1);
             EXPECT_EQ(zustand(u.ab) == davor, scheitert);
-            EXPECT_EQ(u.ab.ungespeichert, scheitert ? Alle : 0);
-            if (!scheitert) {
-                EXPECT_EQ(dateiInhalt(u.pfad("start/Fahrzeug.BIN")).left(8), "6A123456")
-                    << "the list before the load";
-            }
+            EXPECT_EQ(u.ab.ungespeichert, scheitert ? Alle : aktionen ? Alle & ~DokAktionen : 0);
+            EXPECT_EQ(dateiInhalt(gewaehlt), b.gueltig);
+            const QByteArray gesichert = dateiInhalt(u.pfad("start/" + b.datei)); // the document before
+            EXPECT_EQ(!gesichert.isEmpty() && gesichert != b.gueltig, !scheitert);
         }
     }
 }

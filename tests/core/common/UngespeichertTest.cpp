@@ -1,6 +1,5 @@
 #include "core/common/Ungespeichert.h"
 
-#include "core/actions/AktionenBefehle.h"
 #include "core/actions/Aktionsliste.h"
 #include "core/overview/StatusUebersicht.h"
 #include "core/places/OrteLadenSpeichern.h"
@@ -124,49 +123,5 @@ TEST_F(Ungespeichert, LadeFragtNurNachDemEigenenDokument) {
                 EXPECT_EQ(rueckfrage.fragen[0].knoepfe, Knoepfe::JaNein);
             }
         }
-    }
-}
-
-// "Ja" in the action load question saves the actions where the working directory was before the
-// dialog, so the file chosen to be loaded is never overwritten by the list it is to replace.
-TEST_F(Ungespeichert, AktionenFrageSpeichertNichtUeberDieGewaehlteDatei) {
-    const struct {
-        const char* name;
-        Antwort antwort;
-        bool speichernScheitert, geladen;
-    } faelle[] = {
-        {"Ja", Antwort::Ja, false, true},
-        {"Nein", Antwort::Nein, false, true},
-        {"Ja, Speichern scheitert", Antwort::Ja, true, false},
-    };
-    const QByteArray gewaehlt = aktionSatz("7B000001", '1', '1', "andere.exe");
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.name);
-        QTemporaryDir bisher;
-        const QString datei = ordner.filePath("sicherung/Aktion.BIN");
-        dateiAnlegen(datei, gewaehlt);
-        QDir::setCurrent(bisher.path());
-        FehlerSchreiber kaputt(FehlerSchreiber::Art::NachBytes, 0);
-        ab.setzeSchreiber(f.speichernScheitert ? kaputt : schreiber);
-        ab.aktionenMenueAktiv = true;
-        ab.aktionen = {aktion("6A000001", "3", 0, "alarm.exe")};
-        const QByteArray liste = aktionenDateiInhalt(ab.aktionen);
-        ab.ungespeichert = DokAktionen;
-        rueckfrage.fragen.clear();
-        rueckfrage.dateien = {datei};
-        rueckfrage.antworten = {f.antwort};
-
-        AktionenLadenBefehl(ab, rueckfrage, fortschritt,
-                            ladenMitAktionenSpeichern(ab, rueckfrage, QDir::currentPath()));
-
-        EXPECT_EQ(rueckfrage.fragen.value(0).titel, "Aktionen Laden");
-        EXPECT_EQ(rueckfrage.fragen.size(), f.speichernScheitert ? 2 : 1) << "a failed save is reported";
-        EXPECT_EQ(dateiInhalt(datei), gewaehlt);
-        const bool gespeichert = f.antwort == Antwort::Ja && !f.speichernScheitert;
-        EXPECT_EQ(dateiInhalt(QDir(bisher.path()).filePath("Aktion.BIN")),
-                  gespeichert ? liste : QByteArray());
-        EXPECT_EQ(aktionenDateiInhalt(ab.aktionen), f.geladen ? gewaehlt : liste);
-        EXPECT_EQ(ab.istUngespeichert(DokAktionen), !f.geladen);
-        ab.setzeSchreiber(schreiber);
     }
 }
