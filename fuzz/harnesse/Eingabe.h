@@ -22,10 +22,8 @@ public:
 
     // The bytes up to the next marker (or the end); the marker is consumed.
     QByteArrayView stueck(char marker = '\n') {
-        if (m_pos >= m_daten.size()) {
-            ++m_leer;
+        if (m_pos >= m_daten.size())
             return {};
-        }
         const QByteArrayView rest = m_daten.sliced(m_pos);
         const qsizetype ende = rest.indexOf(marker);
         if (ende < 0) {
@@ -42,12 +40,9 @@ public:
         return r;
     }
 
-    bool amEnde() const { return m_pos >= m_daten.size(); }
-
 private:
     QByteArrayView m_daten;
     qsizetype m_pos = 0;
-    int m_leer = 0;
 };
 
 } // namespace tabulo::fuzz
