@@ -61,10 +61,12 @@ TEST(CsvTabelle, FahrzeugZeilenWerdenGeprueftGekuerztUndNachgefragt) {
     EXPECT_FALSE(t.ab.verlauf.kannRueckgaengig());
 }
 
-// No header is guessed in an empty file; without one the columns go by their place, even when
-// the first row holds column names.
+// A header is guessed only from a column name in the first row, so a file without one keeps
+// its first row; without a header the columns go by their place, even when the first row holds
+// column names.
 TEST(CsvTabelle, KopfzeileNurWennVermutet) {
     EXPECT_FALSE(csvKopfzeileVermutet(csvLesen(""), CsvTabelle::Fahrzeuge));
+    EXPECT_FALSE(csvKopfzeileVermutet(csvLesen("6A121101;RTW\r\n"), CsvTabelle::Fahrzeuge));
     const CsvDaten d = csvLesen("Kennung;Rufname\r\n");
     EXPECT_TRUE(csvKopfzeileVermutet(d, CsvTabelle::Fahrzeuge));
     EXPECT_EQ(csvZuordnungVorschlagen(d, CsvTabelle::Fahrzeuge, false), (std::vector<int>{0, 1}));
