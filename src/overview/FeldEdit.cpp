@@ -54,7 +54,7 @@ FeldEdit::FeldEdit(Arbeitsbereich& ab, QWidget* parent) : SperrFenster(parent), 
     Abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     Abbrechen->setGeometry(pxGanz(5805, 1740, 1365, 405));
-    // Left in the button row, under the frame's edge, where it moves nothing.
+    // Left in the button row, in line with the frame, where it moves nothing.
     InFahrzeugliste = new QPushButton(QStringLiteral("In Fahrzeugliste zeigen"), this);
     InFahrzeugliste->setObjectName(QStringLiteral("InFahrzeugliste"));
     const QRect links = pxGanz(60, 1740, 2400, 405);
