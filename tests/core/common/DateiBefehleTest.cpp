@@ -2,6 +2,7 @@
 // the question before a load, a file that changes after the dialog, a disk that fails, a place
 // no writer can use, and the reloads of a default file of the working directory.
 #include "core/actions/AktionenBefehle.h"
+#include "core/actions/Aktionsliste.h"
 #include "core/common/AllesSpeichern.h"
 #include "core/common/Schreibweisen.h"
 #include "core/common/Ungespeichert.h"
@@ -207,32 +208,43 @@ TEST(DateiBefehle, LadenNachDerDateiwahl) {
         }
         // "Ja" saves before the chosen file replaces the document: everything into the start
         // directory, the actions alone into the working directory from before the dialog, so that
-        // the chosen file is never overwritten; a failed save ends the load.
-        for (const bool scheitert : {false, true}) {
-            if (!b.fragt)
-                break;
-            SCOPED_TRACE(std::string(b.name) + (scheitert ? " / Speichern scheitert" : " / Ja"));
+        // the chosen file is never overwritten, nor an action file refused on loading there; a
+        // save that fails or is refused ends the load.
+        enum Fall { Ja, Scheitert, Abgewiesen };
+        for (const Fall fall : {Ja, Scheitert, Abgewiesen}) {
+            const bool aktionen = b.bits == DokAktionen;
+            if (!b.fragt || (fall == Abgewiesen && !aktionen))
+                continue;
+            SCOPED_TRACE(std::string(b.name) + " / Fall " + std::to_string(fall));
             Umfeld u;
             const QString gewaehlt = u.datei("gewaehlt/" + b.datei, b.gueltig);
             u.rueckfrage.dateien = {gewaehlt};
             fuellen(u);
             u.ab.startverzeichnis = u.pfad("start");
-            QDir().mkpath(u.ab.startverzeichnis);
+            const QString gesichert = u.datei("start/" + b.datei, b.gueltig + "x");
             QDir::setCurrent(u.ab.startverzeichnis);
+            if (fall == Abgewiesen)
+                AktionenLaden(u.ab, gesichert, u.rueckfrage, u.fortschritt);
+            else
+                QFile::remove(gesichert);
             FehlerSchreiber kaputt(FehlerSchreiber::Art::NachBytes, 0);
-            if (scheitert)
+            if (fall == Scheitert)
                 u.ab.setzeSchreiber(kaputt);
+            u.rueckfrage.fragen.clear();
             u.rueckfrage.antworten = {Antwort::Ja};
             const Zustand davor = zustand(u.ab);
-            const bool aktionen = b.bits == DokAktionen;
             b.los(u, aktionen ? ladenMitAktionenSpeichern(u.ab, u.rueckfrage, QDir::currentPath())
                               : ladenMitAllesSpeichern(u.ab, u.rueckfrage, u.fortschritt, Dokument(b.bits)));
-            EXPECT_EQ(u.rueckfrage.fragen.size(), scheitert ? 2 : 1);
-            EXPECT_EQ(zustand(u.ab) == davor, scheitert);
-            EXPECT_EQ(u.ab.ungespeichert, scheitert ? Alle : aktionen ? Alle & ~DokAktionen : 0);
+            EXPECT_EQ(u.rueckfrage.fragen.size(), fall == Ja ? 1 : 2);
+            EXPECT_EQ(zustand(u.ab) == davor, fall != Ja);
+            EXPECT_EQ(u.ab.ungespeichert, fall != Ja ? Alle : aktionen ? Alle & ~DokAktionen : 0);
             EXPECT_EQ(dateiInhalt(gewaehlt), b.gueltig);
-            const QByteArray gesichert = dateiInhalt(u.pfad("start/" + b.datei)); // the document before
-            EXPECT_EQ(!gesichert.isEmpty() && gesichert != b.gueltig, !scheitert);
+            const QByteArray inhalt = dateiInhalt(gesichert); // the document before the load
+            if (fall == Abgewiesen) {
+                EXPECT_EQ(inhalt, b.gueltig + "x");
+            } else {
+                EXPECT_EQ(!inhalt.isEmpty() && inhalt != b.gueltig, fall == Ja);
+            }
         }
     }
 }
