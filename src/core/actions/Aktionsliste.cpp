@@ -5,6 +5,7 @@
 #include "core/common/Rueckfrage.h"
 #include "core/common/Text.h"
 #include "core/common/TextIndex.h"
+#include "core/common/Textblock.h"
 #include "core/files/AktionDatei.h"
 #include "core/files/Ansi.h"
 #include "core/files/DateiLesen.h"
@@ -102,10 +103,12 @@ struct Decoder {
     const Arbeitsbereich& ab;
     // The first vehicle with exactly the record's identifier gives the call name.
     ErsteFahrzeugZeilen zeilen;
+    // The command texts of one load share their allocations.
+    Textblock texte;
 
     explicit Decoder(const Arbeitsbereich& ab) : ab(ab), zeilen(ersteFahrzeugZeilen(ab.fahrzeuge)) {}
 
-    Aktion satz(QByteArrayView satz) const {
+    Aktion satz(QByteArrayView satz) {
         // The identifier is looked up before it becomes a text: most records name a vehicle,
         // whose texts they share.
         std::array<char16_t, 8> zeichen;
@@ -126,10 +129,10 @@ struct Decoder {
         }
         a.status = statusText(ansiNachZeichen(satz[8]));
         a.richtung = richtungsText(ab, a.richtungNr);
-        a.aktion = aktionTextLesen(satz);
+        a.aktion = aktionTextLesen(satz, texte);
         return a;
     }
-    Aktion satz(const GepruefteDatei& datei, qsizetype k) const {
+    Aktion satz(const GepruefteDatei& datei, qsizetype k) {
         return satz(QByteArrayView(datei.daten).sliced(k * AktionSatzLaenge));
     }
 };
@@ -146,7 +149,7 @@ std::optional<std::vector<Aktion>> blockweiseLaden(const Arbeitsbereich& ab, con
     std::vector<Aktion> neu;
     neu.reserve(static_cast<size_t>(anzahl));
     FortschrittsAnzeige anzeige(fortschritt);
-    const Decoder decoder(ab);
+    Decoder decoder(ab);
     // Record k of n, counted from 1, draws from k/n to (k+1)/n: the strip starts one slice in
     // and its last slice lies past the edge.
     const bool gelesen = saetzeLesen(pfad, AktionSatzLaenge, [&](QByteArrayView satz) {
@@ -194,7 +197,7 @@ LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& 
         neu.reserve(static_cast<size_t>(datei->anzahl));
         {
             FortschrittsAnzeige anzeige(fortschritt);
-            const Decoder decoder(ab);
+            Decoder decoder(ab);
             for (qsizetype k = 0; k < datei->anzahl; ++k) {
                 anzeige.schritt(k + 1, datei->anzahl, farbe::Rot);
                 neu.push_back(decoder.satz(*datei, k));
@@ -250,7 +253,7 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
     saetze.reserve(static_cast<size_t>(datei->anzahl));
     {
         FortschrittsAnzeige anzeige(fortschritt);
-        const Decoder decoder(ab);
+        Decoder decoder(ab);
         for (qsizetype k = 0; k < datei->anzahl; ++k) {
             anzeige.schritt(k + 1, datei->anzahl, farbe::Rot); // as the load draws
             saetze.push_back(decoder.satz(*datei, k));
