@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace tabulo {
@@ -106,31 +108,40 @@ struct Decoder {
     // The command texts of one load share their allocations.
     Textblock texte;
 
+    // Files mostly list a vehicle's actions one after another: a record with the previous
+    // record's identifier bytes takes its row and identifier without a lookup.
+    std::uint64_t letzteBytes = 0;
+    int letzteZeile = -1;
+    QString letzteKennung;
+
     explicit Decoder(const Arbeitsbereich& ab) : ab(ab), zeilen(ersteFahrzeugZeilen(ab.fahrzeuge)) {}
 
     Aktion satz(QByteArrayView satz) {
-        // The identifier is looked up before it becomes a text: most records name a vehicle,
-        // whose texts they share.
-        std::array<char16_t, 8> zeichen;
-        for (int i = 0; i < 8; ++i)
-            zeichen[i] = ansiNachZeichen(satz[i]).unicode();
-        const QStringView kennung(zeichen.data(), 8);
         Aktion a;
         a.richtungNr = richtungAusZeichen(ansiNachZeichen(satz[9]));
-        const int zeile = zeilen.erster(kennung);
-        if (zeile >= 0) {
-            // The vehicle's texts are shared, not held once more per action.
-            const Fahrzeug& f = ab.fahrzeuge[static_cast<size_t>(zeile)];
-            a.rufname = f.rufname;
-            a.kennung = f.kennung;
-        } else {
-            a.rufname = NichtVorhanden;
-            a.kennung = kennung.toString();
-        }
+        std::uint64_t bytes;
+        std::memcpy(&bytes, satz.data(), 8);
+        if (letzteKennung.isNull() || bytes != letzteBytes)
+            nachschlagen(satz, bytes);
+        a.rufname =
+            letzteZeile >= 0 ? ab.fahrzeuge[static_cast<size_t>(letzteZeile)].rufname : NichtVorhanden;
+        a.kennung = letzteKennung;
         a.status = statusText(ansiNachZeichen(satz[8]));
         a.richtung = richtungsText(ab, a.richtungNr);
         a.aktion = aktionTextLesen(satz, texte);
         return a;
+    }
+    // The identifier is looked up before it becomes a text: most records name a vehicle, whose
+    // texts they share.
+    void nachschlagen(QByteArrayView satz, std::uint64_t bytes) {
+        std::array<char16_t, 8> zeichen;
+        for (int i = 0; i < 8; ++i)
+            zeichen[i] = ansiNachZeichen(satz[i]).unicode();
+        const QStringView kennung(zeichen.data(), 8);
+        letzteBytes = bytes;
+        letzteZeile = zeilen.erster(kennung);
+        letzteKennung =
+            letzteZeile >= 0 ? ab.fahrzeuge[static_cast<size_t>(letzteZeile)].kennung : kennung.toString();
     }
     Aktion satz(const GepruefteDatei& datei, qsizetype k) {
         return satz(QByteArrayView(datei.daten).sliced(k * AktionSatzLaenge));

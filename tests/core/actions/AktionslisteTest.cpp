@@ -67,6 +67,8 @@ TEST_F(AktionslisteTest, BefehlstexteJederLaengeBleibenEinzeln) {
     for (size_t k = 0; k < erwartet.size(); ++k) {
         ASSERT_EQ(ab.aktionen[k].aktion, erwartet[k]) << k;
         ASSERT_EQ(ab.aktionen[k].aktion.utf16()[erwartet[k].size()], 0) << k;
+        ASSERT_EQ(ab.aktionen[k].kennung, "12345678") << k;
+        ASSERT_EQ(ab.aktionen[k].rufname, NichtVorhanden) << k;
     }
     ab.aktionen[40].aktion += QStringLiteral("yy");
     ab.aktionen[40].aktion.chop(2);
