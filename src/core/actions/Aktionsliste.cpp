@@ -9,6 +9,7 @@
 #include "core/files/AktionDatei.h"
 #include "core/files/Ansi.h"
 #include "core/files/DateiLesen.h"
+#include "core/files/Dateistand.h"
 #include "core/files/EinstellungsSpeicher.h"
 #include "core/overview/FelderNachziehen.h"
 #include "core/undo/Aufzeichnung.h"
@@ -151,8 +152,13 @@ struct Decoder {
 // The records of a file that reads whole and is what its size said, decoded while it is read
 // in blocks: the file's bytes are never in memory all at once. Nothing when anything is out of
 // the ordinary; the caller then reads the whole file and says what is wrong.
-std::optional<std::vector<Aktion>> blockweiseLaden(const Arbeitsbereich& ab, const QString& pfad,
-                                                   Fortschritt& fortschritt) {
+struct BlockweiseGeladen {
+    std::vector<Aktion> aktionen;
+    Dateistand stand; // what the file was when read, for the check before it is written over
+};
+
+std::optional<BlockweiseGeladen> blockweiseLaden(const Arbeitsbereich& ab, const QString& pfad,
+                                                 Fortschritt& fortschritt) {
     const QFileInfo info(pfad);
     if (!info.isFile() || !ganzeSaetze(info.size(), AktionSatzLaenge))
         return std::nullopt;
@@ -163,15 +169,19 @@ std::optional<std::vector<Aktion>> blockweiseLaden(const Arbeitsbereich& ab, con
     Decoder decoder(ab);
     // Record k of n, counted from 1, draws from k/n to (k+1)/n: the strip starts one slice in
     // and its last slice lies past the edge.
-    const bool gelesen = saetzeLesen(pfad, AktionSatzLaenge, [&](QByteArrayView satz) {
-        const auto k = static_cast<qsizetype>(neu.size());
-        if (k < anzahl)
-            anzeige.schritt(k + 1, anzahl, farbe::Rot);
-        neu.push_back(decoder.satz(satz));
-    });
+    Pruefsummenrechner summe;
+    const bool gelesen = saetzeLesen(
+        pfad, AktionSatzLaenge,
+        [&](QByteArrayView satz) {
+            const auto k = static_cast<qsizetype>(neu.size());
+            if (k < anzahl)
+                anzeige.schritt(k + 1, anzahl, farbe::Rot);
+            neu.push_back(decoder.satz(satz));
+        },
+        nullptr, &summe);
     if (!gelesen || static_cast<qsizetype>(neu.size()) != anzahl || QFileInfo(pfad).size() != info.size())
         return std::nullopt;
-    return neu;
+    return BlockweiseGeladen{std::move(neu), dateistandNach(pfad, info.size(), summe.summe())};
 }
 
 } // namespace
@@ -192,7 +202,8 @@ QString aktionsIdentitaet(const Aktion& aktion) {
 LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& rueckfrage,
                            Fortschritt& fortschritt) {
     if (auto neu = blockweiseLaden(ab, pfad, fortschritt)) {
-        listeErsetzen(ab, ab.aktionen, std::move(*neu));
+        listeErsetzen(ab, ab.aktionen, std::move(neu->aktionen));
+        ab.dateiGemerkt(DokAktionen, pfad, neu->stand);
         ab.freigeben(DokAktionen);
         ab.aktionenGeaendert(false);
         return LadeErgebnis::Geladen;

@@ -3,14 +3,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHashFunctions>
+#include <algorithm>
 
 namespace tabulo {
 
 namespace {
 constexpr qint64 Unschaerfe = 2000; // ms
 
-// Any fixed seed but 0: Qt takes its fastest hash only with a seed.
-constexpr size_t Saat = 0x5461'6275'6c6f;
+constexpr qsizetype Scheibe = 65536;
 
 QDateTime zeitVon(const QFileInfo& info) {
     return info.fileTime(QFileDevice::FileModificationTime);
@@ -37,8 +37,29 @@ std::optional<size_t> pruefsummeLesen(const QString& pfad) {
 }
 } // namespace
 
+void Pruefsummenrechner::dazu(QByteArrayView bytes) {
+    if (!m_rest.isEmpty()) {
+        const qsizetype n = std::min(bytes.size(), Scheibe - m_rest.size());
+        m_rest.append(bytes.first(n));
+        bytes = bytes.sliced(n);
+        if (m_rest.size() < Scheibe)
+            return;
+        m_summe = qHashBits(m_rest.constData(), Scheibe, m_summe);
+        m_rest.truncate(0);
+    }
+    for (; bytes.size() >= Scheibe; bytes = bytes.sliced(Scheibe))
+        m_summe = qHashBits(bytes.data(), Scheibe, m_summe);
+    m_rest.append(bytes);
+}
+
+size_t Pruefsummenrechner::summe() const {
+    return m_rest.isEmpty() ? m_summe : qHashBits(m_rest.constData(), size_t(m_rest.size()), m_summe);
+}
+
 size_t dateiPruefsumme(QByteArrayView bytes) {
-    return qHashBits(bytes.data(), static_cast<size_t>(bytes.size()), Saat);
+    Pruefsummenrechner rechner;
+    rechner.dazu(bytes);
+    return rechner.summe();
 }
 
 Dateistand dateistandNach(const QString& pfad, QByteArrayView bytes) {
@@ -50,6 +71,16 @@ Dateistand dateistandNach(const QString& pfad, QByteArrayView bytes) {
     s.pruefsumme = dateiPruefsumme(bytes);
     // The time may already be another program's, written between our bytes and this look: the
     // first comparison reads the file.
+    return s;
+}
+
+Dateistand dateistandNach(const QString& pfad, qint64 groesse, size_t pruefsumme) {
+    const QFileInfo info(pfad);
+    Dateistand s;
+    s.vorhanden = info.isFile();
+    s.groesse = groesse;
+    s.geaendert = zeitVon(info);
+    s.pruefsumme = pruefsumme;
     return s;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/files/AktionDatei.h"
 #include "core/files/Ansi.h"
+#include "core/files/Dateistand.h"
 #include "core/files/EinstellungsSpeicher.h"
 #include "support/Saetze.h"
 
@@ -78,6 +79,18 @@ TEST_F(AktionslisteTest, BefehlstexteJederLaengeBleibenEinzeln) {
     ASSERT_EQ(laden(""), LadeErgebnis::Geladen);
     uebrig += QString(200, QLatin1Char('z'));
     EXPECT_EQ(uebrig, erwartet[60] + QString(200, QLatin1Char('z')));
+}
+
+// A file read in blocks is remembered as read, so that another program's change to it is
+// noticed before it is written over.
+TEST_F(AktionslisteTest, GeladeneDateiWirdAlsGelesenGemerkt) {
+    ASSERT_EQ(laden(DreiSaetze), LadeErgebnis::Geladen);
+    const QString pfad = this->pfad("Aktion.BIN");
+    EXPECT_EQ(ab.dateien.pruefen(pfad), DateiAenderung::Unveraendert);
+    QByteArray anders = DreiSaetze;
+    anders[20] = 'X';
+    datei("Aktion.BIN", anders);
+    EXPECT_EQ(ab.dateien.pruefen(pfad), DateiAenderung::Geaendert);
 }
 
 // Both direction names alike still keep the direction, which is saved from the entry, not
