@@ -20,20 +20,22 @@ bool zeitGesichert(const Dateistand& s) {
     return s.geaendert.isValid() && s.gesehen.isValid() && s.geaendert.msecsTo(s.gesehen) >= Unschaerfe;
 }
 
-// The hash of the file's bytes, mapped rather than copied; nothing when it cannot be read.
+// The hash of the file's bytes, read in slices: neither copied whole nor mapped, so a check of a
+// large file adds nothing to the memory the program holds. Nothing when it cannot be read.
 std::optional<size_t> pruefsummeLesen(const QString& pfad) {
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
+    if (!datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
-    const qint64 groesse = datei.size();
-    if (groesse == 0)
-        return dateiPruefsumme({});
-    if (const uchar* p = datei.map(0, groesse))
-        return dateiPruefsumme(QByteArrayView(reinterpret_cast<const char*>(p), groesse));
-    const QByteArray bytes = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return dateiPruefsumme(bytes);
+    Pruefsummenrechner rechner;
+    QByteArray puffer(Scheibe, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = datei.read(puffer.data(), Scheibe);
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            return rechner.summe();
+        rechner.dazu(QByteArrayView(puffer.constData(), n));
+    }
 }
 } // namespace
 
