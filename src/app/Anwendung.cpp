@@ -153,8 +153,10 @@ FahrzeugEdit& Anwendung::fahrzeugEdit() const {
 
 // The field editor is created on first use and kept.
 void Anwendung::feldBearbeiten(int feld) {
-    if (!m_feldEdit)
+    if (!m_feldEdit) {
         m_feldEdit = std::make_unique<FeldEdit>(m_ab);
+        connect(m_feldEdit.get(), &FeldEdit::fahrzeugInListeZeigen, this, &Anwendung::fahrzeugInListeZeigen);
+    }
     m_feldEdit->oeffnen(FeldBearbeiten(m_ab, feld), sperrFenster(false));
 }
 
@@ -219,14 +221,18 @@ void Anwendung::csvVerbinden() {
         connect(eintrag, &QAction::triggered, this,
                 [this, t = tabelle] { csvImportBefehl(m_ab, m_rueckfrage, t, m_form1.get()); });
     connect(m_form2.get(), &Form2::inUebersichtZeigen, this, &Anwendung::fahrzeugInUebersicht);
-    connect(m_form1.get(), &Form1::fahrzeugInListeZeigen, this, [this](int feld) {
-        const int f = fahrzeugZeileVonFeld(m_ab, feld);
-        if (f >= 0)
-            m_form2->fahrzeugZeigen(f);
-        else
-            m_rueckfrage.meldung(QStringLiteral("In Fahrzeugliste zeigen"),
-                                 QStringLiteral("Die Kennung des Feldes steht nicht in der Fahrzeugliste."));
-    });
+    connect(m_form1.get(), &Form1::fahrzeugInListeZeigen, this,
+            [this](int feld) { fahrzeugInListeZeigen(m_ab.felder[feld].kennung); });
+}
+
+void Anwendung::fahrzeugInListeZeigen(const QString& kennung) {
+    const int f = fahrzeugZeileMitKennung(m_ab, kennung);
+    if (f >= 0)
+        m_form2->fahrzeugZeigen(f);
+    else
+        m_rueckfrage.meldung(
+            QStringLiteral("In Fahrzeugliste zeigen"),
+            QStringLiteral("Die Kennung \"%1\" steht nicht in der Fahrzeugliste.").arg(kennung.trimmed()));
 }
 
 void Anwendung::fahrzeugInUebersicht(int fahrzeug) {

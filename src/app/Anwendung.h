@@ -102,6 +102,9 @@ private:
     void csvVerbinden();
     // Steps through the fields that show a vehicle, from the one shown last.
     void fahrzeugInUebersicht(int fahrzeug);
+    // "In Fahrzeugliste zeigen" of a vehicle field and of the field editor: the first entry with
+    // the identifier, selected in the vehicle list window.
+    void fahrzeugInListeZeigen(const QString& kennung);
     int m_zuletztGezeigtesFeld = -1;
     void stelleZeigen(Tabelle tabelle, int nummer);
     // The undo and redo keys work in this window too.

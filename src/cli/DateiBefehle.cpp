@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <vector>
 
 namespace tabulo::cli {
 
@@ -43,6 +44,30 @@ std::optional<QByteArray> lesen(const Aufruf& a, const QString& pfad, Ausgabe& a
 const QString OhneArt = QStringLiteral("die Art der Datei folgt nicht aus ihrem Namen; bitte --art "
                                        "status|fahrzeug|orte|aktion|einstellungen angeben.");
 
+// The kind of the files and the records of the first `anzahl` named files, read in turn; on the
+// first failure it says why, sets `code` and gives nothing.
+struct Gelesen {
+    Tabelle art;
+    std::vector<Satzliste> listen;
+};
+std::optional<Gelesen> satzlistenLesen(const Aufruf& a, int anzahl, Ausgabe& aus, int& code) {
+    const auto art = artBestimmen(a, aus, code);
+    if (code)
+        return std::nullopt;
+    if (!art) {
+        code = melden(aus, a.befehl, OhneArt, Aufruffehler);
+        return std::nullopt;
+    }
+    Gelesen gelesen{*art, {}};
+    for (int i = 0; i < anzahl; ++i) {
+        const auto daten = lesen(a, a.namen[i], aus, code);
+        if (!daten)
+            return std::nullopt;
+        gelesen.listen.push_back(satzlisteLesen(*art, *daten));
+    }
+    return gelesen;
+}
+
 QString wertZeigen(const Feldwert* f) {
     return f->zahl ? f->wert : jsonText(f->wert);
 }
@@ -51,15 +76,10 @@ QString wertZeigen(const Feldwert* f) {
 
 int zeigenBefehl(const Aufruf& a, Ausgabe& aus) {
     int code = 0;
-    const auto art = artBestimmen(a, aus, code);
-    if (code)
+    const auto gelesen = satzlistenLesen(a, 1, aus, code);
+    if (!gelesen)
         return code;
-    if (!art)
-        return melden(aus, a.befehl, OhneArt, Aufruffehler);
-    const auto daten = lesen(a, a.namen[0], aus, code);
-    if (!daten)
-        return code;
-    const Satzliste liste = satzlisteLesen(*art, *daten);
+    const Satzliste& liste = gelesen->listen[0];
     if (a.schalter.contains(QStringLiteral("--json")))
         aus.aus += alsJson(liste);
     else if (a.schalter.contains(QStringLiteral("--csv")))
@@ -71,17 +91,11 @@ int zeigenBefehl(const Aufruf& a, Ausgabe& aus) {
 
 int vergleichenBefehl(const Aufruf& a, Ausgabe& aus) {
     int code = 0;
-    const auto art = artBestimmen(a, aus, code);
-    if (code)
+    const auto gelesen = satzlistenLesen(a, 2, aus, code);
+    if (!gelesen)
         return code;
-    if (!art)
-        return melden(aus, a.befehl, OhneArt, Aufruffehler);
-    const auto datenA = lesen(a, a.namen[0], aus, code);
-    const auto datenB = datenA ? lesen(a, a.namen[1], aus, code) : std::nullopt;
-    if (!datenB)
-        return code;
-    const Satzliste links = satzlisteLesen(*art, *datenA), rechts = satzlisteLesen(*art, *datenB);
-    const QString wort = satzWort(*art);
+    const Satzliste &links = gelesen->listen[0], &rechts = gelesen->listen[1];
+    const QString wort = satzWort(gelesen->art);
     int verschieden = 0;
     const size_t n = std::max(links.saetze.size(), rechts.saetze.size());
     for (size_t i = 0; i < n; ++i) {

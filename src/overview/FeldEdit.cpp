@@ -54,12 +54,19 @@ FeldEdit::FeldEdit(Arbeitsbereich& ab, QWidget* parent) : SperrFenster(parent), 
     Abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     Abbrechen->setGeometry(pxGanz(5805, 1740, 1365, 405));
+    // Left in the button row, in line with the frame, where it moves nothing.
+    InFahrzeugliste = new QPushButton(QStringLiteral("In Fahrzeugliste zeigen"), this);
+    InFahrzeugliste->setObjectName(QStringLiteral("InFahrzeugliste"));
+    const QRect links = pxGanz(60, 1740, 2400, 405);
+    InFahrzeugliste->setGeometry(
+        links.adjusted(0, 0, std::max(0, InFahrzeugliste->sizeHint().width() - links.width()), 0));
 
     connect(Fahrzeug, &QComboBox::activated, this, [this] { waehlen(FeldFahrzeug); });
     connect(Text, &QLineEdit::textEdited, this, [this] { waehlen(FeldText); });
     connect(m_gruppe, &QButtonGroup::idToggled, this, [this] { knoepfeAnpassen(); });
     connect(Uebernehmen, &QPushButton::clicked, this, &FeldEdit::Uebernehmen_Click);
     connect(Abbrechen, &QPushButton::clicked, this, &QWidget::hide);
+    connect(InFahrzeugliste, &QPushButton::clicked, this, &FeldEdit::InFahrzeugliste_Click);
 }
 
 void FeldEdit::oeffnen(const FeldEditInhalt& inhalt, const QList<QWidget*>& sperren) {
@@ -94,9 +101,11 @@ void FeldEdit::waehlen(int option) {
     knoepfeAnpassen();
 }
 
-// "Fahrzeug:" without any vehicle to take cannot be applied.
+// "Fahrzeug:" without any vehicle to take cannot be applied, and has none to show.
 void FeldEdit::knoepfeAnpassen() {
-    Uebernehmen->setEnabled(!(auswahl() == FeldFahrzeug && Fahrzeug->currentIndex() < 0));
+    const bool fahrzeug = auswahl() == FeldFahrzeug;
+    Uebernehmen->setEnabled(!fahrzeug || Fahrzeug->currentIndex() >= 0);
+    InFahrzeugliste->setEnabled(fahrzeug && Fahrzeug->currentIndex() >= 0);
 }
 
 bool FeldEdit::eventFilter(QObject* objekt, QEvent* e) {
@@ -110,6 +119,17 @@ void FeldEdit::Uebernehmen_Click() {
     if (!FeldEditUebernehmen(m_ab, m_inhalt, k, Fahrzeug->currentIndex(), Text->text()))
         return;
     hide();
+}
+
+// The entries are the list as it was at opening; the list window looks the vehicle up as it is now.
+void FeldEdit::InFahrzeugliste_Click() {
+    const int j = Fahrzeug->currentIndex();
+    if (auswahl() != FeldFahrzeug || j < 0 || j >= static_cast<int>(m_inhalt.fahrzeuge.size()))
+        return;
+    emit fahrzeugInListeZeigen(m_inhalt.fahrzeuge[static_cast<size_t>(j)].kennung);
+    // The list window stays disabled: the editor keeps the input.
+    raise();
+    activateWindow();
 }
 
 } // namespace tabulo

@@ -36,6 +36,11 @@ public:
     QLineEdit* Text = nullptr;
     QPushButton* Uebernehmen = nullptr;
     QPushButton* Abbrechen = nullptr;
+    QPushButton* InFahrzeugliste = nullptr; // shows the chosen vehicle in the vehicle list window
+
+signals:
+    // The vehicle chosen in `Fahrzeug`, by its identifier; the editor stays open as it is.
+    void fahrzeugInListeZeigen(const QString& kennung);
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
@@ -44,6 +49,7 @@ private:
     void waehlen(int option);
     void knoepfeAnpassen();
     void Uebernehmen_Click();
+    void InFahrzeugliste_Click();
 
     Arbeitsbereich& m_ab;
     QButtonGroup* m_gruppe = nullptr;

@@ -4,18 +4,37 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <array>
+#include <utility>
 
 namespace tabulo {
 
-static QAction* eintrag(QMenu* menue, const char* name, const QString& titel) {
+static QAction* eintrag(QMenu* menue, const QByteArray& name, const QString& titel) {
     QAction* a = menue->addAction(titel);
     a->setObjectName(QString::fromLatin1(name));
     return a;
 }
 
-static QMenu* untermenue(QWidget* eltern, const char* name, const QString& titel) {
+static QMenu* untermenue(QWidget* eltern, const QByteArray& name, const QString& titel) {
     auto* m = new QMenu(titel, eltern);
     m->setObjectName(QString::fromLatin1(name));
+    return m;
+}
+
+// "Exportieren" and "Importieren" (`richtung` "Export" or "Import"): one item per table,
+// "Fahrzeugliste als CSV..." named "MenueExportFzg" and so on. The action items wait for the
+// action list like the others.
+static QMenu* csvUntermenue(QMenu* datei, const QByteArray& richtung, const QString& wort,
+                            const std::array<QAction**, 3>& eintraege) {
+    QMenu* m = untermenue(datei, "Menue" + richtung + "ieren", QString::fromLatin1(richtung + "ieren"));
+    datei->addMenu(m);
+    const std::pair<const char*, QString> tabellen[] = {{"Fzg", QStringLiteral("Fahrzeugliste")},
+                                                        {"Orte", QStringLiteral("Ortskennungen")},
+                                                        {"Aktionen", QStringLiteral("Aktionen")}};
+    for (size_t t = 0; t < eintraege.size(); ++t)
+        *eintraege[t] = eintrag(m, "Menue" + richtung + tabellen[t].first,
+                                QStringLiteral("%1 %2 CSV...").arg(tabellen[t].second, wort));
+    (*eintraege[2])->setEnabled(false);
     return m;
 }
 
@@ -39,22 +58,10 @@ void Menue::aufbauen(QMenuBar* leiste) {
         eintrag(MenueXSpeichern, "MenueSpeichernStatus", QStringLiteral("Status \u00dcbersicht"));
     MenueSpeichernAktionen = eintrag(MenueXSpeichern, "MenueSpeichernAktionen", QStringLiteral("Aktionen"));
     MenueSpeichernAktionen->setEnabled(false);
-    MenueExportieren = untermenue(MenueDatei, "MenueExportieren", QStringLiteral("Exportieren"));
-    MenueDatei->addMenu(MenueExportieren);
-    MenueExportFzg = eintrag(MenueExportieren, "MenueExportFzg", QStringLiteral("Fahrzeugliste als CSV..."));
-    MenueExportOrte =
-        eintrag(MenueExportieren, "MenueExportOrte", QStringLiteral("Ortskennungen als CSV..."));
-    MenueExportAktionen =
-        eintrag(MenueExportieren, "MenueExportAktionen", QStringLiteral("Aktionen als CSV..."));
-    MenueExportAktionen->setEnabled(false);
-    MenueImportieren = untermenue(MenueDatei, "MenueImportieren", QStringLiteral("Importieren"));
-    MenueDatei->addMenu(MenueImportieren);
-    MenueImportFzg = eintrag(MenueImportieren, "MenueImportFzg", QStringLiteral("Fahrzeugliste aus CSV..."));
-    MenueImportOrte =
-        eintrag(MenueImportieren, "MenueImportOrte", QStringLiteral("Ortskennungen aus CSV..."));
-    MenueImportAktionen =
-        eintrag(MenueImportieren, "MenueImportAktionen", QStringLiteral("Aktionen aus CSV..."));
-    MenueImportAktionen->setEnabled(false);
+    MenueExportieren = csvUntermenue(MenueDatei, "Export", QStringLiteral("als"),
+                                     {&MenueExportFzg, &MenueExportOrte, &MenueExportAktionen});
+    MenueImportieren = csvUntermenue(MenueDatei, "Import", QStringLiteral("aus"),
+                                     {&MenueImportFzg, &MenueImportOrte, &MenueImportAktionen});
     MenueDatei->addSeparator();
     MenueDrucken = eintrag(MenueDatei, "MenueDrucken", QStringLiteral("&Drucken..."));
     MenueDrucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -25,6 +25,12 @@ QPageLayout seitenlayout() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
                        QPageLayout::Millimeter);
 }
+
+// The same paper and document name for the printer and for the preview.
+void druckerEinrichten(QPrinter& drucker) {
+    drucker.setPageLayout(seitenlayout());
+    drucker.setDocName(QStringLiteral("Tabulo"));
+}
 } // namespace
 
 Drucken::Drucken(Arbeitsbereich& ab, Rueckfrage& rueckfrage, QWidget* fenster)
@@ -58,8 +64,7 @@ void Drucken::MenueDrucken_Click() {
     if (!auswahl)
         return;
     QPrinter drucker(QPrinter::HighResolution);
-    drucker.setPageLayout(seitenlayout());
-    drucker.setDocName(QStringLiteral("Tabulo"));
+    druckerEinrichten(drucker);
     QPrintDialog dialog(&drucker, m_fenster);
     if (dialog.exec() == QDialog::Accepted)
         seitenDrucken(*auswahl, drucker);
@@ -70,8 +75,7 @@ void Drucken::MenueSeitenansicht_Click() {
     if (!auswahl)
         return;
     QPrinter drucker(QPrinter::HighResolution);
-    drucker.setPageLayout(seitenlayout());
-    drucker.setDocName(QStringLiteral("Tabulo"));
+    druckerEinrichten(drucker);
     QPrintPreviewDialog vorschau(&drucker, m_fenster);
     vorschau.setWindowTitle(QStringLiteral("Seitenansicht"));
     connect(&vorschau, &QPrintPreviewDialog::paintRequested, this,

@@ -1,6 +1,8 @@
 #include "overview/FeldEdit.h"
 
+#include "core/vehicles/Fahrzeugliste.h"
 #include "support/AnwendungsUmfeld.h"
+#include "vehicles/FahrzeugListView.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -39,11 +41,29 @@ TEST(FeldEditFenster, ZeigtDasFeldUndUebernehmenSchreibtEs) {
     EXPECT_EQ(u.ab.felder[6].kennung, "6A000002");
     QTest::mouseClick(doppelklick(u, 7).Text, Qt::LeftButton);
     EXPECT_EQ(e.auswahl(), 2);
+    EXPECT_FALSE(e.InFahrzeugliste->isEnabled());
+
+    // The chosen vehicle is marked in the list window, which stays disabled; the editor stays
+    // open as it was. A vehicle gone from the list since the opening is named in a message.
+    e.Text->setText(QStringLiteral("Notiz"));
+    e.Fahrzeug->setCurrentIndex(1);
+    e.Auswahl[1]->click();
+    QTest::mouseClick(e.InFahrzeugliste, Qt::LeftButton);
+    Form2& liste = u.anwendung->form2();
+    EXPECT_EQ(liste.ListView1->gewaehltesFahrzeug(), 1);
+    EXPECT_TRUE(e.isVisible() && liste.isVisible() && !liste.isEnabled());
+    EXPECT_EQ(e.auswahl(), 1);
+    EXPECT_EQ(e.Text->text(), "Notiz");
+    u.ab.fahrzeuge.pop_back();
+    FahrzeuglisteAktualisieren(u.ab);
+    QTest::mouseClick(e.InFahrzeugliste, Qt::LeftButton);
+    ASSERT_FALSE(u.rueckfrage.fragen.isEmpty());
+    EXPECT_EQ(u.rueckfrage.fragen.back().text, "Die Kennung \"6A000002\" steht nicht in der Fahrzeugliste.");
 
     AnwendungsUmfeld leer;
     leer.starten();
     FeldEdit& ohne = doppelklick(leer, 7);
     EXPECT_EQ(ohne.Fahrzeug->count(), 0);
     ohne.Auswahl[1]->click();
-    EXPECT_FALSE(ohne.Uebernehmen->isEnabled());
+    EXPECT_FALSE(ohne.Uebernehmen->isEnabled() || ohne.InFahrzeugliste->isEnabled());
 }

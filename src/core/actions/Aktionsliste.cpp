@@ -14,6 +14,7 @@
 #include "core/overview/FelderNachziehen.h"
 #include "core/undo/Aufzeichnung.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
@@ -245,6 +246,17 @@ QByteArray aktionenDateiInhalt(const std::vector<Aktion>& aktionen) {
 
 bool aktionDateiGeschuetzt(const Arbeitsbereich& ab, const QString& pfad) {
     return !ab.abgewieseneAktionDatei.isEmpty() && ab.abgewieseneAktionDatei == vollerPfad(pfad);
+}
+
+void aktionDateiGeschuetztMelden(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const QString& titel,
+                                 const QString& pfad) {
+    ab.markieren(DokAktionen);
+    rueckfrage.meldung(titel,
+                       QStringLiteral("Die Aktionen wurden nicht gespeichert: \"%1\" wurde beim Laden "
+                                      "abgewiesen und wird nicht \u00fcberschrieben.\n\nSpeichern Sie die "
+                                      "Aktionen \u00fcber \"Speichern...\" / \"Aktionen\".")
+                           .arg(QDir::toNativeSeparators(pfad)),
+                       Symbol::Ausrufezeichen);
 }
 
 SchreibErgebnis aktionenSchreiben(Arbeitsbereich& ab, const QString& pfad) {

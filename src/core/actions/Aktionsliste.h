@@ -45,6 +45,10 @@ LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& 
 // Whether the file at pfad is the action file refused last and the list has not been changed
 // since; save-all does not write over it then.
 bool aktionDateiGeschuetzt(const Arbeitsbereich& ab, const QString& pfad);
+// The actions were not written because pfad is that file: they stay unsaved, and the user is
+// told under `titel` how to save them. Save-all and the "Ja" of the load question both keep off.
+void aktionDateiGeschuetztMelden(Arbeitsbereich& ab, Rueckfrage& rueckfrage, const QString& titel,
+                                 const QString& pfad);
 
 // The file's bytes for the current list, in list order.
 QByteArray aktionenDateiInhalt(const std::vector<Aktion>& aktionen);

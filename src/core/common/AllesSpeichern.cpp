@@ -135,13 +135,7 @@ bool AllesSpeichern(Arbeitsbereich& ab, Rueckfrage& rueckfrage, Fortschritt& for
     ab.alleFreigeben();
     if (geschuetzt.isEmpty())
         return true;
-    ab.markieren(DokAktionen);
-    rueckfrage.meldung(speichertext::AllesSpeichernTitel,
-                       QStringLiteral("Die Aktionen wurden nicht gespeichert: \"%1\" wurde beim Laden "
-                                      "abgewiesen und wird nicht \u00fcberschrieben.\n\nSpeichern Sie die "
-                                      "Aktionen \u00fcber \"Speichern...\" / \"Aktionen\".")
-                           .arg(QDir::toNativeSeparators(geschuetzt)),
-                       Symbol::Ausrufezeichen);
+    aktionDateiGeschuetztMelden(ab, rueckfrage, speichertext::AllesSpeichernTitel, geschuetzt);
     return false;
 }
 

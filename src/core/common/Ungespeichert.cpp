@@ -89,9 +89,14 @@ std::function<bool()> ladenMitAktionenSpeichern(Arbeitsbereich& ab, Rueckfrage& 
     return [&ab, &rueckfrage, ordner] {
         return vorDemLadenFragen(ab, rueckfrage, DokAktionen, [&] {
             const QString pfad = standardDateiMelden(ab, rueckfrage, ordner, AktionDateiName);
+            const QString titel = ladeFrage(DokAktionen).titel;
+            // As save-all: a file refused on loading is not written over; the load does not go on.
+            if (aktionDateiGeschuetzt(ab, pfad)) {
+                aktionDateiGeschuetztMelden(ab, rueckfrage, titel, pfad);
+                return false;
+            }
             Fortschritt ohneStreifen;
-            switch (fremdAenderungKlaeren(ab, rueckfrage, ohneStreifen, DokAktionen, pfad,
-                                          ladeFrage(DokAktionen).titel)) {
+            switch (fremdAenderungKlaeren(ab, rueckfrage, ohneStreifen, DokAktionen, pfad, titel)) {
             case Klaerung::Schreiben:
                 return AktionenSpeichern(ab, pfad, rueckfrage);
             case Klaerung::NeuGeladen:

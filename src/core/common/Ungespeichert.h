@@ -43,7 +43,8 @@ std::function<bool()> ladenMitAllesSpeichern(Arbeitsbereich& ab, Rueckfrage& rue
 // The hook of the action load command: "Ja" saves the actions as "Aktion.BIN" in `ordner`, the
 // working directory from before the command's file dialog. The dialog has moved the working
 // directory to the chosen file's folder, where "Aktion.BIN" is often the very file to be
-// loaded: saving there would overwrite it before it is read.
+// loaded: saving there would overwrite it before it is read. As in save-all, an action file
+// refused on loading is not written over: the user is told and the load does not go on.
 std::function<bool()> ladenMitAktionenSpeichern(Arbeitsbereich& ab, Rueckfrage& rueckfrage,
                                                 const QString& ordner);
 

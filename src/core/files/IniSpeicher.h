@@ -2,16 +2,21 @@
 
 #include "core/files/EinstellungsSpeicher.h"
 
-#include <QSettings>
+#include <memory>
+
+class QSettings;
 
 namespace tabulo {
 
-// The settings of one INI file chosen by the user, in the form the store keeps on Linux (one
-// file per application there), on every platform. The file stands for whichever application is
-// asked: it is meant for looking at a copy of another installation's VELASTAT.ini.
+// The settings of one INI file, on every platform, in the form the system store keeps on Linux,
+// where it is each application's file. The file stands for whichever application is asked: a
+// file chosen by the user is a copy of another installation's VELASTAT.ini to look at.
 class IniSpeicher : public EinstellungsSpeicher {
 public:
     explicit IniSpeicher(const QString& pfad);
+    // A file opened by its owner (the system store opens its files by application name).
+    explicit IniSpeicher(std::unique_ptr<QSettings> datei);
+    ~IniSpeicher() override;
 
     QString lesen(const QString& anwendung, const QString& sektion, const QString& schluessel,
                   const QString& standard) const override;
@@ -22,7 +27,7 @@ public:
     Paare alleLesen(const QString& anwendung, const QString& sektion) const override;
 
 private:
-    mutable QSettings m_datei;
+    std::unique_ptr<QSettings> m_datei;
 };
 
 } // namespace tabulo

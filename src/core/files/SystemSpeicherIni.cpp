@@ -1,5 +1,6 @@
 // The store as an INI file per application, for every platform but Windows.
 #include "core/files/EinstellungsSpeicher.h"
+#include "core/files/IniSpeicher.h"
 
 #include <QDir>
 #include <QSettings>
@@ -9,19 +10,11 @@ namespace tabulo {
 
 namespace {
 const QString Organisation = QStringLiteral("VB and VBA Program Settings");
-
-// Values are stored as plain strings; a string list or other variant written by someone else
-// is read back as its string form so that a hostile file cannot change what we see.
-QString alsText(const QVariant& wert) {
-    if (wert.typeId() == QMetaType::QStringList)
-        return wert.toStringList().join(QLatin1Char(','));
-    return wert.toString();
-}
 } // namespace
 
 struct SystemSpeicher::Daten {
     QString wurzel;
-    std::map<QString, std::unique_ptr<QSettings>> settings;
+    std::map<QString, std::unique_ptr<IniSpeicher>> dateien;
 
     std::unique_ptr<QSettings> oeffnen(const QString& anwendung) const {
         if (wurzel.isEmpty())
@@ -31,10 +24,10 @@ struct SystemSpeicher::Daten {
                                            QSettings::IniFormat);
     }
 
-    QSettings& fuer(const QString& anwendung) {
-        auto& eintrag = settings[anwendung];
+    IniSpeicher& fuer(const QString& anwendung) {
+        auto& eintrag = dateien[anwendung];
         if (!eintrag)
-            eintrag = oeffnen(anwendung);
+            eintrag = std::make_unique<IniSpeicher>(oeffnen(anwendung));
         return *eintrag;
     }
 };
@@ -47,44 +40,25 @@ SystemSpeicher::~SystemSpeicher() = default;
 
 QString SystemSpeicher::lesen(const QString& anwendung, const QString& sektion, const QString& schluessel,
                               const QString& standard) const {
-    QSettings& s = d->fuer(anwendung);
-    const QString pfad = sektion + QLatin1Char('/') + schluessel;
-    if (!s.contains(pfad))
-        return standard;
-    return alsText(s.value(pfad));
+    return d->fuer(anwendung).lesen(anwendung, sektion, schluessel, standard);
 }
 
 void SystemSpeicher::speichern(const QString& anwendung, const QString& sektion, const QString& schluessel,
                                const QString& wert) {
-    QSettings& s = d->fuer(anwendung);
-    s.setValue(sektion + QLatin1Char('/') + schluessel, wert);
-    s.sync();
+    d->fuer(anwendung).speichern(anwendung, sektion, schluessel, wert);
 }
 
 void SystemSpeicher::loeschen(const QString& anwendung, const QString& sektion, const QString& schluessel) {
-    QSettings& s = d->fuer(anwendung);
-    s.remove(sektion + QLatin1Char('/') + schluessel);
-    s.sync();
+    d->fuer(anwendung).loeschen(anwendung, sektion, schluessel);
 }
 
 void SystemSpeicher::sektionLoeschen(const QString& anwendung, const QString& sektion) {
-    if (sektion.isEmpty()) // QSettings would take that for the whole file
-        return;
-    QSettings& s = d->fuer(anwendung);
-    s.remove(sektion);
-    s.sync();
+    d->fuer(anwendung).sektionLoeschen(anwendung, sektion);
 }
 
 EinstellungsSpeicher::Paare SystemSpeicher::alleLesen(const QString& anwendung,
                                                       const QString& sektion) const {
-    QSettings& s = d->fuer(anwendung);
-    Paare paare;
-    s.beginGroup(sektion);
-    const QStringList schluessel = s.childKeys();
-    for (const QString& k : schluessel)
-        paare.append({k, alsText(s.value(k))});
-    s.endGroup();
-    return paare;
+    return d->fuer(anwendung).alleLesen(anwendung, sektion);
 }
 
 QString SystemSpeicher::ort(const QString& anwendung) const {

@@ -41,10 +41,10 @@ int naechstesFeldMit(const Arbeitsbereich& ab, const QString& kennung, int nach)
     return -1;
 }
 
-int fahrzeugZeileVonFeld(const Arbeitsbereich& ab, int feld) {
-    if (feld < 0 || feld >= AnzahlFelder || ab.felder[feld].feldtyp != FeldFahrzeug)
+int fahrzeugZeileMitKennung(const Arbeitsbereich& ab, const QString& kennung) {
+    const QString k = ohneRandLeerzeichen(kennung);
+    if (k.isEmpty())
         return -1;
-    const QString k = ohneRandLeerzeichen(ab.felder[feld].kennung);
     for (int z = 0; z < static_cast<int>(ab.fahrzeuge.size()); ++z)
         if (ohneRandLeerzeichen(ab.fahrzeuge[z].kennung) == k)
             return z;

@@ -17,8 +17,9 @@ void FahrzeuglisteAktualisieren(Arbeitsbereich& ab);
 // The next vehicle field after `nach` (round to the start) that shows the identifier, -1 for none;
 // blanks around identifiers do not count.
 int naechstesFeldMit(const Arbeitsbereich& ab, const QString& kennung, int nach);
-// The first entry of the vehicle list that field `feld` shows, -1 for none.
-int fahrzeugZeileVonFeld(const Arbeitsbereich& ab, int feld);
+// The first entry of the vehicle list with the identifier, -1 for none; blanks around identifiers
+// do not count, and an empty identifier (a free or text field's) finds none.
+int fahrzeugZeileMitKennung(const Arbeitsbereich& ab, const QString& kennung);
 
 // Deletes vehicle `zeile` of the list and frees every vehicle field that shows it.
 void FahrzeugLoeschen(Arbeitsbereich& ab, int zeile, Fortschritt& fortschritt);

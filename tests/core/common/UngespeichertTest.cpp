@@ -168,16 +168,18 @@ TEST_F(Ungespeichert, LadebefehleSpeichernAllesVorDemLaden) {
 }
 
 // "Ja" in the action load question saves the actions where the working directory was before the
-// dialog, so the file chosen to be loaded is never overwritten by the list it is to replace.
+// dialog, so the file chosen to be loaded is never overwritten by the list it is to replace; nor
+// is a file there that was refused on loading, which save-all keeps off too.
 TEST_F(Ungespeichert, AktionenFrageSpeichertNichtUeberDieGewaehlteDatei) {
     const struct {
         const char* name;
         Antwort antwort;
-        bool speichernScheitert, geladen;
+        bool speichernScheitert, abgewiesen, geladen;
     } faelle[] = {
-        {"Ja", Antwort::Ja, false, true},
-        {"Nein", Antwort::Nein, false, true},
-        {"Ja, Speichern scheitert", Antwort::Ja, true, false},
+        {"Ja", Antwort::Ja, false, false, true},
+        {"Nein", Antwort::Nein, false, false, true},
+        {"Ja, Speichern scheitert", Antwort::Ja, true, false, false},
+        {"Ja, Aktion.BIN beim Laden abgewiesen", Antwort::Ja, false, true, false},
     };
     const QByteArray gewaehlt = aktionSatz("7B000001", '1', '1', "andere.exe");
     for (const auto& f : faelle) {
@@ -186,6 +188,12 @@ TEST_F(Ungespeichert, AktionenFrageSpeichertNichtUeberDieGewaehlteDatei) {
         const QString datei = ordner.filePath("sicherung/Aktion.BIN");
         dateiAnlegen(datei, gewaehlt);
         QDir::setCurrent(bisher.path());
+        const QString zuvor = QDir(bisher.path()).filePath("Aktion.BIN");
+        const QByteArray zuvorInhalt = f.abgewiesen ? gewaehlt + "x" : QByteArray();
+        if (f.abgewiesen) {
+            dateiAnlegen(zuvor, zuvorInhalt);
+            AktionenLaden(ab, zuvor, rueckfrage, fortschritt);
+        }
         FehlerSchreiber kaputt(FehlerSchreiber::Art::NachBytes, 0);
         ab.setzeSchreiber(f.speichernScheitert ? kaputt : schreiber);
         ab.aktionenMenueAktiv = true;
@@ -200,11 +208,11 @@ TEST_F(Ungespeichert, AktionenFrageSpeichertNichtUeberDieGewaehlteDatei) {
                             ladenMitAktionenSpeichern(ab, rueckfrage, QDir::currentPath()));
 
         EXPECT_EQ(rueckfrage.fragen.value(0).titel, "Aktionen Laden");
-        EXPECT_EQ(rueckfrage.fragen.size(), f.speichernScheitert ? 2 : 1) << "a failed save is reported";
+        EXPECT_EQ(rueckfrage.fragen.size(), f.antwort == Antwort::Ja && !f.geladen ? 2 : 1)
+            << "a save that did not happen is reported";
         EXPECT_EQ(dateiInhalt(datei), gewaehlt);
-        const bool gespeichert = f.antwort == Antwort::Ja && !f.speichernScheitert;
-        EXPECT_EQ(dateiInhalt(QDir(bisher.path()).filePath("Aktion.BIN")),
-                  gespeichert ? liste : QByteArray());
+        const bool gespeichert = f.antwort == Antwort::Ja && f.geladen;
+        EXPECT_EQ(dateiInhalt(zuvor), gespeichert ? liste : zuvorInhalt);
         EXPECT_EQ(aktionenDateiInhalt(ab.aktionen), f.geladen ? gewaehlt : liste);
         EXPECT_EQ(ab.istUngespeichert(DokAktionen), !f.geladen);
         ab.setzeSchreiber(schreiber);

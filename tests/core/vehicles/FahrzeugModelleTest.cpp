@@ -120,6 +120,6 @@ TEST_F(FahrzeugModelle, FelderEinesFahrzeugsReihum) {
     EXPECT_EQ(naechstesFeldMit(ab, QStringLiteral("11111111"), 0), 300);
     EXPECT_EQ(naechstesFeldMit(ab, QStringLiteral("11111111"), 300), 0); // round to the start
     EXPECT_EQ(naechstesFeldMit(ab, QStringLiteral("22222222"), -1), -1);
-    EXPECT_EQ(fahrzeugZeileVonFeld(ab, 300), 1);
-    EXPECT_EQ(fahrzeugZeileVonFeld(ab, 1), -1); // a free field shows none
+    EXPECT_EQ(fahrzeugZeileMitKennung(ab, ab.felder[300].kennung), 1);
+    EXPECT_EQ(fahrzeugZeileMitKennung(ab, ab.felder[1].kennung), -1); // a free field shows none
 }
