@@ -127,6 +127,21 @@ void flottenDateienSchreiben(const QString& ordner) {
     schreiben(ordner + QStringLiteral("/Aktion.BIN"), d.aktionen);
 }
 
+void flotteFuerProzesseSchreiben(const QString& ordner) {
+    flottenDateienSchreiben(ordner);
+    SystemSpeicher speicher;
+    flottenEinstellungen(speicher);
+}
+
+const QString& prozessOrdner() {
+    static QTemporaryDir ordner;
+    static const QString pfad = [] {
+        flotteFuerProzesseSchreiben(ordner.path());
+        return ordner.path();
+    }();
+    return pfad;
+}
+
 Flotte::Flotte() {
     flottenEinstellungen(speicher);
     ab.einstellungenLesen();

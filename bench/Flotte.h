@@ -31,6 +31,12 @@ const FlottenDateien& flottenDateien();
 // Writes them as Status.BIN, Fahrzeug.BIN, Orte.BIN and Aktion.BIN into a folder.
 void flottenDateienSchreiben(const QString& ordner);
 
+// For the cases that start a process: the fleet's files into a folder and its settings into the
+// system store, which the benchmark program points at a configuration folder of its own.
+void flotteFuerProzesseSchreiben(const QString& ordner);
+// A folder written so, once for every such case.
+const QString& prozessOrdner();
+
 // A workspace holding the fleet as the start-up and the action window's first opening leave it,
 // and a folder with the fleet's files.
 struct Flotte {

@@ -120,9 +120,7 @@ int kindAusfuehren(int argc, char** argv) {
     // configuration folder XDG_CONFIG_HOME names.
     if (std::strcmp(argv[2], "dateien") == 0 && argc >= 4) {
         QCoreApplication app(argc, argv);
-        flottenDateienSchreiben(QString::fromLocal8Bit(argv[3]));
-        SystemSpeicher speicher;
-        flottenEinstellungen(speicher);
+        flotteFuerProzesseSchreiben(QString::fromLocal8Bit(argv[3]));
         return 0;
     }
     return 2;

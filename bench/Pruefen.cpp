@@ -2,8 +2,6 @@
 #include "Prozess.h"
 #include "Ziele.h"
 
-#include <QTemporaryDir>
-
 using namespace tabulo;
 using namespace tabulo::bench;
 
@@ -12,23 +10,8 @@ namespace {
 const QStringList DateienDerFlotte = {QStringLiteral("Status.BIN"), QStringLiteral("Fahrzeug.BIN"),
                                       QStringLiteral("Orte.BIN"), QStringLiteral("Aktion.BIN")};
 
-// The fleet's files, and its names in the settings store the check reads (the configuration
-// folder the benchmark program set up for itself).
-const QString& flottenOrdner() {
-    static QTemporaryDir ordner;
-    static const bool geschrieben = [] {
-        flottenDateienSchreiben(ordner.path());
-        SystemSpeicher speicher;
-        flottenEinstellungen(speicher);
-        return true;
-    }();
-    (void)geschrieben;
-    static const QString pfad = ordner.path();
-    return pfad;
-}
-
 void befehlFall(benchmark::State& state, const QStringList& befehl, int hoechsterCode) {
-    const QString& ordner = flottenOrdner();
+    const QString& ordner = prozessOrdner();
     for (auto _ : state) {
         const ProzessMessung m = befehlMessen(befehl, ordner, hoechsterCode);
         if (!m.ok) {

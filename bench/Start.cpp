@@ -2,8 +2,6 @@
 #include "Prozess.h"
 #include "Ziele.h"
 
-#include <QTemporaryDir>
-
 using namespace tabulo;
 using namespace tabulo::bench;
 
@@ -12,23 +10,8 @@ namespace {
 // A process start varies more than the in-process cases: more repetitions, so the medians settle.
 constexpr int StartWiederholungen = 9;
 
-// The fleet's files and settings, once for every child: settings go to the configuration folder
-// the benchmark program set up for itself, never the user's.
-const QString& startOrdner() {
-    static QTemporaryDir ordner;
-    static const bool geschrieben = [] {
-        flottenDateienSchreiben(ordner.path());
-        SystemSpeicher speicher;
-        flottenEinstellungen(speicher);
-        return true;
-    }();
-    (void)geschrieben;
-    static const QString pfad = ordner.path();
-    return pfad;
-}
-
 void prozessFall(benchmark::State& state, Kind kind) {
-    const QString& ordner = startOrdner();
+    const QString& ordner = prozessOrdner();
     double mib = 0;
     for (auto _ : state) {
         const ProzessMessung m = prozessMessen(kind, ordner);

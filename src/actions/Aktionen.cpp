@@ -184,17 +184,12 @@ void Aktionen::aufbauen() {
 
     ListView1 = new QTreeView;
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    m_modell = new AktionenModell(m_ab, this);
-    ListView1->setModel(m_modell);
     ListView1->setRootIsDecorated(false);
     ListView1->setItemsExpandable(false);
     ListView1->setUniformRowHeights(true); // keeps 100,000 rows as fast as ten
     ListView1->setAllColumnsShowFocus(true);
     ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView1->header()->setStretchLastSection(false);
-    for (int s = 0; s < Aktion::AnzahlSpalten; ++s)
-        ListView1->header()->resizeSection(s, pixel(SpaltenTwips[s]));
     ListView1->installEventFilter(this);
 
     // The list keeps its left edge and fills the window below the controls.
@@ -203,6 +198,13 @@ void Aktionen::aufbauen() {
     fenster->setSpacing(0);
     fenster->addWidget(oben);
     fenster->addWidget(ListView1, 1);
+    // The model comes after the view is in its layout: every geometry change before that would
+    // lay out all its rows once more (100,000 of them on a fleet).
+    m_modell = new AktionenModell(m_ab, this);
+    ListView1->setModel(m_modell);
+    ListView1->header()->setStretchLastSection(false);
+    for (int s = 0; s < Aktion::AnzahlSpalten; ++s)
+        ListView1->header()->resizeSection(s, pixel(SpaltenTwips[s]));
 
     // The designed size, unless this platform's fonts need a little more room for the frames.
     resize(std::max(pixel(BreiteTwips), oben->minimumSizeHint().width() + 2 * pixel(ListeLinksTwips)),

@@ -15,6 +15,24 @@ void AktionenModell::neuAufbauen() {
     endResetModel();
 }
 
+QModelIndex AktionenModell::index(int row, int column, const QModelIndex& parent) const {
+    if (parent.isValid() || row < 0 || row >= m_zeilen || column < 0 || column >= Aktion::AnzahlSpalten)
+        return {};
+    return createIndex(row, column);
+}
+
+Qt::ItemFlags AktionenModell::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return {};
+    const bool drin =
+        index.model() == this && index.row() < m_zeilen && index.column() < Aktion::AnzahlSpalten;
+    return (drin ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags) | Qt::ItemNeverHasChildren;
+}
+
+bool AktionenModell::hasChildren(const QModelIndex& parent) const {
+    return !parent.isValid() && m_zeilen > 0;
+}
+
 int AktionenModell::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_zeilen;
 }

@@ -14,6 +14,11 @@ class AktionenModell : public QAbstractTableModel {
 public:
     explicit AktionenModell(Arbeitsbereich& ab, QObject* parent = nullptr);
 
+    // index, flags and hasChildren answer without asking rowCount and columnCount through
+    // virtual calls: a tree view calls them for every row when it lays the list out.
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool hasChildren(const QModelIndex& parent = {}) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

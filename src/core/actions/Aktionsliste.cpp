@@ -5,9 +5,11 @@
 #include "core/common/Rueckfrage.h"
 #include "core/common/Text.h"
 #include "core/common/TextIndex.h"
+#include "core/common/Textblock.h"
 #include "core/files/AktionDatei.h"
 #include "core/files/Ansi.h"
 #include "core/files/DateiLesen.h"
+#include "core/files/Dateistand.h"
 #include "core/files/EinstellungsSpeicher.h"
 #include "core/overview/FelderNachziehen.h"
 #include "core/undo/Aufzeichnung.h"
@@ -16,6 +18,8 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace tabulo {
@@ -103,34 +107,45 @@ struct Decoder {
     const Arbeitsbereich& ab;
     // The first vehicle with exactly the record's identifier gives the call name.
     ErsteFahrzeugZeilen zeilen;
+    // The command texts of one load share their allocations.
+    Textblock texte;
+
+    // Files mostly list a vehicle's actions one after another: a record with the previous
+    // record's identifier bytes takes its row and identifier without a lookup.
+    std::uint64_t letzteBytes = 0;
+    int letzteZeile = -1;
+    QString letzteKennung;
 
     explicit Decoder(const Arbeitsbereich& ab) : ab(ab), zeilen(ersteFahrzeugZeilen(ab.fahrzeuge)) {}
 
-    Aktion satz(QByteArrayView satz) const {
-        // The identifier is looked up before it becomes a text: most records name a vehicle,
-        // whose texts they share.
+    Aktion satz(QByteArrayView satz) {
+        Aktion a;
+        a.richtungNr = richtungAusZeichen(ansiNachZeichen(satz[9]));
+        std::uint64_t bytes;
+        std::memcpy(&bytes, satz.data(), 8);
+        if (letzteKennung.isNull() || bytes != letzteBytes)
+            nachschlagen(satz, bytes);
+        a.rufname =
+            letzteZeile >= 0 ? ab.fahrzeuge[static_cast<size_t>(letzteZeile)].rufname : NichtVorhanden;
+        a.kennung = letzteKennung;
+        a.status = statusText(ansiNachZeichen(satz[8]));
+        a.richtung = richtungsText(ab, a.richtungNr);
+        a.aktion = aktionTextLesen(satz, texte);
+        return a;
+    }
+    // The identifier is looked up before it becomes a text: most records name a vehicle, whose
+    // texts they share.
+    void nachschlagen(QByteArrayView satz, std::uint64_t bytes) {
         std::array<char16_t, 8> zeichen;
         for (int i = 0; i < 8; ++i)
             zeichen[i] = ansiNachZeichen(satz[i]).unicode();
         const QStringView kennung(zeichen.data(), 8);
-        Aktion a;
-        a.richtungNr = richtungAusZeichen(ansiNachZeichen(satz[9]));
-        const int zeile = zeilen.erster(kennung);
-        if (zeile >= 0) {
-            // The vehicle's texts are shared, not held once more per action.
-            const Fahrzeug& f = ab.fahrzeuge[static_cast<size_t>(zeile)];
-            a.rufname = f.rufname;
-            a.kennung = f.kennung;
-        } else {
-            a.rufname = NichtVorhanden;
-            a.kennung = kennung.toString();
-        }
-        a.status = statusText(ansiNachZeichen(satz[8]));
-        a.richtung = richtungsText(ab, a.richtungNr);
-        a.aktion = aktionTextLesen(satz);
-        return a;
+        letzteBytes = bytes;
+        letzteZeile = zeilen.erster(kennung);
+        letzteKennung =
+            letzteZeile >= 0 ? ab.fahrzeuge[static_cast<size_t>(letzteZeile)].kennung : kennung.toString();
     }
-    Aktion satz(const GepruefteDatei& datei, qsizetype k) const {
+    Aktion satz(const GepruefteDatei& datei, qsizetype k) {
         return satz(QByteArrayView(datei.daten).sliced(k * AktionSatzLaenge));
     }
 };
@@ -138,8 +153,13 @@ struct Decoder {
 // The records of a file that reads whole and is what its size said, decoded while it is read
 // in blocks: the file's bytes are never in memory all at once. Nothing when anything is out of
 // the ordinary; the caller then reads the whole file and says what is wrong.
-std::optional<std::vector<Aktion>> blockweiseLaden(const Arbeitsbereich& ab, const QString& pfad,
-                                                   Fortschritt& fortschritt) {
+struct BlockweiseGeladen {
+    std::vector<Aktion> aktionen;
+    Dateistand stand; // what the file was when read, for the check before it is written over
+};
+
+std::optional<BlockweiseGeladen> blockweiseLaden(const Arbeitsbereich& ab, const QString& pfad,
+                                                 Fortschritt& fortschritt) {
     const QFileInfo info(pfad);
     if (!info.isFile() || !ganzeSaetze(info.size(), AktionSatzLaenge))
         return std::nullopt;
@@ -147,18 +167,22 @@ std::optional<std::vector<Aktion>> blockweiseLaden(const Arbeitsbereich& ab, con
     std::vector<Aktion> neu;
     neu.reserve(static_cast<size_t>(anzahl));
     FortschrittsAnzeige anzeige(fortschritt);
-    const Decoder decoder(ab);
+    Decoder decoder(ab);
     // Record k of n, counted from 1, draws from k/n to (k+1)/n: the strip starts one slice in
     // and its last slice lies past the edge.
-    const bool gelesen = saetzeLesen(pfad, AktionSatzLaenge, [&](QByteArrayView satz) {
-        const auto k = static_cast<qsizetype>(neu.size());
-        if (k < anzahl)
-            anzeige.schritt(k + 1, anzahl, farbe::Rot);
-        neu.push_back(decoder.satz(satz));
-    });
+    Pruefsummenrechner summe;
+    const bool gelesen = saetzeLesen(
+        pfad, AktionSatzLaenge,
+        [&](QByteArrayView satz) {
+            const auto k = static_cast<qsizetype>(neu.size());
+            if (k < anzahl)
+                anzeige.schritt(k + 1, anzahl, farbe::Rot);
+            neu.push_back(decoder.satz(satz));
+        },
+        nullptr, &summe);
     if (!gelesen || static_cast<qsizetype>(neu.size()) != anzahl || QFileInfo(pfad).size() != info.size())
         return std::nullopt;
-    return neu;
+    return BlockweiseGeladen{std::move(neu), dateistandNach(pfad, info.size(), summe.summe())};
 }
 
 } // namespace
@@ -179,7 +203,8 @@ QString aktionsIdentitaet(const Aktion& aktion) {
 LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& rueckfrage,
                            Fortschritt& fortschritt) {
     if (auto neu = blockweiseLaden(ab, pfad, fortschritt)) {
-        listeErsetzen(ab, ab.aktionen, std::move(*neu));
+        listeErsetzen(ab, ab.aktionen, std::move(neu->aktionen));
+        ab.dateiGemerkt(DokAktionen, pfad, neu->stand);
         ab.freigeben(DokAktionen);
         ab.aktionenGeaendert(false);
         return LadeErgebnis::Geladen;
@@ -195,7 +220,7 @@ LadeErgebnis AktionenLaden(Arbeitsbereich& ab, const QString& pfad, Rueckfrage& 
         neu.reserve(static_cast<size_t>(datei->anzahl));
         {
             FortschrittsAnzeige anzeige(fortschritt);
-            const Decoder decoder(ab);
+            Decoder decoder(ab);
             for (qsizetype k = 0; k < datei->anzahl; ++k) {
                 anzeige.schritt(k + 1, datei->anzahl, farbe::Rot);
                 neu.push_back(decoder.satz(*datei, k));
@@ -262,7 +287,7 @@ ImportErgebnis AktionenImportieren(Arbeitsbereich& ab, const QString& pfad, Ruec
     saetze.reserve(static_cast<size_t>(datei->anzahl));
     {
         FortschrittsAnzeige anzeige(fortschritt);
-        const Decoder decoder(ab);
+        Decoder decoder(ab);
         for (qsizetype k = 0; k < datei->anzahl; ++k) {
             anzeige.schritt(k + 1, datei->anzahl, farbe::Rot); // as the load draws
             saetze.push_back(decoder.satz(*datei, k));

@@ -7,6 +7,8 @@
 
 namespace tabulo {
 
+class Textblock;
+
 constexpr int AktionSatzLaenge = 137;
 constexpr int AktionTextBreite = 127;
 
@@ -23,8 +25,10 @@ struct AktionSatz {
 
 AktionSatz aktionSatzLesen(QByteArrayView satz);
 
-// Only the command text of a record, as aktionSatzLesen reads it.
+// Only the command text of a record, as aktionSatzLesen reads it. The second form puts it in a
+// block shared with the other texts of the same load.
 QString aktionTextLesen(QByteArrayView satz);
+QString aktionTextLesen(QByteArrayView satz, Textblock& block);
 
 // The direction a record's direction character stands for, read as the host reads a number:
 // a digit gives its value, anything else (a blank, "x", a zero byte) gives 0.

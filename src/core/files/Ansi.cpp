@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tabulo {
 
 namespace {
@@ -56,6 +60,38 @@ QString ansiNachText(QByteArrayView bytes) {
         ziel[i] = (b >= 0x80 && b < 0xA0) ? QChar(obereSteuerzeichen[b - 0x80]) : QChar(b);
     }
     return text;
+}
+
+void ansiNachText(QByteArrayView bytes, char16_t* ziel) {
+    const auto* quelle = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time while none lies in 0x80..0x9F (top three bits 100): those are
+    // Latin-1 and only need widening.
+    const __m128i null = _mm_setzero_si128();
+    const __m128i oben3 = _mm_set1_epi8(char(0xE0)), muster = _mm_set1_epi8(char(0x80));
+    for (; i + 16 <= n; i += 16) {
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(quelle + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(b, oben3), muster)))
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + i), _mm_unpacklo_epi8(b, null));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + i + 8), _mm_unpackhi_epi8(b, null));
+    }
+    // After the whole blocks, the rest as the last sixteen bytes, overlapping what is done.
+    if (i < n && n >= 16 && n - i < 16) {
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(quelle + n - 16));
+        if (!_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(b, oben3), muster))) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + n - 16), _mm_unpacklo_epi8(b, null));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + n - 8), _mm_unpackhi_epi8(b, null));
+            return;
+        }
+    }
+#endif
+    for (; i < n; ++i) {
+        const unsigned char b = quelle[i];
+        ziel[i] = (b >= 0x80 && b < 0xA0) ? obereSteuerzeichen[b - 0x80] : char16_t(b);
+    }
 }
 
 QChar ansiNachZeichen(char byte) {

@@ -11,6 +11,8 @@ namespace tabulo {
 // back (the five bytes Windows-1252 leaves undefined map to the C1 control of the same value),
 // so any file reads and writes back byte for byte. Characters outside the code page become '?'.
 QString ansiNachText(QByteArrayView bytes);
+// The same characters written to ziel, one per byte.
+void ansiNachText(QByteArrayView bytes, char16_t* ziel);
 QChar ansiNachZeichen(char byte);
 QByteArray textNachAnsi(QStringView text);
 

@@ -1,5 +1,7 @@
 #include "core/files/DateiLesen.h"
 
+#include "core/files/Dateistand.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -20,7 +22,7 @@ LeseErgebnis dateiLesen(const QString& pfad) {
 }
 
 bool saetzeLesen(const QString& pfad, qsizetype satzLaenge, const std::function<void(QByteArrayView)>& satz,
-                 QString* fehler) {
+                 QString* fehler, Pruefsummenrechner* summe) {
     const auto scheitern = [&](const QString& grund) {
         if (fehler)
             *fehler = grund;
@@ -46,6 +48,8 @@ bool saetzeLesen(const QString& pfad, qsizetype satzLaenge, const std::function<
                 break;
             gelesen += n;
         }
+        if (summe)
+            summe->dazu(QByteArrayView(ziel, gelesen));
         for (qsizetype pos = 0; pos + satzLaenge <= gelesen; pos += satzLaenge)
             satz(QByteArrayView(ziel + pos, satzLaenge));
         if (gelesen < blockLaenge)

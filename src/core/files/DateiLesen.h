@@ -8,6 +8,8 @@
 
 namespace tabulo {
 
+class Pruefsummenrechner;
+
 struct LeseErgebnis {
     std::optional<QByteArray> daten; // nothing when the file could not be read
     QString fehler;                  // the system's reason then
@@ -21,9 +23,9 @@ LeseErgebnis dateiLesen(const QString& pfad);
 // large file never sits in memory twice. The record handed over before stays valid during the
 // next call (two blocks take turns), so a reader may compare neighbours. A trailing part of a
 // record is left out. Returns false (with the reason) when the file cannot be opened or read;
-// the caller then drops what it was handed.
+// the caller then drops what it was handed. `summe`, when given, takes every byte read.
 bool saetzeLesen(const QString& pfad, qsizetype satzLaenge, const std::function<void(QByteArrayView)>& satz,
-                 QString* fehler = nullptr);
+                 QString* fehler = nullptr, Pruefsummenrechner* summe = nullptr);
 
 // A length that is a whole number of records.
 constexpr bool ganzeSaetze(qint64 laenge, qint64 satzLaenge) {

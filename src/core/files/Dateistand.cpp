@@ -3,14 +3,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHashFunctions>
+#include <algorithm>
 
 namespace tabulo {
 
 namespace {
 constexpr qint64 Unschaerfe = 2000; // ms
 
-// Any fixed seed but 0: Qt takes its fastest hash only with a seed.
-constexpr size_t Saat = 0x5461'6275'6c6f;
+constexpr qsizetype Scheibe = 65536;
 
 QDateTime zeitVon(const QFileInfo& info) {
     return info.fileTime(QFileDevice::FileModificationTime);
@@ -20,25 +20,48 @@ bool zeitGesichert(const Dateistand& s) {
     return s.geaendert.isValid() && s.gesehen.isValid() && s.geaendert.msecsTo(s.gesehen) >= Unschaerfe;
 }
 
-// The hash of the file's bytes, mapped rather than copied; nothing when it cannot be read.
+// The hash of the file's bytes, read in slices: neither copied whole nor mapped, so a check of a
+// large file adds nothing to the memory the program holds. Nothing when it cannot be read.
 std::optional<size_t> pruefsummeLesen(const QString& pfad) {
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
+    if (!datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
-    const qint64 groesse = datei.size();
-    if (groesse == 0)
-        return dateiPruefsumme({});
-    if (const uchar* p = datei.map(0, groesse))
-        return dateiPruefsumme(QByteArrayView(reinterpret_cast<const char*>(p), groesse));
-    const QByteArray bytes = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return dateiPruefsumme(bytes);
+    Pruefsummenrechner rechner;
+    QByteArray puffer(Scheibe, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = datei.read(puffer.data(), Scheibe);
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            return rechner.summe();
+        rechner.dazu(QByteArrayView(puffer.constData(), n));
+    }
 }
 } // namespace
 
+void Pruefsummenrechner::dazu(QByteArrayView bytes) {
+    if (!m_rest.isEmpty()) {
+        const qsizetype n = std::min(bytes.size(), Scheibe - m_rest.size());
+        m_rest.append(bytes.first(n));
+        bytes = bytes.sliced(n);
+        if (m_rest.size() < Scheibe)
+            return;
+        m_summe = qHashBits(m_rest.constData(), Scheibe, m_summe);
+        m_rest.truncate(0);
+    }
+    for (; bytes.size() >= Scheibe; bytes = bytes.sliced(Scheibe))
+        m_summe = qHashBits(bytes.data(), Scheibe, m_summe);
+    m_rest.append(bytes);
+}
+
+size_t Pruefsummenrechner::summe() const {
+    return m_rest.isEmpty() ? m_summe : qHashBits(m_rest.constData(), size_t(m_rest.size()), m_summe);
+}
+
 size_t dateiPruefsumme(QByteArrayView bytes) {
-    return qHashBits(bytes.data(), static_cast<size_t>(bytes.size()), Saat);
+    Pruefsummenrechner rechner;
+    rechner.dazu(bytes);
+    return rechner.summe();
 }
 
 Dateistand dateistandNach(const QString& pfad, QByteArrayView bytes) {
@@ -50,6 +73,16 @@ Dateistand dateistandNach(const QString& pfad, QByteArrayView bytes) {
     s.pruefsumme = dateiPruefsumme(bytes);
     // The time may already be another program's, written between our bytes and this look: the
     // first comparison reads the file.
+    return s;
+}
+
+Dateistand dateistandNach(const QString& pfad, qint64 groesse, size_t pruefsumme) {
+    const QFileInfo info(pfad);
+    Dateistand s;
+    s.vorhanden = info.isFile();
+    s.groesse = groesse;
+    s.geaendert = zeitVon(info);
+    s.pruefsumme = pruefsumme;
     return s;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
@@ -26,8 +27,23 @@ enum class DateiAenderung { Unveraendert, Geaendert, Geloescht, Ordner };
 // The hash the states compare; only ever compared within one run of the program.
 size_t dateiPruefsumme(QByteArrayView bytes);
 
+// The same hash of bytes handed over in pieces as a file is read block by block: the bytes are
+// hashed in slices of 64 KiB, each slice's hash seeding the next.
+class Pruefsummenrechner {
+public:
+    void dazu(QByteArrayView bytes);
+    size_t summe() const;
+
+private:
+    // Any fixed seed but 0: Qt takes its fastest hash only with a seed.
+    size_t m_summe = 0x5461'6275'6c6f;
+    QByteArray m_rest; // the start of a slice not hashed yet
+};
+
 // The state of a file whose bytes the program just read or wrote; the time from the disk.
 Dateistand dateistandNach(const QString& pfad, QByteArrayView bytes);
+// The same for a file read in blocks, of which the caller kept the size and the hash.
+Dateistand dateistandNach(const QString& pfad, qint64 groesse, size_t pruefsumme);
 // The state as it is on disk now (reads the file for its hash); "not there" for a missing file.
 Dateistand dateistandLesen(const QString& pfad);
 

@@ -13,6 +13,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <vector>
 
 namespace tabulo {
 
@@ -20,17 +21,16 @@ namespace {
 // Records are drawn from i/415 to (i+1)/415, so the strip is full one record early.
 constexpr int FortschrittTeiler = AnzahlFelder - 1;
 
-void satzEintragen(const Arbeitsbereich& ab, const ErsteFahrzeugZeilen& index, Feld& feld,
-                   const StatusSatz& satz) {
+// The record's vehicle is row `zeile` of the list, -1 for none.
+void satzEintragen(const Arbeitsbereich& ab, int zeile, Feld& feld, const StatusSatz& satz) {
     switch (satz.art) {
     case FeldFahrzeug: {
-        const int treffer = index.erster(satz.kennung);
-        if (treffer < 0) {
+        if (zeile < 0) {
             // The vehicle is no longer in the list: the field is given up.
             feldFreimachen(feld);
             return;
         }
-        const Fahrzeug& f = ab.fahrzeuge[treffer];
+        const Fahrzeug& f = ab.fahrzeuge[static_cast<size_t>(zeile)];
         feldMitFahrzeug(ab, feld, satz.name, satz.kennung, f.stat, f.zeit, f.info);
         return;
     }
@@ -49,6 +49,28 @@ void satzEintragen(const Arbeitsbereich& ab, const ErsteFahrzeugZeilen& index, F
         return;
     }
 }
+
+// The first vehicle row for each vehicle record, -1 for none. 416 records against thousands of
+// vehicles: the records' identifiers are indexed and the list is walked once, instead of indexing
+// every vehicle for a few hundred lookups.
+std::vector<int> ersteZeilen(const std::vector<Fahrzeug>& fahrzeuge, const std::vector<StatusSatz>& saetze) {
+    const int anzahl = static_cast<int>(saetze.size());
+    std::vector<int> zeilen(saetze.size(), -1);
+    TextIndex index(anzahl, [&](int r) { return QStringView(saetze[static_cast<size_t>(r)].kennung); });
+    int offen = 0;
+    for (int r = 0; r < anzahl; ++r)
+        if (saetze[static_cast<size_t>(r)].art == FeldFahrzeug && index.hinzufuegen(r) == r)
+            ++offen;
+    for (int z = 0; z < static_cast<int>(fahrzeuge.size()) && offen > 0; ++z) {
+        const int r = index.erster(fahrzeuge[static_cast<size_t>(z)].kennung);
+        if (r < 0 || zeilen[static_cast<size_t>(r)] >= 0)
+            continue;
+        for (int n = r; n >= 0; n = index.naechster(n))
+            zeilen[static_cast<size_t>(n)] = z;
+        --offen;
+    }
+    return zeilen;
+}
 } // namespace
 
 static void schritt(Fortschritt* fortschritt, int i, std::optional<Farbe> farbe) {
@@ -58,15 +80,20 @@ static void schritt(Fortschritt* fortschritt, int i, std::optional<Farbe> farbe)
 
 void statusSaetzeEintragen(Arbeitsbereich& ab, QByteArrayView daten, Fortschritt* fortschritt,
                            const ErsteFahrzeugZeilen* vorhanden) {
-    std::optional<ErsteFahrzeugZeilen> eigener;
-    if (!vorhanden)
-        eigener.emplace(ersteFahrzeugZeilen(ab.fahrzeuge));
-    const ErsteFahrzeugZeilen& index = vorhanden ? *vorhanden : *eigener;
     const int anzahl = static_cast<int>(std::min<qsizetype>(daten.size() / StatusSatzLaenge, AnzahlFelder));
+    std::vector<StatusSatz> saetze;
+    saetze.reserve(static_cast<size_t>(anzahl));
+    for (int i = 0; i < anzahl; ++i)
+        saetze.push_back(statusSatzLesen(daten.sliced(i * StatusSatzLaenge, StatusSatzLaenge)));
+    std::vector<int> zeilen;
+    if (vorhanden)
+        for (const StatusSatz& satz : saetze)
+            zeilen.push_back(satz.art == FeldFahrzeug ? vorhanden->erster(satz.kennung) : -1);
+    else
+        zeilen = ersteZeilen(ab.fahrzeuge, saetze);
     for (int i = 0; i < anzahl; ++i) {
         schritt(fortschritt, i, std::nullopt);
-        satzEintragen(ab, index, ab.felder[i],
-                      statusSatzLesen(daten.sliced(i * StatusSatzLaenge, StatusSatzLaenge)));
+        satzEintragen(ab, zeilen[static_cast<size_t>(i)], ab.felder[i], saetze[static_cast<size_t>(i)]);
     }
 }
 

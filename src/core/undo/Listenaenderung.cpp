@@ -117,7 +117,10 @@ template <typename T> bool spalteGleich(T& a, T& b, int k) {
             return Spalten<T>::zahl(a) == Spalten<T>::zahl(b);
     const QString& x = Spalten<T>::text(a, k);
     const QString& y = Spalten<T>::text(b, k);
-    return (x.constData() == y.constData() && x.size() == y.size()) || x == y;
+    // Ordinal equality as QString's ==, by memcmp: 100,000 command texts compare in a blink.
+    return x.size() == y.size() &&
+           (x.constData() == y.constData() ||
+            std::memcmp(x.constData(), y.constData(), size_t(x.size()) * sizeof(QChar)) == 0);
 }
 
 // Whether two lists are equal, column by column: a text both rows share (a list loaded again

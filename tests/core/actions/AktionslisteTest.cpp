@@ -1,6 +1,8 @@
 #include "core/actions/Aktionsliste.h"
 
 #include "core/files/AktionDatei.h"
+#include "core/files/Ansi.h"
+#include "core/files/Dateistand.h"
 #include "core/files/EinstellungsSpeicher.h"
 #include "support/Saetze.h"
 
@@ -46,6 +48,52 @@ TEST_F(AktionslisteTest, LadenDekodiertJedeSpalte) {
     ASSERT_EQ(laden(""), LadeErgebnis::Geladen);
     EXPECT_TRUE(ab.aktionen.empty());
     EXPECT_EQ(speichern(), QByteArray());
+}
+
+// Command texts of every length share their memory: each reads as it stood less its outer
+// blanks (a blank inside and a byte of 0x80..0x9F at any place), ends in a zero, and changing one,
+// or one that outlives its list, touches no other.
+TEST_F(AktionslisteTest, BefehlstexteJederLaengeBleibenEinzeln) {
+    QByteArray datei, gespeichert;
+    std::vector<QString> erwartet;
+    for (int n = 0; n <= AktionTextBreite; ++n) {
+        QByteArray text(n, 'x');
+        if (n > 2)
+            text[n / 2] = ' ';
+        if (n > 0)
+            text[(n * 5 + 3) % n] = '\x80';
+        erwartet.push_back(ansiNachText(text));
+        datei += aktionSatz("12345678", '1', '0', n < AktionTextBreite ? " " + text : text);
+        gespeichert += aktionSatz("12345678", '1', '0', text);
+    }
+    ASSERT_EQ(laden(datei), LadeErgebnis::Geladen);
+    ASSERT_EQ(ab.aktionen.size(), erwartet.size());
+    for (size_t k = 0; k < erwartet.size(); ++k) {
+        ASSERT_EQ(ab.aktionen[k].aktion, erwartet[k]) << k;
+        ASSERT_EQ(ab.aktionen[k].aktion.utf16()[erwartet[k].size()], 0) << k;
+        ASSERT_EQ(ab.aktionen[k].kennung, "12345678") << k;
+        ASSERT_EQ(ab.aktionen[k].rufname, NichtVorhanden) << k;
+    }
+    ab.aktionen[40].aktion += QStringLiteral("yy");
+    ab.aktionen[40].aktion.chop(2);
+    EXPECT_EQ(ab.aktionen[41].aktion, erwartet[41]);
+    EXPECT_EQ(speichern(), gespeichert);
+    QString uebrig = ab.aktionen[60].aktion;
+    ASSERT_EQ(laden(""), LadeErgebnis::Geladen);
+    uebrig += QString(200, QLatin1Char('z'));
+    EXPECT_EQ(uebrig, erwartet[60] + QString(200, QLatin1Char('z')));
+}
+
+// A file read in blocks is remembered as read, so that another program's change to it is
+// noticed before it is written over.
+TEST_F(AktionslisteTest, GeladeneDateiWirdAlsGelesenGemerkt) {
+    ASSERT_EQ(laden(DreiSaetze), LadeErgebnis::Geladen);
+    const QString pfad = this->pfad("Aktion.BIN");
+    EXPECT_EQ(ab.dateien.pruefen(pfad), DateiAenderung::Unveraendert);
+    QByteArray anders = DreiSaetze;
+    anders[20] = 'X';
+    datei("Aktion.BIN", anders);
+    EXPECT_EQ(ab.dateien.pruefen(pfad), DateiAenderung::Geaendert);
 }
 
 // Both direction names alike still keep the direction, which is saved from the entry, not

@@ -3,6 +3,7 @@
 #include "core/common/Text.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace tabulo;
 
@@ -63,10 +64,10 @@ TEST(Ansi, FeldAnhaengenWieSchneidenPolsternUndKodieren) {
 }
 
 // The plain Latin-1 path is taken only when no byte of 0x80..0x9F is anywhere in the field,
-// whichever lane of an eight-byte word or the tail it sits in.
+// whichever lane of an eight- or sixteen-byte word or the tail it sits in; both forms agree.
 TEST(Ansi, SteuerzeichenAnJederStelleWerdenErkannt) {
     for (const char fuell : {'A', '\xA0', '\xFF', '\x7F'})
-        for (int laenge = 1; laenge <= 19; ++laenge)
+        for (int laenge = 1; laenge <= 40; ++laenge)
             for (int stelle = 0; stelle < laenge; ++stelle)
                 for (const int b : {0x7F, 0x80, 0x8D, 0x9F, 0xA0}) {
                     QByteArray bytes(laenge, fuell);
@@ -77,5 +78,8 @@ TEST(Ansi, SteuerzeichenAnJederStelleWerdenErkannt) {
                         << "length " << laenge << " position " << stelle << " byte " << b;
                     ASSERT_EQ(text[stelle == 0 ? laenge - 1 : 0],
                               laenge == 1 ? text[0] : QChar(uchar(fuell)));
+                    std::vector<char16_t> puffer(static_cast<size_t>(laenge));
+                    ansiNachText(bytes, puffer.data());
+                    ASSERT_EQ(QStringView(puffer.data(), laenge), text) << laenge << " " << stelle;
                 }
 }

@@ -69,3 +69,18 @@ TEST(Dateistand, ErkenntWasEinAnderesProgrammTat) {
     }
     EXPECT_EQ(Dateistaende().pruefen("nie/gelesen.BIN"), std::nullopt);
 }
+
+// A file read in blocks of any size hashes as when read whole, across the 64 KiB slices too.
+TEST(Dateistand, PruefsummeInStueckenWieAmStueck) {
+    QByteArray bytes(200000, Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 7 + i / 251);
+    for (const qsizetype stueck : {qsizetype(1), qsizetype(137), qsizetype(65486), qsizetype(65536),
+                                   qsizetype(70000), qsizetype(200000)}) {
+        Pruefsummenrechner rechner;
+        for (qsizetype pos = 0; pos < bytes.size(); pos += stueck)
+            rechner.dazu(QByteArrayView(bytes).sliced(pos, std::min(stueck, bytes.size() - pos)));
+        EXPECT_EQ(rechner.summe(), dateiPruefsumme(bytes)) << stueck;
+    }
+    EXPECT_NE(dateiPruefsumme(bytes), dateiPruefsumme(QByteArrayView(bytes).first(199999)));
+}

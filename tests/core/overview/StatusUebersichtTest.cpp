@@ -61,6 +61,19 @@ TEST(StatusLaden, JedeSatzartFuelltDasFeldWieVorgesehen) {
     }
 }
 
+// Records are matched to the list by identifier, not one by one: two records of the same vehicle
+// both take its first row, and a later record still finds a vehicle an earlier one found.
+TEST(StatusLaden, MehrereFelderEinesFahrzeugsNehmenDieErsteZeile) {
+    Umfeld u;
+    const QString pfad =
+        u.datei("Status.BIN", statusDatei({statusSatz(1, "NEF", "6A000001"), statusSatz(1, "RTW", "6A123456"),
+                                           statusSatz(1, "NEF", "6A000001")}));
+    ASSERT_EQ(StatusLaden(u.ab, pfad, u.fortschritt).art, StatusLadeErgebnis::Geladen);
+    for (int i : {0, 2})
+        EXPECT_EQ(u.ab.felder[i].info, "erste Zeile") << i;
+    EXPECT_EQ(u.ab.felder[1].info, "Wache Nord");
+}
+
 // After a load, and also when there was no file, the list of vehicles not placed is rebuilt.
 TEST(StatusLaden, BautDieListeDerNichtAufgenommenenNeu) {
     Umfeld u;
