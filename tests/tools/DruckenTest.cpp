@@ -24,14 +24,17 @@ using namespace tabulo::test;
 namespace {
 // A fleet of 100 vehicles, two of them in window 1, a text in window 2, one place.
 void fuellen(Arbeitsbereich& ab) {
-    for (int i = 0; i < 100; ++i)
-        ab.fahrzeuge.push_back({QStringLiteral("Fz %1").arg(i, 3, 10, QLatin1Char('0')),
-                                QStringLiteral("6A12%1").arg(i, 4, 10, QLatin1Char('0')), "3", "10:00:00"});
-    for (int f : {0, 2}) {
-        ab.felder[f] = Feld{ab.fahrzeuge[f].rufname, "10:00:00", "ELW 1", ab.fahrzeuge[f].kennung, "3"};
-        ab.felder[f].statusFarbe = ab.statusFarbeFuer("3");
-        ab.felder[f].feldtyp = FeldFahrzeug;
+    for (int i = 0; i < 100; ++i) {
+        Fahrzeug fz;
+        fz.rufname = QStringLiteral("Fz %1").arg(i, 3, 10, QLatin1Char('0'));
+        fz.kennung = QStringLiteral("6A12%1").arg(i, 4, 10, QLatin1Char('0'));
+        fz.stat = "3";
+        fz.zeit = "10:00:00";
+        ab.fahrzeuge.push_back(fz);
     }
+    for (int f : {0, 2})
+        feldMitFahrzeug(ab, ab.felder[f], ab.fahrzeuge[f].rufname, ab.fahrzeuge[f].kennung, "3", "10:00:00",
+                        "ELW 1");
     feldMitText(ab.felder[60], QStringLiteral("Bereitschaft"));
     for (int w = 0; w < AnzahlFenster; ++w)
         ab.fensterTitel[w] = QStringLiteral("Wache %1").arg(QChar(u'A' + w));

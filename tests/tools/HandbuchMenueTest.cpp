@@ -38,8 +38,9 @@ TEST(Handbuch, F1OeffnetDieGefundeneDateiOderSagtWoGesuchtWurde) {
         p.menue().MenueHandbuch->trigger();
         EXPECT_EQ(browser.geoeffnet, vorhanden ? QList<QUrl>{QUrl::fromLocalFile(pfad)} : QList<QUrl>{});
         ASSERT_EQ(p.rueckfrage.fragen.size(), vorhanden ? 0 : 1);
-        if (!vorhanden)
+        if (!vorhanden) {
             EXPECT_EQ(p.rueckfrage.fragen[0].text, handbuchFehltText(ordner.path()));
+        }
     }
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }

@@ -37,10 +37,10 @@ struct Befehl {
     std::function<void(Umfeld&, const VorDemLaden&)> los;
     QString datei;           // the default name
     quint16 bits = 0;        // flags a save clears; for a load the document it replaces
-    QByteArray gueltig;      // a file a load takes; empty for a save
+    QByteArray gueltig{};    // a file a load takes; empty for a save
     bool fragt = false;      // asks about unsaved changes before a load
-    QString meldung;         // caption of a load's read error
-    QString ungueltig;       // text of the refusal of a wrong length; empty when any length is taken
+    QString meldung{};       // caption of a load's read error
+    QString ungueltig{};     // text of the refusal of a wrong length; empty when any length is taken
     bool fehltStill = false; // a vanished file ends a load without a word
 };
 
