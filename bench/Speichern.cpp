@@ -18,34 +18,31 @@ struct ImOrdner {
 };
 } // namespace
 
-// "Alles Speichern" with every document unsaved: Status.BIN, Fahrzeug.BIN, Orte.BIN, Aktion.BIN.
-static void AllesSpeichern_Flotte(benchmark::State& state) {
+// "Alles Speichern" with every document unsaved: Status.BIN, Fahrzeug.BIN, Orte.BIN, Aktion.BIN;
+// `vergleichen` false forgets the files first, so nothing is compared.
+static void allesSpeichern(benchmark::State& state, bool vergleichen) {
     Flotte f;
     ImOrdner ordner(f.ordner.path());
     FesteRueckfrage rueckfrage(Antwort::Ok);
     Fortschritt ohne;
     for (auto _ : state) {
         f.ab.markieren(DokFahrzeugliste | DokStatusuebersicht | DokOrtskennungen | DokAktionen);
+        if (!vergleichen)
+            f.ab.dateien = {};
         if (!AllesSpeichern(f.ab, rueckfrage, ohne))
             state.SkipWithError("not saved");
     }
 }
+
+static void AllesSpeichern_Flotte(benchmark::State& state) {
+    allesSpeichern(state, true);
+}
 BENCHMARK(AllesSpeichern_Flotte)->Unit(benchmark::kMillisecond);
 
-// The same without looking at the files first: nothing remembered, so nothing is compared. Both
-// hash what they write; the case above reads and hashes the four files it wrote the round
+// Both hash what they write; the case above reads and hashes the four files it wrote the round
 // before (just written, their times prove nothing), as every save does once after a write.
 static void AllesSpeichern_OhneVergleich(benchmark::State& state) {
-    Flotte f;
-    ImOrdner ordner(f.ordner.path());
-    FesteRueckfrage rueckfrage(Antwort::Ok);
-    Fortschritt ohne;
-    for (auto _ : state) {
-        f.ab.markieren(DokFahrzeugliste | DokStatusuebersicht | DokOrtskennungen | DokAktionen);
-        f.ab.dateien = {};
-        if (!AllesSpeichern(f.ab, rueckfrage, ohne))
-            state.SkipWithError("not saved");
-    }
+    allesSpeichern(state, false);
 }
 BENCHMARK(AllesSpeichern_OhneVergleich)->Unit(benchmark::kMillisecond);
 TABULO_ZIEL("save-all of the fleet, the four files checked first", "AllesSpeichern_Flotte",

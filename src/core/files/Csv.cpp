@@ -127,6 +127,13 @@ CsvDaten csvLesen(QByteArrayView bytes, CsvFormat format) {
         }
         aktuell = CsvZeile{zeile, {}};
     };
+    // A refused file keeps only its message, no rows.
+    auto abweisen = [&](const QString& fehler) {
+        daten.fehler = fehler;
+        daten.zeilen.clear();
+        daten.spalten = 0;
+        return daten;
+    };
     auto zeilenEnde = [&](qsizetype& pos) {
         // CR LF, LF or a lone CR end a line.
         if (text[pos] == u'\r' && pos + 1 < n && text[pos + 1] == u'\n')
@@ -137,12 +144,9 @@ CsvDaten csvLesen(QByteArrayView bytes, CsvFormat format) {
     while (i < n) {
         const QChar c = text[i];
         if (binaer(c)) {
-            daten.fehler =
+            return abweisen(
                 QStringLiteral("Zeile %1 enth\u00e4lt Steuerzeichen; die Datei ist keine CSV-Datei.")
-                    .arg(zeile);
-            daten.zeilen.clear();
-            daten.spalten = 0;
-            return daten;
+                    .arg(zeile));
         }
         if (c == u'"' && feld.isEmpty()) {
             // A quoted field: up to the quote that is not doubled; what follows it up to the
@@ -170,12 +174,9 @@ CsvDaten csvLesen(QByteArrayView bytes, CsvFormat format) {
                 ++i;
             }
             if (!geschlossen && (i >= n || !binaer(text[i]))) {
-                daten.fehler =
+                return abweisen(
                     QStringLiteral("Das Anf\u00fchrungszeichen in Zeile %1 wird nicht geschlossen.")
-                        .arg(beginn);
-                daten.zeilen.clear();
-                daten.spalten = 0;
-                return daten;
+                        .arg(beginn));
             }
             continue;
         }
