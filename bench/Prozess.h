@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // Start-up and peak memory are properties of a whole process, so these cases start the benchmark
-// program again in a child mode: it starts either a bare Qt main window or the whole program on
+// program again in a child mode: it starts a bare Qt main window (with or without a line of text) or the whole program on
 // the fleet's files, waits until its windows are shown, and reports when that was and its peak
 // resident memory.
 namespace tabulo::bench {
@@ -14,6 +14,7 @@ int kindAusfuehren(int argc, char** argv);
 
 enum class Kind {
     LeeresFenster,
+    FensterMitText,    // the same window showing one line of text: fonts found and loaded
     Tabulo,            // the start-up: settings, the three files it reads, both windows shown
     TabuloUndAktionen, // and then the action window's first opening, which reads Aktion.BIN
 };

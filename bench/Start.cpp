@@ -37,6 +37,16 @@ BENCHMARK(Start_LeeresFenster)
     ->Repetitions(StartWiederholungen)
     ->Unit(benchmark::kMillisecond);
 
+// The same window showing one line of text: what the first text costs any program.
+static void Start_FensterMitText(benchmark::State& state) {
+    prozessFall(state, Kind::FensterMitText);
+}
+BENCHMARK(Start_FensterMitText)
+    ->UseManualTime()
+    ->Iterations(2)
+    ->Repetitions(StartWiederholungen)
+    ->Unit(benchmark::kMillisecond);
+
 // The program's start-up on the fleet: settings read, 416 fields, Fahrzeug.BIN, Status.BIN and
 // Orte.BIN read, main window and vehicle list window shown.
 static void Start_Tabulo(benchmark::State& state) {
@@ -61,6 +71,11 @@ BENCHMARK(Start_TabuloUndAktionen)
 
 TABULO_ZIEL("start-up on the fleet (three files, two windows)", "Start_Tabulo", "bare Qt main window",
             "Start_LeeresFenster", Grenze::Verhaeltnis, 2.5);
+// The floor of the start-up: a window that shows any text pays for finding and loading fonts.
+TABULO_ZIEL("start-up, floor: a window showing text", "Start_Tabulo", "bare Qt main window with one label",
+            "Start_FensterMitText", Grenze::Keine, 0.0);
+TABULO_ZIEL("a window showing text, against the bare one", "Start_FensterMitText", "bare Qt main window",
+            "Start_LeeresFenster", Grenze::Keine, 0.0);
 // The action file is read when its window is first opened, not at start-up: shown for scale.
 TABULO_ZIEL("start-up, then the action window (Aktion.BIN too)", "Start_TabuloUndAktionen",
             "bare Qt main window", "Start_LeeresFenster", Grenze::Keine, 0.0);

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QStyle>
 
 namespace tabulo {
@@ -17,8 +18,39 @@ QString menueText(QString text) {
     return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+// The theme's icon, else the style's. Looked up when a menu first draws it: the style's icons are
+// read from several image files, which the start-up should not wait for.
+class SpaetesSymbol : public QIconEngine {
+public:
+    SpaetesSymbol(const char* thema, QStyle::StandardPixmap ersatz) : m_thema(thema), m_ersatz(ersatz) {}
+
+    void paint(QPainter* p, const QRect& ort, QIcon::Mode modus, QIcon::State zustand) override {
+        symbol().paint(p, ort, Qt::AlignCenter, modus, zustand);
+    }
+    QPixmap pixmap(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
+        return symbol().pixmap(groesse, modus, zustand);
+    }
+    QSize actualSize(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
+        return symbol().actualSize(groesse, modus, zustand);
+    }
+    QList<QSize> availableSizes(QIcon::Mode modus, QIcon::State zustand) override {
+        return symbol().availableSizes(modus, zustand);
+    }
+    QIconEngine* clone() const override { return new SpaetesSymbol(m_thema, m_ersatz); }
+
+private:
+    const QIcon& symbol() {
+        if (m_symbol.isNull())
+            m_symbol = QIcon::fromTheme(QString::fromLatin1(m_thema), QApplication::style()->standardIcon(m_ersatz));
+        return m_symbol;
+    }
+    const char* m_thema;
+    QStyle::StandardPixmap m_ersatz;
+    QIcon m_symbol;
+};
+
 QIcon symbol(const char* thema, QStyle::StandardPixmap ersatz) {
-    return QIcon::fromTheme(QString::fromLatin1(thema), QApplication::style()->standardIcon(ersatz));
+    return QIcon(new SpaetesSymbol(thema, ersatz));
 }
 
 } // namespace
