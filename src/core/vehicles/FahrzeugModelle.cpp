@@ -35,15 +35,7 @@ void FahrzeugZeilenModell::setzeFilter(const QString& filter) {
 }
 
 FahrzeugZeilenModell::FahrzeugZeilenModell(Arbeitsbereich& ab, QObject* parent)
-    : QAbstractTableModel(parent), m_ab(ab) {}
-
-int FahrzeugZeilenModell::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_anzahl;
-}
-
-int FahrzeugZeilenModell::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Fahrzeug::AnzahlSpalten;
-}
+    : ZeilenTabelle(Fahrzeug::AnzahlSpalten, parent), m_ab(ab) {}
 
 QVariant FahrzeugZeilenModell::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.column() < 0 || index.column() >= Fahrzeug::AnzahlSpalten)

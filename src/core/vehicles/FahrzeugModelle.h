@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/common/Arbeitsbereich.h"
+#include "core/common/ZeilenTabelle.h"
 
-#include <QAbstractTableModel>
 #include <functional>
 #include <vector>
 
@@ -18,12 +18,10 @@ bool fahrzeugPasst(const Fahrzeug& f, QStringView filter);
 
 // The vehicle list as rows of eight columns, shared by the two list views of the vehicle list
 // window. Rows map to entries of the vehicle list.
-class FahrzeugZeilenModell : public QAbstractTableModel {
+class FahrzeugZeilenModell : public ZeilenTabelle {
     Q_OBJECT
 
 public:
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
@@ -45,7 +43,6 @@ protected:
     virtual void filterAnwenden() = 0;
 
     Arbeitsbereich& m_ab;
-    int m_anzahl = 0;
     QString m_filter;
 };
 
