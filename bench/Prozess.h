@@ -4,9 +4,9 @@
 #include <QStringList>
 
 // Start-up and peak memory are properties of a whole process, so these cases start the benchmark
-// program again in a child mode: it starts a bare Qt main window (with or without a line of text) or the whole program on
-// the fleet's files, waits until its windows are shown, and reports when that was and its peak
-// resident memory.
+// program again in a child mode: it starts a bare Qt main window (with or without a line of
+// text) or the whole program on the fleet's files, waits until its windows are shown, and reports
+// when that was and its peak resident memory.
 namespace tabulo::bench {
 
 // Runs the child mode when the arguments ask for it and returns its exit code; -1 otherwise.

@@ -41,7 +41,8 @@ public:
 private:
     const QIcon& symbol() {
         if (m_symbol.isNull())
-            m_symbol = QIcon::fromTheme(QString::fromLatin1(m_thema), QApplication::style()->standardIcon(m_ersatz));
+            m_symbol =
+                QIcon::fromTheme(QString::fromLatin1(m_thema), QApplication::style()->standardIcon(m_ersatz));
         return m_symbol;
     }
     const char* m_thema;
