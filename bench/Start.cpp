@@ -25,49 +25,30 @@ void prozessFall(benchmark::State& state, Kind kind) {
     state.counters["MiB"] = mib;
 }
 
+// Registered with what all process starts share: time taken by the child, more repetitions.
+void startFall(const char* name, Kind kind) {
+    benchmark::RegisterBenchmark(name, prozessFall, kind)
+        ->UseManualTime()
+        ->Iterations(2)
+        ->Repetitions(StartWiederholungen)
+        ->Unit(benchmark::kMillisecond);
+}
+
+const bool StartFaelle = [] {
+    // A bare Qt main window: its process started, the window shown.
+    startFall("Start_LeeresFenster", Kind::LeeresFenster);
+    // The same window showing one line of text: what the first text costs any program.
+    startFall("Start_FensterMitText", Kind::FensterMitText);
+    // The program's start-up on the fleet: settings read, 416 fields, Fahrzeug.BIN, Status.BIN
+    // and Orte.BIN read, main window and vehicle list window shown.
+    startFall("Start_Tabulo", Kind::Tabulo);
+    // The same, then the action window opened, which reads the 100,000 actions of Aktion.BIN: all
+    // four files read, the whole fleet in memory.
+    startFall("Start_TabuloUndAktionen", Kind::TabuloUndAktionen);
+    return true;
+}();
+
 } // namespace
-
-// A bare Qt main window: its process started, the window shown.
-static void Start_LeeresFenster(benchmark::State& state) {
-    prozessFall(state, Kind::LeeresFenster);
-}
-BENCHMARK(Start_LeeresFenster)
-    ->UseManualTime()
-    ->Iterations(2)
-    ->Repetitions(StartWiederholungen)
-    ->Unit(benchmark::kMillisecond);
-
-// The same window showing one line of text: what the first text costs any program.
-static void Start_FensterMitText(benchmark::State& state) {
-    prozessFall(state, Kind::FensterMitText);
-}
-BENCHMARK(Start_FensterMitText)
-    ->UseManualTime()
-    ->Iterations(2)
-    ->Repetitions(StartWiederholungen)
-    ->Unit(benchmark::kMillisecond);
-
-// The program's start-up on the fleet: settings read, 416 fields, Fahrzeug.BIN, Status.BIN and
-// Orte.BIN read, main window and vehicle list window shown.
-static void Start_Tabulo(benchmark::State& state) {
-    prozessFall(state, Kind::Tabulo);
-}
-BENCHMARK(Start_Tabulo)
-    ->UseManualTime()
-    ->Iterations(2)
-    ->Repetitions(StartWiederholungen)
-    ->Unit(benchmark::kMillisecond);
-
-// The same, then the action window opened, which reads the 100,000 actions of Aktion.BIN: all
-// four files read, the whole fleet in memory.
-static void Start_TabuloUndAktionen(benchmark::State& state) {
-    prozessFall(state, Kind::TabuloUndAktionen);
-}
-BENCHMARK(Start_TabuloUndAktionen)
-    ->UseManualTime()
-    ->Iterations(2)
-    ->Repetitions(StartWiederholungen)
-    ->Unit(benchmark::kMillisecond);
 
 TABULO_ZIEL("start-up on the fleet (three files, two windows)", "Start_Tabulo", "bare Qt main window",
             "Start_LeeresFenster", Grenze::Verhaeltnis, 2.5);
